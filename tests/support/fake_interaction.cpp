@@ -1,0 +1,32 @@
+#include "tests/support/fake_interaction.h"
+
+#include "toolkit/save_dialog.h"
+
+FakeInteraction::FakeInteraction() { SetInteraction(this); }
+
+FakeInteraction::~FakeInteraction() { SetInteraction(nullptr); }
+
+int FakeInteraction::MessageDialog(HWND, const std::wstring& text, const std::wstring& caption,
+                                UINT flags) {
+  boxes.push_back({text, caption, flags});
+  if (boxAnswers.empty()) return IDOK;
+  const int answer = boxAnswers.front();
+  boxAnswers.pop_front();
+  return answer;
+}
+
+bool FakeInteraction::ExecuteSave(TSaveDialog& dialog) {
+  saveOffers.push_back(dialog.FileName);
+  if (saveAnswers.empty()) return false;
+  const std::wstring answer = saveAnswers.front();
+  saveAnswers.pop_front();
+  if (answer.empty()) return false;
+  dialog.FileName = answer;
+  return true;
+}
+
+void FakeInteraction::ShellOpen(HWND, const std::wstring& verb, const std::wstring& file,
+                                   const std::wstring& parameters, const std::wstring& directory,
+                                   int show) {
+  shells.push_back({verb, file, parameters, directory, show});
+}

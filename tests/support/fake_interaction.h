@@ -1,0 +1,41 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "toolkit/interaction.h"
+
+// A scripted stand-in for the desktop: records every message box, Save
+// dialog and shell execution, and answers from queues the test fills.
+class FakeInteraction : public TInteraction {
+ public:
+  struct Box {
+    std::wstring text;
+    std::wstring caption;
+    UINT flags;
+  };
+  struct Shell {
+    std::wstring verb;
+    std::wstring file;
+    std::wstring parameters;
+    std::wstring directory;
+    int show;
+  };
+
+  FakeInteraction();
+  ~FakeInteraction() override;
+
+  int MessageDialog(HWND owner, const std::wstring& text, const std::wstring& caption,
+                 UINT flags) override;
+  bool ExecuteSave(TSaveDialog& dialog) override;
+  void ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
+                    const std::wstring& parameters, const std::wstring& directory,
+                    int show) override;
+
+  std::vector<Box> boxes;
+  std::deque<int> boxAnswers;            // IDOK when empty
+  std::vector<std::wstring> saveOffers;  // FileName offered at each Save dialog
+  std::deque<std::wstring> saveAnswers;  // chosen names; empty string = cancel
+  std::vector<Shell> shells;
+};

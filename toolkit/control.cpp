@@ -1,0 +1,384 @@
+#include "toolkit/control.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "toolkit/application.h"
+#include "toolkit/exception.h"
+#include "toolkit/form.h"
+
+const wchar_t* const kControlClass = L"ZhTarnControl";
+const wchar_t* const kFormClass = L"ZhTarnForm";
+
+namespace {
+
+const wchar_t* const kBinding = L"ZhTarnBinding";
+
+void RegisterOwnClasses() {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.lpszClassName = kControlClass;
+    RegisterClassExW(&wc);
+    wc.style = CS_DBLCLKS;
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.lpszClassName = kFormClass;
+    RegisterClassExW(&wc);
+    return true;
+  }();
+  (void)registered;
+}
+
+HWND CreateControlWindow(TControl* parent, const TCreateParams& params) {
+  RegisterOwnClasses();
+  HWND parentWindow = nullptr;
+  DWORD style = params.style;
+  if (parent) {
+    parentWindow = parent->Handle();
+    style |= WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
+  }
+  HWND window = CreateWindowExW(params.exStyle, params.className, L"", style, 0, 0, params.width,
+                                params.height, parentWindow, nullptr, GetModuleHandleW(nullptr),
+                                nullptr);
+  if (!window) throw Exception(L"Cannot create a window: " + LastErrorText());
+  return window;
+}
+
+}  // namespace
+
+TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& params)
+    : TComponent(owner),
+      handle_(CreateControlWindow(parent, params)),
+      parent_(parent),
+      width_(params.width),
+      height_(params.height),
+      visible_(parent != nullptr || (params.style & WS_VISIBLE) != 0) {
+  SetPropW(handle_, kBinding, this);
+  SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  font_.OnChange = [this] { FontChanged(); };
+  if (parent_) {
+    parent_->children_.push_back(this);
+    SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ApplyParentFont();
+  } else {
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+  }
+}
+
+TControl::~TControl() {
+  for (TControl* child : children_) child->parent_ = nullptr;
+  if (parent_) std::erase(parent_->children_, this);
+  if (handle_) {
+    HWND window = handle_;
+    Detach();
+    DestroyWindow(window);
+  }
+}
+
+void TControl::Detach() {
+  RemoveWindowSubclass(handle_, SubclassProc, 0);
+  RemovePropW(handle_, kBinding);
+  handle_ = nullptr;
+}
+
+LRESULT CALLBACK TControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR self) {
+  auto* control = reinterpret_cast<TControl*>(self);
+  if (msg == WM_NCDESTROY) {
+    control->Detach();
+    return DefSubclassProc(window, msg, wParam, lParam);
+  }
+  LRESULT result = 0;
+  Application().Protect([&] { result = control->WndProc(msg, wParam, lParam); });
+  return result;
+}
+
+TControl* TControl::FromHandle(HWND window) {
+  return window ? static_cast<TControl*>(GetPropW(window, kBinding)) : nullptr;
+}
+
+TControl* TControl::FindControl(HWND window) {
+  for (; window; window = GetAncestor(window, GA_PARENT)) {
+    if (TControl* control = FromHandle(window)) return control;
+  }
+  return nullptr;
+}
+
+TForm* TControl::ParentForm() {
+  TControl* top = this;
+  while (top->parent_) top = top->parent_;
+  return dynamic_cast<TForm*>(top);
+}
+
+LRESULT TControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
+  return DefSubclassProc(handle_, msg, wParam, lParam);
+}
+
+bool TControl::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  HWND from = nullptr;
+  switch (msg) {
+    case WM_COMMAND:
+      from = reinterpret_cast<HWND>(lParam);
+      break;
+    case WM_NOTIFY:
+      from = reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+      break;
+    case WM_DRAWITEM:
+      from = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+      break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+      from = reinterpret_cast<HWND>(lParam);
+      break;
+    default:
+      return false;
+  }
+  TControl* child = FromHandle(from);
+  return child && child != this && child->Notification(msg, wParam, lParam, result);
+}
+
+LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (ReflectToChild(msg, wParam, lParam, result)) return result;
+  switch (msg) {
+    case WM_SETFOCUS:
+      result = DefaultHandler(msg, wParam, lParam);
+      DoEnter();
+      return result;
+    case WM_KILLFOCUS:
+      result = DefaultHandler(msg, wParam, lParam);
+      DoExit();
+      return result;
+    case WM_LBUTTONUP:
+      result = DefaultHandler(msg, wParam, lParam);
+      MouseUp(TMouseButton::mbLeft, wParam, lParam);
+      return result;
+    case WM_RBUTTONUP:
+      result = DefaultHandler(msg, wParam, lParam);
+      MouseUp(TMouseButton::mbRight, wParam, lParam);
+      return result;
+    case WM_SIZE:
+      result = DefaultHandler(msg, wParam, lParam);
+      Realign();
+      return result;
+    default:
+      return DefaultHandler(msg, wParam, lParam);
+  }
+}
+
+bool TControl::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
+  switch (msg) {
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      SetTextColor(dc, ColorToRGB(font_.Color()));
+      SetBkColor(dc, ColorToRGB(Color()));
+      result = reinterpret_cast<LRESULT>(BackgroundBrush());
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+void TControl::MouseUp(TMouseButton button, WPARAM wParam, LPARAM lParam) {
+  if (OnMouseUp) OnMouseUp(this, button, MouseShift(wParam), GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+}
+
+void TControl::DoEnter() {
+  if (OnEnter) OnEnter(this);
+}
+
+void TControl::DoExit() {
+  if (OnExit) OnExit(this);
+}
+
+RECT TControl::ClientRect() const {
+  RECT rect{};
+  GetClientRect(handle_, &rect);
+  return rect;
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  if (parent_ && align_ != TAlign::alNone) parent_->Realign();
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  visible_ = visible;
+  ShowWindow(handle_, !visible ? SW_HIDE : parent_ ? SW_SHOWNA : SW_SHOW);
+  if (parent_ && align_ != TAlign::alNone) parent_->Realign();
+}
+
+void TControl::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  EnableWindow(handle_, enabled);
+  EnabledChanged();
+}
+
+std::wstring TControl::Text() const {
+  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(handle_)) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(handle_, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+void TControl::SetText(const std::wstring& text) {
+  if (text == Text()) return;
+  SetWindowTextW(handle_, text.c_str());
+  TextChanged();
+}
+
+TColor TControl::Color() const {
+  return parentColor_ && parent_ ? parent_->Color() : color_;
+}
+
+void TControl::SetColor(TColor color) {
+  color_ = color;
+  parentColor_ = false;
+  ColorChanged();
+}
+
+void TControl::SetParentColor(bool parentColor) {
+  if (parentColor == parentColor_) return;
+  parentColor_ = parentColor;
+  ColorChanged();
+}
+
+void TControl::ColorChanged() {
+  Invalidate();
+  for (TControl* child : children_) child->ParentColorChanged();
+}
+
+void TControl::ParentColorChanged() {
+  if (parentColor_) ColorChanged();
+}
+
+HBRUSH TControl::BackgroundBrush() {
+  const TColor color = Color();
+  if (!brush_ || brushColor_ != color) {
+    brush_.Reset(CreateSolidBrush(ColorToRGB(color)));
+    brushColor_ = color;
+  }
+  return brush_.Get();
+}
+
+void TControl::SetParentFont(bool parentFont) {
+  parentFont_ = parentFont;
+  if (parentFont) ApplyParentFont();
+}
+
+void TControl::ApplyParentFont() {
+  if (!parentFont_ || !parent_) return;
+  applyingParentFont_ = true;
+  font_.Assign(parent_->font_);
+  applyingParentFont_ = false;
+}
+
+void TControl::FontChanged() {
+  if (!applyingParentFont_) parentFont_ = false;
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+  Invalidate();
+  for (TControl* child : children_) child->ApplyParentFont();
+}
+
+void TControl::SetAlign(TAlign align) {
+  align_ = align;
+  if (parent_) parent_->Realign();
+}
+
+void TControl::Realign() {
+  if (aligning_) return;
+  aligning_ = true;
+  RECT area = AlignRect();
+  std::vector<TControl*> tops;
+  for (TControl* child : children_) {
+    if (child->visible_ && child->align_ == TAlign::alTop) tops.push_back(child);
+  }
+  std::stable_sort(tops.begin(), tops.end(),
+                   [](const TControl* a, const TControl* b) { return a->top_ < b->top_; });
+  for (TControl* child : tops) {
+    child->SetBounds(area.left, area.top, area.right - area.left, child->height_);
+    area.top += child->height_;
+  }
+  for (TControl* child : children_) {
+    if (child->visible_ && child->align_ == TAlign::alClient)
+      child->SetBounds(area.left, area.top, area.right - area.left,
+                       std::max(0L, area.bottom - area.top));
+  }
+  aligning_ = false;
+}
+
+void TControl::BringToFront() {
+  SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TControl::SetHint(const std::wstring& hint) {
+  hint_ = hint;
+  if (TForm* form = ParentForm()) form->UpdateHint(*this);
+}
+
+void TControl::SetShowHint(bool showHint) {
+  showHint_ = showHint;
+  if (TForm* form = ParentForm()) form->UpdateHint(*this);
+}
+
+bool TControl::TabStop() const { return (GetWindowLongW(handle_, GWL_STYLE) & WS_TABSTOP) != 0; }
+
+void TControl::SetTabStop(bool tabStop) { SetStyleBit(WS_TABSTOP, tabStop); }
+
+void TControl::SetStyleBit(DWORD bit, bool on) {
+  const DWORD style = static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE));
+  SetWindowLongW(handle_, GWL_STYLE, static_cast<LONG>(on ? style | bit : style & ~bit));
+}
+
+void TControl::SetFocus() { ::SetFocus(handle_); }
+
+bool TControl::CanFocus() const {
+  return TabStop() && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
+}
+
+void TControl::Invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
+
+void TControl::Repaint() {
+  RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+bool TControl::DialogKey(WORD) { return false; }
+
+bool TControl::DialogChar(wchar_t) { return false; }
+
+TShiftState MouseShift(WPARAM wParam) {
+  TShiftState shift = 0;
+  if (wParam & MK_SHIFT) shift |= ssShift;
+  if (wParam & MK_CONTROL) shift |= ssCtrl;
+  if (wParam & MK_LBUTTON) shift |= ssLeft;
+  if (wParam & MK_RBUTTON) shift |= ssRight;
+  if (wParam & MK_MBUTTON) shift |= ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}
+
+TShiftState KeyboardShift() {
+  TShiftState shift = 0;
+  if (GetKeyState(VK_SHIFT) < 0) shift |= ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) shift |= ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) shift |= ssAlt;
+  return shift;
+}

@@ -1,0 +1,178 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "toolkit/colors.h"
+#include "toolkit/component.h"
+#include "toolkit/font.h"
+#include "toolkit/gdi.h"
+
+enum class TAlign { alNone, alTop, alClient };
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Modifier keys and mouse buttons held, as in the Windows message flags.
+enum TShiftFlag : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4, ssLeft = 8, ssRight = 16, ssMiddle = 32 };
+using TShiftState = unsigned;
+
+using TMouseEvent =
+    std::function<void(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TKeyEvent = std::function<void(TComponent* sender, WORD& key, TShiftState shift)>;
+
+// How a control's window is made.
+struct TCreateParams {
+  const wchar_t* className;
+  DWORD style = 0;
+  DWORD exStyle = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// The window classes of the toolkit's own controls and forms.
+extern const wchar_t* const kControlClass;
+extern const wchar_t* const kFormClass;
+
+class TForm;
+
+// A control: one window, bound to this object for its whole life. Windows
+// notifications that a parent receives for a child (commands, notifications,
+// colour requests, owner drawing) are handed back to the child's object.
+class TControl : public TComponent {
+ public:
+  TControl(TComponent* owner, TControl* parent, const TCreateParams& params);
+  ~TControl() override;
+
+  HWND Handle() const { return handle_; }
+  TControl* Parent() const { return parent_; }
+  const std::vector<TControl*>& Children() const { return children_; }
+  // The object bound to a window, or nullptr.
+  static TControl* FromHandle(HWND window);
+  // The object of the window or of its nearest wrapped ancestor.
+  static TControl* FindControl(HWND window);
+  // The top-level form that holds this control (the form itself for a form).
+  TForm* ParentForm();
+
+  int Left() const { return left_; }
+  int Top() const { return top_; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  void SetBounds(int left, int top, int width, int height);
+  void SetLeft(int left) { SetBounds(left, top_, width_, height_); }
+  void SetTop(int top) { SetBounds(left_, top, width_, height_); }
+  void SetWidth(int width) { SetBounds(left_, top_, width, height_); }
+  void SetHeight(int height) { SetBounds(left_, top_, width_, height); }
+  RECT BoundsRect() const { return {left_, top_, left_ + width_, top_ + height_}; }
+  RECT ClientRect() const;
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible and every parent visible.
+  bool Showing() const { return IsWindowVisible(handle_) != FALSE; }
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  std::wstring Text() const;
+  void SetText(const std::wstring& text);
+
+  // The background colour: the parent's while ParentColor holds.
+  TColor Color() const;
+  void SetColor(TColor color);
+  bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool parentColor);
+
+  // The control's own font object; changing it clears ParentFont.
+  TFont& Font() { return font_; }
+  const TFont& Font() const { return font_; }
+  void SetFont(const TFont& font) { font_.Assign(font); }
+  bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool parentFont);
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+  void BringToFront();
+
+  const std::wstring& Hint() const { return hint_; }
+  void SetHint(const std::wstring& hint);
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool showHint);
+
+  bool TabStop() const;
+  void SetTabStop(bool tabStop);
+  bool Focused() const { return GetFocus() == handle_; }
+  void SetFocus();
+  // Whether Tab may move the focus here now.
+  bool CanFocus() const;
+
+  // Invalidate requests a repaint; Repaint paints before it returns.
+  void Invalidate();
+  void Repaint();
+
+  // Offered by the form for Enter and Escape; true when consumed.
+  virtual bool DialogKey(WORD key);
+  // Offered by the form for accelerator characters; true when consumed.
+  virtual bool DialogChar(wchar_t ch);
+
+  TNotifyEvent OnEnter;
+  TNotifyEvent OnExit;
+  TMouseEvent OnMouseUp;
+
+ protected:
+  virtual LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam);
+  // A notification the parent received for this control. Returns true when
+  // handled, with the value to return in result.
+  virtual bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // The area in which aligned children are laid out.
+  virtual RECT AlignRect() const { return ClientRect(); }
+  virtual void ColorChanged();
+  virtual void FontChanged();
+  virtual void EnabledChanged() { Invalidate(); }
+  virtual void TextChanged() {}
+  virtual void DoEnter();
+  virtual void DoExit();
+
+  void Realign();
+  void SetStyleBit(DWORD bit, bool on);
+  // A brush of the control's colour, for colour requests.
+  HBRUSH BackgroundBrush();
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR self);
+  void Detach();
+  void ApplyParentFont();
+  void ParentColorChanged();
+  bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  void MouseUp(TMouseButton button, WPARAM wParam, LPARAM lParam);
+
+  HWND handle_ = nullptr;
+  TControl* parent_;
+  std::vector<TControl*> children_;
+  int left_ = 0;
+  int top_ = 0;
+  int width_;
+  int height_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  TColor color_ = clBtnFace;
+  bool parentColor_ = false;
+  TFont font_;
+  bool parentFont_ = true;
+  bool applyingParentFont_ = false;
+  TAlign align_ = TAlign::alNone;
+  bool aligning_ = false;
+  std::wstring hint_;
+  bool showHint_ = false;
+  ::Brush brush_;
+  TColor brushColor_ = 0;
+};
+
+// The shift state carried by a mouse message's wParam.
+TShiftState MouseShift(WPARAM wParam);
+// The shift state of the keyboard now.
+TShiftState KeyboardShift();

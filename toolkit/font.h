@@ -1,0 +1,49 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "toolkit/colors.h"
+#include "toolkit/gdi.h"
+
+enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+
+// A font description (face, character height in pixels, style, colour) and
+// the GDI font made from it on first use.
+class TFont {
+ public:
+  TFont();
+  TFont(const std::wstring& name, int height, unsigned style = 0, TColor color = clWindowText);
+  TFont(const TFont& other);
+  TFont& operator=(const TFont& other);
+
+  // Copies the other font's attributes; OnChange fires once.
+  void Assign(const TFont& other);
+
+  const std::wstring& Name() const { return name_; }
+  void SetName(const std::wstring& name);
+  // Character height in pixels.
+  int Height() const { return height_; }
+  void SetHeight(int height);
+  // Point size at 96 dots per inch.
+  void SetSize(int points);
+  unsigned Style() const { return style_; }
+  void SetStyle(unsigned style);
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+
+  HFONT Handle() const;
+  // Same face, height and style (the colour is not part of the GDI font).
+  bool SameFace(const TFont& other) const;
+
+  std::function<void()> OnChange;
+
+ private:
+  void Changed();
+
+  std::wstring name_;
+  int height_;
+  unsigned style_;
+  TColor color_;
+  mutable ::Font handle_;
+};

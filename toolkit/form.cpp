@@ -1,0 +1,268 @@
+#include "toolkit/form.h"
+
+#include <commctrl.h>
+
+#include "toolkit/application.h"
+
+namespace {
+
+HWND OwnerWindow(TComponent* owner) {
+  for (; owner; owner = owner->Owner()) {
+    if (auto* form = dynamic_cast<TForm*>(owner)) return form->Handle();
+  }
+  return nullptr;
+}
+
+TCreateParams FormParams() {
+  return {kFormClass, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+          WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, 320, 240};
+}
+
+template <class F>
+bool AnyControl(TControl& control, F&& f) {
+  for (TControl* child : control.Children()) {
+    if (f(*child) || AnyControl(*child, f)) return true;
+  }
+  return false;
+}
+
+template <class F>
+void EachControl(TControl& control, F&& f) {
+  for (TControl* child : control.Children()) {
+    f(*child);
+    EachControl(*child, f);
+  }
+}
+
+bool ComboDroppedDown(HWND window) {
+  for (int level = 0; window && level < 2; ++level, window = GetParent(window)) {
+    wchar_t name[16] = {};
+    GetClassNameW(window, name, 16);
+    if (lstrcmpiW(name, L"ComboBox") == 0) return SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
+  }
+  return false;
+}
+
+}  // namespace
+
+TForm::TForm(TComponent* owner) : TControl(owner, nullptr, FormParams()) {
+  if (HWND ownerWindow = OwnerWindow(owner)) {
+    SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
+  }
+}
+
+TForm::~TForm() {
+  if (tooltip_) DestroyWindow(tooltip_);
+}
+
+void TForm::DoCreate() {
+  if (OnCreate) OnCreate(this);
+}
+
+void TForm::SetBorderStyle(TBorderStyle style) {
+  DWORD ex = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
+  ex &= ~static_cast<DWORD>(WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME);
+  ex |= style == TBorderStyle::bsToolWindow ? WS_EX_TOOLWINDOW
+        : style == TBorderStyle::bsDialog   ? WS_EX_DLGMODALFRAME
+                                            : 0;
+  SetWindowLongW(Handle(), GWL_EXSTYLE, static_cast<LONG>(ex));
+  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TForm::SetClientSize(int width, int height) {
+  RECT rect{0, 0, width, height};
+  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+  SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+}
+
+void TForm::SetIcon(HICON icon) {
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TForm::PlaceOnFirstShow() {
+  if (placed_) return;
+  placed_ = true;
+  RECT area{};
+  if (position_ == TPosition::poDesigned) return;
+  if (position_ == TPosition::poOwnerFormCenter && GetWindow(Handle(), GW_OWNER)) {
+    GetWindowRect(GetWindow(Handle(), GW_OWNER), &area);
+  } else if (position_ == TPosition::poDesktopCenter) {
+    area.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    area.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    area.right = area.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    area.bottom = area.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+  } else {
+    area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  }
+  SetBounds(area.left + (area.right - area.left - Width()) / 2,
+            area.top + (area.bottom - area.top - Height()) / 2, Width(), Height());
+}
+
+void TForm::Show() {
+  PlaceOnFirstShow();
+  TControl::Show();
+  SetForegroundWindow(Handle());
+}
+
+void TForm::Close() {
+  if (modal_) {
+    modalResult_ = mrCancel;
+  } else if (DoClose() && Application().MainForm() == this) {
+    Application().Terminate();
+  }
+}
+
+// Runs OnClose; hides the form unless the handler said caNone.
+bool TForm::DoClose() {
+  TCloseAction action = TCloseAction::caHide;
+  if (OnClose) OnClose(this, action);
+  if (action == TCloseAction::caNone) return false;
+  Hide();
+  return true;
+}
+
+int TForm::ShowModal() {
+  std::vector<HWND> disabled;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM list) WINAPI -> BOOL {
+        if (IsWindowVisible(window) && IsWindowEnabled(window))
+          reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&disabled));
+  HWND active = GetActiveWindow();
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+  modal_ = true;
+  modalResult_ = mrNone;
+  Show();
+  while (true) {
+    if (!Application().HandleMessage()) {
+      modalResult_ = mrCancel;
+      break;
+    }
+    if (modalResult_ != mrNone) {
+      if (DoClose()) break;
+      modalResult_ = mrNone;
+    }
+  }
+  for (HWND window : disabled) EnableWindow(window, TRUE);
+  if (Visible()) Hide();
+  if (active && IsWindow(active)) SetActiveWindow(active);
+  modal_ = false;
+  return modalResult_;
+}
+
+void TForm::FocusFirst() {
+  HWND first = nullptr;
+  AnyControl(*this, [&](TControl& c) {
+    if (c.CanFocus()) first = c.Handle();
+    return first != nullptr;
+  });
+  ::SetFocus(first ? first : Handle());
+}
+
+LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_CLOSE:
+      Close();
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT rect = ClientRect();
+      FillRect(reinterpret_cast<HDC>(wParam), &rect, BackgroundBrush());
+      return 1;
+    }
+    case WM_SHOWWINDOW:
+      if (wParam && OnShow) OnShow(this);
+      return TControl::WndProc(msg, wParam, lParam);
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = GetFocus();
+        if (focus && IsChild(Handle(), focus)) lastFocus_ = focus;
+      } else if (!HIWORD(wParam)) {
+        if (lastFocus_ && IsWindow(lastFocus_) && IsWindowVisible(lastFocus_) &&
+            IsWindowEnabled(lastFocus_))
+          ::SetFocus(lastFocus_);
+        else
+          FocusFirst();
+      }
+      return 0;
+    default:
+      return TControl::WndProc(msg, wParam, lParam);
+  }
+}
+
+bool TForm::OfferDialogKey(WORD key) {
+  return AnyControl(*this, [key](TControl& c) { return c.DialogKey(key); });
+}
+
+bool TForm::OfferDialogChar(wchar_t ch) {
+  return AnyControl(*this, [ch](TControl& c) { return c.DialogChar(ch); });
+}
+
+bool TForm::PreviewKey(const MSG& msg) {
+  if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
+  const LRESULT code =
+      SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
+  const auto ch = static_cast<wchar_t>(msg.wParam);
+  switch (msg.message) {
+    case WM_KEYDOWN:
+      if (msg.wParam == VK_TAB && !(code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) &&
+          GetKeyState(VK_CONTROL) >= 0) {
+        SelectNext(GetKeyState(VK_SHIFT) >= 0);
+        return true;
+      }
+      if ((msg.wParam == VK_RETURN || msg.wParam == VK_ESCAPE) &&
+          !(code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) && !ComboDroppedDown(msg.hwnd))
+        return OfferDialogKey(static_cast<WORD>(msg.wParam));
+      return false;
+    case WM_SYSCHAR:
+      if (!IsCharAlphaNumericW(ch)) return false;
+      OfferDialogChar(ch);
+      return true;
+    default:
+      if (code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return false;
+      return IsCharAlphaNumericW(ch) && OfferDialogChar(ch);
+  }
+}
+
+void TForm::SelectNext(bool forward) {
+  std::vector<TControl*> order;
+  EachControl(*this, [&](TControl& c) {
+    if (c.CanFocus()) order.push_back(&c);
+  });
+  if (order.empty()) return;
+  const TControl* current = TControl::FindControl(GetFocus());
+  size_t at = order.size();
+  for (size_t i = 0; i < order.size(); ++i) {
+    if (order[i] == current) at = i;
+  }
+  size_t next;
+  if (at == order.size())
+    next = forward ? 0 : order.size() - 1;
+  else
+    next = (at + (forward ? 1 : order.size() - 1)) % order.size();
+  order[next]->SetFocus();
+}
+
+void TForm::UpdateHint(TControl& control) {
+  if (!tooltip_) {
+    if (!control.ShowHint() || control.Hint().empty()) return;
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                               Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  }
+  TOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = Handle();
+  info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  if (control.ShowHint() && !control.Hint().empty()) {
+    info.lpszText = const_cast<wchar_t*>(control.Hint().c_str());
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  }
+}

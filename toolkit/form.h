@@ -1,0 +1,81 @@
+#pragma once
+
+#include <memory>
+
+#include "toolkit/control.h"
+
+enum class TBorderStyle { bsDialog, bsToolWindow, bsSingle };
+enum class TPosition { poDesigned, poDesktopCenter, poScreenCenter, poOwnerFormCenter };
+enum class TCloseAction { caNone, caHide, caFree };
+
+constexpr int mrNone = 0;
+constexpr int mrOk = IDOK;
+constexpr int mrCancel = IDCANCEL;
+
+using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
+
+// A top-level window: caption, border, client size, position, modal runs
+// and the keys a dialog gives meaning to (Tab, Enter, Escape, accelerators).
+class TForm : public TControl {
+ public:
+  explicit TForm(TComponent* owner);
+  ~TForm() override;
+
+  std::wstring Caption() const { return Text(); }
+  void SetCaption(const std::wstring& caption) { SetText(caption); }
+  void SetBorderStyle(TBorderStyle style);
+  void SetClientSize(int width, int height);
+  int ClientWidth() const { return ClientRect().right; }
+  int ClientHeight() const { return ClientRect().bottom; }
+  void SetPosition(TPosition position) { position_ = position; }
+  void SetIcon(HICON icon);
+
+  void Show();
+  void Close();
+  // Shows the form, disables the other windows of the program and runs
+  // until ModalResult is set; returns it.
+  int ShowModal();
+  int ModalResult() const { return modalResult_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+  bool Modal() const { return modal_; }
+
+  // Runs OnCreate; CreateForm calls it once the form is built.
+  void DoCreate();
+
+  // Handles the keys that mean something to a dialog; true when the message
+  // is used up.
+  bool PreviewKey(const MSG& msg);
+  // Moves the focus to the next (or previous) control that takes Tab.
+  void SelectNext(bool forward);
+  // Adds, changes or removes the tool tip of a control of this form.
+  void UpdateHint(TControl& control);
+
+  TNotifyEvent OnCreate;
+  TNotifyEvent OnShow;
+  TCloseEvent OnClose;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void PlaceOnFirstShow();
+  void FocusFirst();
+  bool OfferDialogKey(WORD key);
+  bool OfferDialogChar(wchar_t ch);
+  bool DoClose();
+
+  TPosition position_ = TPosition::poDesigned;
+  bool placed_ = false;
+  bool modal_ = false;
+  int modalResult_ = mrNone;
+  HWND lastFocus_ = nullptr;
+  HWND tooltip_ = nullptr;
+};
+
+// Builds a form of class T and then runs its create handler.
+template <class T>
+std::unique_ptr<T> CreateForm(TComponent* owner) {
+  auto form = std::make_unique<T>(owner);
+  form->DoCreate();
+  return form;
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// Small owners of GDI and window handles, so every object is released on
+// every path.
+
+template <class H>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(H handle) : handle_(handle) {}
+  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  GdiObject& operator=(GdiObject&& other) noexcept {
+    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  ~GdiObject() { Reset(); }
+
+  H Get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void Reset(H handle = nullptr) {
+    if (handle_) DeleteObject(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  H handle_ = nullptr;
+};
+
+using Pen = GdiObject<HPEN>;
+using Brush = GdiObject<HBRUSH>;
+using Font = GdiObject<HFONT>;
+using Bitmap = GdiObject<HBITMAP>;
+using Region = GdiObject<HRGN>;
+
+// Selects an object into a device context and puts the old one back.
+class SelectGuard {
+ public:
+  SelectGuard(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  SelectGuard(const SelectGuard&) = delete;
+  SelectGuard& operator=(const SelectGuard&) = delete;
+  ~SelectGuard() { SelectObject(dc_, old_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// A memory device context compatible with the screen.
+class MemoryDC {
+ public:
+  MemoryDC() : dc_(CreateCompatibleDC(nullptr)) {}
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  ~MemoryDC() { DeleteDC(dc_); }
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
+// The device context of a window, for measuring.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND window = nullptr) : window_(window), dc_(GetDC(window)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() { ReleaseDC(window_, dc_); }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A 32-bit top-down DIB section whose pixels can be read directly.
+class PixelBitmap {
+ public:
+  PixelBitmap(int width, int height);
+  HBITMAP Handle() const { return bitmap_.Get(); }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  // The pixel at (x, y) as a COLORREF (red in the low byte).
+  COLORREF Pixel(int x, int y) const;
+
+ private:
+  int width_;
+  int height_;
+  const unsigned* bits_ = nullptr;
+  Bitmap bitmap_;
+};
