@@ -348,6 +348,16 @@ void TControl::SetStyleBit(DWORD bit, bool on) {
   SetWindowLongW(handle_, GWL_STYLE, static_cast<LONG>(on ? style | bit : style & ~bit));
 }
 
+void TControl::SetBorder(bool border) {
+  SetWindowLongW(handle_, GWL_EXSTYLE, border ? WS_EX_CLIENTEDGE : 0);
+  FrameChanged();
+}
+
+void TControl::FrameChanged() {
+  SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 void TControl::SetFocus() { ::SetFocus(handle_); }
 
 bool TControl::CanFocus() const {

@@ -101,6 +101,9 @@ class TControl : public TComponent {
   bool ShowHint() const { return showHint_; }
   void SetShowHint(bool showHint);
 
+  // A sunken client edge (the standard control border) or none.
+  void SetBorder(bool border);
+
   bool TabStop() const;
   void SetTabStop(bool tabStop);
   bool Focused() const { return GetFocus() == handle_; }
@@ -138,6 +141,8 @@ class TControl : public TComponent {
 
   void Realign();
   void SetStyleBit(DWORD bit, bool on);
+  // Makes Windows take a changed frame style into account.
+  void FrameChanged();
   // A brush of the control's colour, for colour requests.
   HBRUSH BackgroundBrush();
 

@@ -66,8 +66,7 @@ void TForm::SetBorderStyle(TBorderStyle style) {
         : style == TBorderStyle::bsDialog   ? WS_EX_DLGMODALFRAME
                                             : 0;
   SetWindowLongW(Handle(), GWL_EXSTYLE, static_cast<LONG>(ex));
-  SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
-               SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  FrameChanged();
 }
 
 void TForm::SetClientSize(int width, int height) {

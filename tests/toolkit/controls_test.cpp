@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/temp_dir.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/form.h"
+#include "toolkit/label.h"
+#include "toolkit/list_box.h"
+#include "toolkit/memo.h"
+#include "toolkit/page_control.h"
+#include "toolkit/spin_edit.h"
+
+namespace {
+
+class ControlsTest : public testing::Test {
+ protected:
+  ControlsTest() : form(CreateForm<TForm>(nullptr)) {
+    form->SetClientSize(400, 300);
+    form->Show();
+  }
+
+  TSpinEdit* Spin(int min, int max, int increment, int value) {
+    auto* spin = form->Add<TSpinEdit>(form.get());
+    spin->SetMinValue(min);
+    spin->SetMaxValue(max);
+    spin->SetIncrement(increment);
+    spin->SetValue(value);
+    return spin;
+  }
+
+  void Type(TControl* control, const std::wstring& text) {
+    control->SetFocus();
+    SendMessageW(control->Handle(), EM_SETSEL, 0, -1);
+    for (wchar_t ch : text) SendMessageW(control->Handle(), WM_CHAR, ch, 0);
+  }
+
+  void Leave() {
+    auto* other = form->Add<TListBox>(form.get());
+    other->SetFocus();
+  }
+
+  std::unique_ptr<TForm> form;
+};
+
+TEST_F(ControlsTest, SpinFieldClampsTypedValuesWhenLeft) {
+  auto* size = Spin(1, 16, 1, 7);
+  Type(size, L"20");
+  EXPECT_EQ(size->Text(), L"20");
+  Leave();
+  EXPECT_EQ(size->Text(), L"16");
+  Type(size, L"");
+  SendMessageW(size->Handle(), WM_CHAR, VK_BACK, 0);
+  Leave();
+  EXPECT_EQ(size->Text(), L"");
+  EXPECT_EQ(size->Value(), 1);
+}
+
+TEST_F(ControlsTest, SpinFieldReadsItsMinimumForTextThatIsNoInteger) {
+  auto* spin = Spin(5, 50, 1, 10);
+  spin->SetText(L"-");
+  EXPECT_EQ(spin->Value(), 5);
+  spin->SetText(L"1.5");
+  EXPECT_EQ(spin->Value(), 5);
+  spin->SetText(L"99999999999");
+  EXPECT_EQ(spin->Value(), 5);
+  spin->SetText(L"-3");
+  EXPECT_EQ(spin->Value(), -3);
+}
+
+TEST_F(ControlsTest, SpinFieldStepsByTheIncrementAndStopsAtTheMaximum) {
+  auto* power = Spin(0, 300, 20, 10);
+  int changes = 0;
+  power->OnChange = [&](TComponent*) { ++changes; };
+  power->SetFocus();
+  SendMessageW(power->Handle(), WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(power->Value(), 30);
+  for (int i = 0; i < 20; ++i) SendMessageW(power->Handle(), WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(power->Value(), 300);
+  SendMessageW(power->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(power->Value(), 280);
+  EXPECT_GE(changes, 3);
+}
+
+TEST_F(ControlsTest, SpinFieldSetterClampsUnlessTheLimitsAreEqual) {
+  auto* spin = Spin(1, 16, 1, 40);
+  EXPECT_EQ(spin->Value(), 16);
+  spin->SetValue(-4);
+  EXPECT_EQ(spin->Value(), 1);
+  auto* open = Spin(0, 0, 1, 1234);
+  EXPECT_EQ(open->Value(), 1234);
+}
+
+TEST_F(ControlsTest, SpinFieldMaximumLengthLimitsTyping) {
+  auto* spin = Spin(0, 300, 20, 10);
+  spin->SetMaxLength(3);
+  Type(spin, L"12345");
+  EXPECT_EQ(spin->Text(), L"123");
+  Type(spin, L"4a");
+  EXPECT_EQ(spin->Text(), L"4");
+}
+
+TEST_F(ControlsTest, ComboBoxKeepsAnyTypedText) {
+  auto* combo = form->Add<TComboBox>(form.get());
+  for (const wchar_t* item : {L"0.1", L"0.2", L"1.0"}) combo->Add(item);
+  int changes = 0;
+  combo->OnChange = [&](TComponent*) { ++changes; };
+  combo->SetText(L"9.9");
+  EXPECT_EQ(combo->Text(), L"9.9");
+  HWND edit = FindWindowExW(combo->Handle(), nullptr, L"Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  SetFocus(edit);
+  SendMessageW(edit, EM_SETSEL, 0, -1);
+  for (wchar_t ch : std::wstring(L"0.45x")) SendMessageW(edit, WM_CHAR, ch, 0);
+  EXPECT_EQ(combo->Text(), L"0.45x");
+  EXPECT_EQ(changes, 5);
+  EXPECT_EQ(combo->Count(), 3);
+  EXPECT_EQ(combo->Item(2), L"1.0");
+}
+
+TEST_F(ControlsTest, ListBoxKeepsOrderAndReportsSelectionByKeyboard) {
+  auto* list = form->Add<TListBox>(form.get());
+  list->Add(L"plane.md8");
+  list->Add(L"PLANE.MD2");
+  EXPECT_EQ(list->Item(0), L"plane.md8");
+  int clicks = 0;
+  list->OnClick = [&](TComponent*) { ++clicks; };
+  list->SetItemIndex(0);
+  EXPECT_EQ(clicks, 0);
+  list->SetFocus();
+  SendMessageW(list->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(list->ItemIndex(), 1);
+  EXPECT_EQ(clicks, 1);
+  list->Delete(0);
+  EXPECT_EQ(list->Count(), 1);
+  EXPECT_EQ(list->IndexOf(L"plane.md2"), 0);
+}
+
+TEST_F(ControlsTest, MemoLinesRoundTrip) {
+  auto* memo = form->Add<TMemo>(form.get());
+  memo->SetLines({L"Fix the model animation.", L"", L"model. ", L""});
+  EXPECT_EQ(memo->Lines(), (std::vector<std::wstring>{L"Fix the model animation.", L"", L"model. ", L""}));
+  memo->Clear();
+  memo->AddLine(L"one");
+  memo->AddLine(L"two");
+  EXPECT_EQ(memo->Lines(), (std::vector<std::wstring>{L"one", L"two"}));
+}
+
+TEST_F(ControlsTest, PageControlShowsOnePageChosenByIndex) {
+  auto* pages = form->Add<TPageControl>(form.get());
+  auto* one = pages->AddPage(L"one");
+  auto* two = pages->AddPage(L"two");
+  EXPECT_EQ(pages->ActivePageIndex(), 0);
+  EXPECT_TRUE(one->Visible());
+  EXPECT_FALSE(two->Visible());
+  pages->SetActivePageIndex(1);
+  EXPECT_FALSE(one->Visible());
+  EXPECT_TRUE(two->Visible());
+  pages->SetActivePageIndex(7);
+  EXPECT_EQ(pages->ActivePageIndex(), 1);
+}
+
+TEST_F(ControlsTest, AutoSizeLabelFitsItsTextAndFixedLabelKeepsItsBounds) {
+  auto* grows = form->Add<TLabel>(form.get());
+  grows->SetCaption(L"x");
+  const int narrow = grows->Width();
+  grows->SetCaption(L"Converting to FS2002....");
+  EXPECT_GT(grows->Width(), narrow);
+  auto* fixed = form->Add<TLabel>(form.get());
+  fixed->SetAutoSize(false);
+  fixed->SetBounds(12, 144, 145, 13);
+  fixed->SetCaption(L"A rather longer text than fits in the label at all");
+  EXPECT_EQ(fixed->Width(), 145);
+  EXPECT_EQ(fixed->Height(), 13);
+}
+
+}  // namespace

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "toolkit/control.h"
+
+// A drop-down list with a free-text edit: the text may be any string,
+// chosen from the list or typed. OnChange follows every change of text.
+class TComboBox : public TControl {
+ public:
+  TComboBox(TComponent* owner, TControl* parent);
+
+  int Count() const;
+  std::wstring Item(int index) const;
+  void Add(const std::wstring& item);
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  void SetItemHeight(int height);
+
+  TNotifyEvent OnChange;
+
+ protected:
+  bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};

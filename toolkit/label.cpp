@@ -1,0 +1,48 @@
+#include "toolkit/label.h"
+
+#include "toolkit/canvas.h"
+
+TLabel::TLabel(TComponent* owner, TControl* parent)
+    : TControl(owner, parent, {L"STATIC", SS_LEFT | SS_NOTIFY, 0, 65, 13}) {
+  SetParentColor(true);
+}
+
+void TLabel::SetAlignment(TAlignment alignment) {
+  SetStyleBit(SS_CENTER | SS_RIGHT, false);
+  if (alignment == TAlignment::taCenter) SetStyleBit(SS_CENTER, true);
+  if (alignment == TAlignment::taRightJustify) SetStyleBit(SS_RIGHT, true);
+  Invalidate();
+}
+
+void TLabel::SetAutoSize(bool autoSize) {
+  autoSize_ = autoSize;
+  FitText();
+}
+
+void TLabel::FontChanged() {
+  TControl::FontChanged();
+  FitText();
+}
+
+void TLabel::FitText() {
+  if (!autoSize_) return;
+  WindowDC screen;
+  TCanvas canvas(screen.Get());
+  canvas.Font().Assign(Font());
+  RECT rect{0, 0, 0, 0};
+  canvas.DrawText(Text().empty() ? L" " : Text(), rect, DT_CALCRECT | DT_EXPANDTABS);
+  SetBounds(Left(), Top(), rect.right, rect.bottom);
+}
+
+bool TLabel::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == STN_CLICKED) {
+    if (OnClick) OnClick(this);
+    return true;
+  }
+  return TControl::Notification(msg, wParam, lParam, result);
+}
+
+TStaticText::TStaticText(TComponent* owner, TControl* parent) : TLabel(owner, parent) {
+  SetAutoSize(false);
+  SetStyleBit(SS_CENTERIMAGE, true);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "toolkit/control.h"
+
+enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
+
+// Static text. A fixed-size label keeps its bounds when the text changes;
+// an auto-size label takes the size of its text. Clicks raise OnClick.
+class TLabel : public TControl {
+ public:
+  TLabel(TComponent* owner, TControl* parent);
+
+  std::wstring Caption() const { return Text(); }
+  void SetCaption(const std::wstring& caption) { SetText(caption); }
+  void SetAlignment(TAlignment alignment);
+  bool AutoSize() const { return autoSize_; }
+  void SetAutoSize(bool autoSize);
+
+  TNotifyEvent OnClick;
+
+ protected:
+  bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void TextChanged() override { FitText(); }
+  void FontChanged() override;
+
+ private:
+  void FitText();
+  bool autoSize_ = true;
+};
+
+// One line of text on its own background, centred vertically.
+class TStaticText : public TLabel {
+ public:
+  TStaticText(TComponent* owner, TControl* parent);
+};

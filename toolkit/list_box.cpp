@@ -1,0 +1,62 @@
+#include "toolkit/list_box.h"
+
+TListBox::TListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
+    : TControl(owner, parent,
+               {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | extraStyle,
+                WS_EX_CLIENTEDGE, 121, 97}) {
+  SetColor(clWindow);
+}
+
+int TListBox::Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
+
+std::wstring TListBox::Item(int index) const {
+  const LRESULT length = SendMessageW(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length == LB_ERR) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+int TListBox::Add(const std::wstring& item) {
+  return static_cast<int>(
+      SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+}
+
+void TListBox::Delete(int index) { SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+
+void TListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
+
+int TListBox::IndexOf(const std::wstring& item) const {
+  for (int i = 0, n = Count(); i < n; ++i) {
+    if (lstrcmpiW(Item(i).c_str(), item.c_str()) == 0) return i;
+  }
+  return -1;
+}
+
+int TListBox::ItemIndex() const {
+  return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+}
+
+void TListBox::SetItemIndex(int index) {
+  SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TListBox::SetItemHeight(int height) {
+  itemHeight_ = height;
+  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
+  Invalidate();
+}
+
+void TListBox::FontChanged() {
+  TControl::FontChanged();
+  if (itemHeight_ > 0) SetItemHeight(itemHeight_);
+}
+
+bool TListBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) {
+    if (OnClick) OnClick(this);
+    return true;
+  }
+  return TControl::Notification(msg, wParam, lParam, result);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "toolkit/control.h"
+
+// A single-selection list of strings. OnClick follows every change of the
+// selection by mouse or keyboard; setting ItemIndex raises nothing.
+class TListBox : public TControl {
+ public:
+  TListBox(TComponent* owner, TControl* parent, DWORD extraStyle = 0);
+
+  int Count() const;
+  std::wstring Item(int index) const;
+  int Add(const std::wstring& item);
+  void Delete(int index);
+  void Clear();
+  int IndexOf(const std::wstring& item) const;
+  int ItemIndex() const;
+  void SetItemIndex(int index);
+  void SetItemHeight(int height);
+
+  TNotifyEvent OnClick;
+
+ protected:
+  bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void FontChanged() override;
+
+ private:
+  int itemHeight_ = 0;
+};

@@ -1,0 +1,60 @@
+#include "toolkit/page_control.h"
+
+#include <commctrl.h>
+
+TTabSheet::TTabSheet(TComponent* owner, TPageControl* pageControl, const std::wstring& caption)
+    : TCustomControl(owner, pageControl, 10, 10) {
+  SetText(caption);
+  SetColor(clBtnFace);
+}
+
+TPageControl::TPageControl(TComponent* owner, TControl* parent)
+    : TControl(owner, parent, {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, 289, 193}) {}
+
+TTabSheet* TPageControl::AddPage(const std::wstring& caption) {
+  auto* page = Owner()->Add<TTabSheet>(this, caption);
+  TCITEMW item{};
+  item.mask = TCIF_TEXT;
+  item.pszText = const_cast<wchar_t*>(caption.c_str());
+  SendMessageW(Handle(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
+  pages_.push_back(page);
+  page->SetVisible(false);
+  PlacePages();
+  if (active_ < 0) SetActivePageIndex(0);
+  return page;
+}
+
+void TPageControl::SetActivePageIndex(int index) {
+  if (index < 0 || index >= PageCount()) return;
+  active_ = index;
+  SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  for (int i = 0; i < PageCount(); ++i) Page(i)->SetVisible(i == index);
+}
+
+void TPageControl::SetTabSize(int width, int height) {
+  SetStyleBit(TCS_FIXEDWIDTH, true);
+  SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+  PlacePages();
+}
+
+void TPageControl::PlacePages() {
+  RECT display = ClientRect();
+  SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  for (TTabSheet* page : pages_)
+    page->SetBounds(display.left, display.top, display.right - display.left,
+                    display.bottom - display.top);
+}
+
+LRESULT TPageControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = TControl::WndProc(msg, wParam, lParam);
+  if (msg == WM_SIZE) PlacePages();
+  return result;
+}
+
+bool TPageControl::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == TCN_SELCHANGE) {
+    SetActivePageIndex(static_cast<int>(SendMessageW(Handle(), TCM_GETCURSEL, 0, 0)));
+    return true;
+  }
+  return TControl::Notification(msg, wParam, lParam, result);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <vector>
+
+#include "toolkit/custom_control.h"
+
+class TPageControl;
+
+// One page of a page control: a plain container.
+class TTabSheet : public TCustomControl {
+ public:
+  TTabSheet(TComponent* owner, TPageControl* pageControl, const std::wstring& caption);
+
+ protected:
+  void Paint(TCanvas&) override {}
+};
+
+// Pages of which one is visible at a time, selected by index; the tabs are
+// small fixed-size buttons.
+class TPageControl : public TControl {
+ public:
+  TPageControl(TComponent* owner, TControl* parent);
+
+  TTabSheet* AddPage(const std::wstring& caption);
+  int PageCount() const { return static_cast<int>(pages_.size()); }
+  TTabSheet* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
+  int ActivePageIndex() const { return active_; }
+  void SetActivePageIndex(int index);
+  void SetTabSize(int width, int height);
+
+ protected:
+  bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void PlacePages();
+
+  std::vector<TTabSheet*> pages_;
+  int active_ = -1;
+};

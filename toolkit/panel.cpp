@@ -1,0 +1,50 @@
+#include "toolkit/panel.h"
+
+TPanel::TPanel(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 185, 41) {
+  SetColor(clBtnFace);
+}
+
+void TPanel::SetBevelOuter(TBevelCut bevel) {
+  outer_ = bevel;
+  Realign();
+  Invalidate();
+}
+
+void TPanel::SetBevelInner(TBevelCut bevel) {
+  inner_ = bevel;
+  Realign();
+  Invalidate();
+}
+
+int TPanel::BevelWidth() const {
+  return (outer_ != TBevelCut::bvNone ? 1 : 0) + (inner_ != TBevelCut::bvNone ? 1 : 0);
+}
+
+RECT TPanel::AlignRect() const {
+  RECT rect = ClientRect();
+  InflateRect(&rect, -BevelWidth(), -BevelWidth());
+  return rect;
+}
+
+void Frame3D(TCanvas& canvas, RECT& rect, TColor topLeft, TColor bottomRight) {
+  canvas.Pen().color = topLeft;
+  canvas.MoveTo(rect.left, rect.bottom - 1);
+  canvas.LineTo(rect.left, rect.top);
+  canvas.LineTo(rect.right - 1, rect.top);
+  canvas.Pen().color = bottomRight;
+  canvas.LineTo(rect.right - 1, rect.bottom - 1);
+  canvas.LineTo(rect.left - 1, rect.bottom - 1);
+  InflateRect(&rect, -1, -1);
+}
+
+void TPanel::Paint(TCanvas& canvas) {
+  RECT rect = ClientRect();
+  for (TBevelCut bevel : {outer_, inner_}) {
+    if (bevel == TBevelCut::bvRaised) Frame3D(canvas, rect, clBtnHighlight, clBtnShadow);
+    if (bevel == TBevelCut::bvLowered) Frame3D(canvas, rect, clBtnShadow, clBtnHighlight);
+  }
+  const std::wstring caption = Caption();
+  if (caption.empty()) return;
+  canvas.Brush().style = TBrushStyle::bsClear;
+  canvas.DrawText(caption, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "toolkit/custom_control.h"
+
+// A flat button with a caption and a glyph that has a normal and a disabled
+// picture. The frame shows while the pointer is over it; a left press and
+// release over it raises OnClick.
+class TSpeedButton : public TCustomControl {
+ public:
+  TSpeedButton(TComponent* owner, TControl* parent);
+
+  std::wstring Caption() const { return Text(); }
+  void SetCaption(const std::wstring& caption) { SetText(caption); }
+  // Takes the two pictures over; their bottom-left colour is transparent.
+  void SetGlyph(Bitmap normal, Bitmap disabled);
+  bool Down() const { return pressed_ && MouseInside(); }
+
+  TNotifyEvent OnClick;
+
+ protected:
+  void Paint(TCanvas& canvas) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void MouseEnter() override { Invalidate(); }
+  void MouseLeave() override { Invalidate(); }
+  void TextChanged() override { Invalidate(); }
+
+ private:
+  Bitmap glyph_;
+  Bitmap disabledGlyph_;
+  bool pressed_ = false;
+};
