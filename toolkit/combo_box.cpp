@@ -12,12 +12,7 @@ TComboBox::TComboBox(TComponent* owner, TControl* parent)
 int TComboBox::Count() const { return static_cast<int>(SendMessageW(Handle(), CB_GETCOUNT, 0, 0)); }
 
 std::wstring TComboBox::Item(int index) const {
-  const LRESULT length = SendMessageW(Handle(), CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == CB_ERR) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(Handle(), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
+  return ItemText(Handle(), CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 void TComboBox::Add(const std::wstring& item) {

@@ -374,6 +374,15 @@ bool TControl::DialogKey(WORD) { return false; }
 
 bool TControl::DialogChar(wchar_t) { return false; }
 
+std::wstring ItemText(HWND window, UINT lengthMessage, UINT textMessage, int index) {
+  const LRESULT length = SendMessageW(window, lengthMessage, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(window, textMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
 TShiftState MouseShift(WPARAM wParam) {
   TShiftState shift = 0;
   if (wParam & MK_SHIFT) shift |= ssShift;

@@ -177,6 +177,9 @@ class TControl : public TComponent {
   TColor brushColor_ = 0;
 };
 
+// An item's text from a list or combo box, by its length and text messages.
+std::wstring ItemText(HWND window, UINT lengthMessage, UINT textMessage, int index);
+
 // The shift state carried by a mouse message's wParam.
 TShiftState MouseShift(WPARAM wParam);
 // The shift state of the keyboard now.

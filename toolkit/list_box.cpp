@@ -10,12 +10,7 @@ TListBox::TListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
 int TListBox::Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
 
 std::wstring TListBox::Item(int index) const {
-  const LRESULT length = SendMessageW(Handle(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-  if (length == LB_ERR) return {};
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  SendMessageW(Handle(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<size_t>(length));
-  return text;
+  return ItemText(Handle(), LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 int TListBox::Add(const std::wstring& item) {
