@@ -1,0 +1,111 @@
+#include "frontend/file_copy.h"
+
+#include <vector>
+
+#include "frontend/kernel_handle.h"
+#include "toolkit/exception.h"
+
+namespace {
+
+constexpr DWORD kBufferSize = 8192;
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+  return full;
+}
+
+std::wstring FileName(const std::wstring& path) {
+  const size_t last = path.find_last_of(L"\\/:");
+  return last == std::wstring::npos ? path : path.substr(last + 1);
+}
+
+// The full path the copy goes to: the destination, or the source's name in
+// it when it is a folder.
+std::wstring Target(const std::wstring& source, const std::wstring& destination) {
+  std::wstring target = FullPath(destination);
+  if (!FileHasAttr(target, FILE_ATTRIBUTE_DIRECTORY)) return target;
+  if (target.back() != L'\\') target += L'\\';
+  return target + FileName(source);
+}
+
+// Whether the target may be replaced: it is absent, or it is not read-only
+// and nobody has it open. The source has, when a file is copied onto itself.
+bool Replaceable(const std::wstring& target) {
+  const KernelHandle file(
+      CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  return file || GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
+// The file a copy is written to, beside the target; deleted when it goes,
+// unless it has taken the target's place.
+class TempFile {
+ public:
+  explicit TempFile(const std::wstring& target) {
+    static unsigned counter = 0;
+    const std::wstring stem = target + L".~zh" + std::to_wstring(GetCurrentProcessId()) + L'_';
+    do {
+      path_ = stem + std::to_wstring(++counter);
+      file_ = KernelHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                       FILE_ATTRIBUTE_NORMAL, nullptr));
+    } while (!file_ && GetLastError() == ERROR_FILE_EXISTS);
+    if (!file_) path_.clear();
+  }
+  TempFile(const TempFile&) = delete;
+  TempFile& operator=(const TempFile&) = delete;
+  ~TempFile() {
+    file_.Reset();
+    if (!path_.empty()) DeleteFileW(path_.c_str());
+  }
+
+  explicit operator bool() const { return static_cast<bool>(file_); }
+  HANDLE Handle() const { return file_.Get(); }
+
+  // Closes the file and puts it in the target's place.
+  bool Replace(const std::wstring& target) {
+    file_.Reset();
+    if (!MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
+    path_.clear();
+    return true;
+  }
+
+ private:
+  std::wstring path_;
+  KernelHandle file_;
+};
+
+// Reads the source buffer by buffer until a read comes back short.
+void CopyContent(HANDLE input, HANDLE output, std::vector<char>& buffer,
+                 const std::wstring& source, const std::wstring& target) {
+  DWORD read = 0;
+  do {
+    if (!ReadFile(input, buffer.data(), kBufferSize, &read, nullptr))
+      throw Exception(Format(L"Cannot read file %s", source));
+    DWORD written = 0;
+    if (read && (!WriteFile(output, buffer.data(), read, &written, nullptr) || written != read))
+      throw Exception(Format(L"Cannot write file %s", target));
+  } while (read == kBufferSize);
+}
+
+}  // namespace
+
+void FileCopy(const std::wstring& source, const std::wstring& destination) {
+  const std::wstring target = Target(source, destination);
+  std::vector<char> buffer(kBufferSize);
+  const KernelHandle input(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                       OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!input) throw Exception(Format(L"Cannot open file %s", source));
+  const std::wstring cannotCreate = Format(L"Cannot create file %s", target);
+  if (!Replaceable(target)) throw Exception(cannotCreate);
+  TempFile output(target);
+  if (!output) throw Exception(cannotCreate);
+  CopyContent(input.Get(), output.Handle(), buffer, source, target);
+  if (!output.Replace(target)) throw Exception(cannotCreate);
+}
+
+bool FileHasAttr(const std::wstring& path, DWORD attributes) {
+  const DWORD found = GetFileAttributesW(path.c_str());
+  return found != INVALID_FILE_ATTRIBUTES && (found & attributes) == attributes;
+}

@@ -1,0 +1,133 @@
+#include "frontend/process_runner.h"
+
+#include "frontend/kernel_handle.h"
+
+namespace {
+
+constexpr DWORD kStartFlags =
+    STARTF_USESHOWWINDOW | STARTF_USESIZE | STARTF_USEPOSITION | STARTF_USEFILLATTRIBUTE;
+// Blue text on a bright white background.
+constexpr DWORD kConsoleColours =
+    BACKGROUND_INTENSITY | BACKGROUND_RED | BACKGROUND_GREEN | BACKGROUND_BLUE | FOREGROUND_BLUE;
+constexpr DWORD kStoppedExitCode = 1;
+
+std::wstring Quoted(const std::wstring& program) {
+  if (program.empty() || program.front() == L'"') return program;
+  return L'"' + program + L'"';
+}
+
+// The folder part of the program path, with its last separator; empty when
+// the path has none. A caller's opening quote is not part of it.
+std::wstring ProgramFolder(const std::wstring& program) {
+  const size_t first = !program.empty() && program.front() == L'"' ? 1 : 0;
+  const size_t last = program.find_last_of(L"\\/:");
+  if (last == std::wstring::npos || last < first) return {};
+  return program.substr(first, last + 1 - first);
+}
+
+STARTUPINFOW ConsoleStartup(bool hide, DWORD left, DWORD top, DWORD width, DWORD height) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = kStartFlags;
+  startup.wShowWindow = hide ? SW_HIDE : SW_SHOWNORMAL;
+  startup.dwX = left;
+  startup.dwY = top;
+  startup.dwXSize = width;
+  startup.dwYSize = height;
+  startup.dwFillAttribute = kConsoleColours;
+  return startup;
+}
+
+// A job that holds the child and everything it starts, so that stopping the
+// child stops them all, and so that none outlives us should we go while
+// waiting. Where Windows refuses the job (a parent job without nesting), the
+// child runs outside it and only the child itself can be stopped.
+class ChildJob {
+ public:
+  ChildJob() : job_(CreateJobObjectW(nullptr, nullptr)) { SetKillOnClose(true); }
+
+  void Adopt(HANDLE process) { adopted_ = job_ && AssignProcessToJobObject(job_.Get(), process); }
+
+  void Stop(HANDLE process) {
+    if (!adopted_ || !TerminateJobObject(job_.Get(), kStoppedExitCode))
+      TerminateProcess(process, kStoppedExitCode);
+  }
+
+  // Lets the processes run on once the job handle is closed.
+  void Release() { SetKillOnClose(false); }
+
+ private:
+  void SetKillOnClose(bool kill) {
+    if (!job_) return;
+    JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+    limits.BasicLimitInformation.LimitFlags = kill ? JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE : 0;
+    SetInformationJobObject(job_.Get(), JobObjectExtendedLimitInformation, &limits, sizeof(limits));
+  }
+
+  KernelHandle job_;
+  bool adopted_ = false;
+};
+
+struct Child {
+  KernelHandle process;
+  KernelHandle thread;
+};
+
+// Creates the process suspended, puts it into the job, then lets it run.
+bool StartChild(std::wstring commandLine, const std::wstring& folder, STARTUPINFOW& startup,
+                ChildJob& job, Child& child) {
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
+                      NORMAL_PRIORITY_CLASS | CREATE_SUSPENDED, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &info))
+    return false;
+  child.process.Reset(info.hProcess);
+  child.thread.Reset(info.hThread);
+  job.Adopt(info.hProcess);
+  if (ResumeThread(info.hThread) != static_cast<DWORD>(-1)) return true;
+  job.Stop(info.hProcess);
+  return false;
+}
+
+// Waits until the process is idle for input. A console program has no
+// message queue, so the idle wait fails at once; then waits for its end
+// within what is left of the time.
+DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds) {
+  const DWORD started = GetTickCount();
+  const DWORD idle = WaitForInputIdle(process, milliseconds);
+  if (idle != WAIT_FAILED) return idle;
+  const DWORD spent = GetTickCount() - started;
+  return WaitForSingleObject(process, spent < milliseconds ? milliseconds - spent : 0);
+}
+
+DWORD Wait(HANDLE process, int timeout) {
+  if (timeout > 0) return WaitForSingleObject(process, static_cast<DWORD>(timeout));
+  return WaitUntilIdle(process, static_cast<DWORD>(-static_cast<long long>(timeout)));
+}
+
+}  // namespace
+
+bool ExecuteAndWait(const std::wstring& program, const std::wstring& parameters, int timeout,
+                    bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width, DWORD height,
+                    bool* timedOut) {
+  exitCode = 0;
+  if (timedOut) *timedOut = false;
+  STARTUPINFOW startup = ConsoleStartup(hide, left, top, width, height);
+  ChildJob job;
+  Child child;
+  if (!StartChild(Quoted(program) + L' ' + parameters, ProgramFolder(program), startup, job, child))
+    return false;
+  if (timeout == 0) {
+    job.Release();
+    return true;
+  }
+  const DWORD waited = Wait(child.process.Get(), timeout);
+  const bool done = waited == WAIT_OBJECT_0;
+  if (done)
+    job.Release();
+  else
+    job.Stop(child.process.Get());
+  if (timedOut) *timedOut = waited == WAIT_TIMEOUT;
+  GetExitCodeProcess(child.process.Get(), &exitCode);
+  return done;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Starts `program` (a path without quotes; ".exe" may be left off) with
+// `parameters` in the program's own folder, its console window hidden or
+// placed at left, top, width, height, and waits for it:
+//   timeout > 0   at most that many milliseconds for its end;
+//   timeout < 0   at most -timeout milliseconds until it is idle waiting for
+//                 input, or, for a console program, which never is, for its
+//                 end;
+//   timeout == 0  not at all; the program runs on.
+// A program still running when the wait runs out (or fails) is stopped,
+// together with whatever it started, with exit code 1.
+//
+// exitCode is 0 unless a wait took place; then it is what Windows reports
+// right after it: the program's exit code, or STILL_ACTIVE (259) for one
+// that runs on or is still going away after being stopped.
+// Returns true when the program started and no wait ran out or failed.
+// timedOut, when given, tells whether the wait ran out.
+bool ExecuteAndWait(const std::wstring& program, const std::wstring& parameters, int timeout,
+                    bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width, DWORD height,
+                    bool* timedOut = nullptr);

@@ -1,0 +1,171 @@
+#include "frontend/process_runner.h"
+
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <sstream>
+#include <vector>
+
+#include "frontend/kernel_handle.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH];
+  const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  return self.substr(0, self.find_last_of(L'\\'));
+}
+
+std::wstring ReadText(const std::wstring& path) {
+  const std::string bytes = ReadFileBytes(path);
+  return std::wstring(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / sizeof(wchar_t));
+}
+
+std::wstring Lower(std::wstring text) {
+  for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
+  return text;
+}
+
+// The process ids a child wrote, waiting a little for them to arrive.
+std::vector<DWORD> ReadPids(const std::wstring& path, size_t expected) {
+  std::vector<DWORD> pids;
+  for (int tries = 0; tries < 50 && pids.size() < expected; ++tries, Sleep(100)) {
+    std::wistringstream in(ReadText(path));
+    pids.clear();
+    for (DWORD pid; in >> pid;) pids.push_back(pid);
+  }
+  return pids;
+}
+
+// A process the test looks at; ended when the watch goes, should the
+// runner have left it behind.
+class ProcessWatch {
+ public:
+  explicit ProcessWatch(DWORD pid)
+      : process_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid)) {}
+  ~ProcessWatch() {
+    if (process_) TerminateProcess(process_.Get(), 0);
+  }
+  bool EndsWithin(DWORD milliseconds) const {
+    return !process_ || WaitForSingleObject(process_.Get(), milliseconds) == WAIT_OBJECT_0;
+  }
+
+ private:
+  KernelHandle process_;
+};
+
+struct Outcome {
+  bool result;
+  DWORD exitCode;
+  bool timedOut;
+  DWORD elapsed;
+};
+
+// Runs a copy of the child program that lives under a folder name with
+// spaces and a non-ASCII letter, and is named without ".exe".
+class ProcessRunnerTest : public testing::Test {
+ protected:
+  ProcessRunnerTest() : folder(dir / L"Tarn Folder \u00fc"), program(folder + L"\\child prog") {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    CopyFileW((OwnFolder() + L"\\runner_child.exe").c_str(), (program + L".exe").c_str(), TRUE);
+  }
+
+  static std::wstring Quote(const std::wstring& path) { return L'"' + path + L'"'; }
+
+  Outcome Run(const std::wstring& path, const std::wstring& parameters, int timeout,
+              bool hide = true) {
+    Outcome outcome{false, 12345, true, 0};
+    const DWORD started = GetTickCount();
+    outcome.result = ExecuteAndWait(path, parameters, timeout, hide, outcome.exitCode, 10, 20,
+                                    300, 200, &outcome.timedOut);
+    outcome.elapsed = GetTickCount() - started;
+    return outcome;
+  }
+
+  TempDir dir;
+  const std::wstring folder;
+  const std::wstring program;
+  const std::wstring report = dir / L"report.txt";
+  const std::wstring pids = dir / L"pids.txt";
+};
+
+TEST_F(ProcessRunnerTest, RunsAPathWithSpacesAndHandsBackItsExitCode) {
+  const Outcome outcome = Run(program, L"--exit 7", 10000);
+  EXPECT_TRUE(outcome.result);
+  EXPECT_EQ(outcome.exitCode, 7u);
+  EXPECT_FALSE(outcome.timedOut);
+}
+
+TEST_F(ProcessRunnerTest, StartsInTheProgramFolderWithTheGivenConsoleWindow) {
+  const std::wstring expected = L"23 1 10 20 300 200 241 " + folder;
+  EXPECT_TRUE(Run(program, L"--report " + Quote(report), 10000, false).result);
+  EXPECT_EQ(Lower(ReadText(report)), Lower(expected));
+
+  DeleteFileW(report.c_str());
+  EXPECT_TRUE(Run(program, L"--report " + Quote(report), 10000, true).result);
+  EXPECT_EQ(Lower(ReadText(report)), Lower(L"23 0" + expected.substr(4)));
+}
+
+TEST_F(ProcessRunnerTest, AQuotedPathIsNotQuotedAgainAndKeepsItsFolder) {
+  const Outcome outcome = Run(Quote(program), L"--report " + Quote(report) + L" --exit 3", 10000);
+  EXPECT_TRUE(outcome.result);
+  EXPECT_EQ(outcome.exitCode, 3u);
+  EXPECT_EQ(Lower(ReadText(report)), Lower(L"23 0 10 20 300 200 241 " + folder));
+}
+
+TEST_F(ProcessRunnerTest, NoWaitReturnsAtOnceAndLeavesTheProgramRunning) {
+  const Outcome outcome = Run(program, L"--pid " + Quote(pids) + L" --sleep 20000", 0);
+  EXPECT_TRUE(outcome.result);
+  EXPECT_EQ(outcome.exitCode, 0u);
+  EXPECT_FALSE(outcome.timedOut);
+  EXPECT_LT(outcome.elapsed, 2000u);
+
+  const std::vector<DWORD> started = ReadPids(pids, 1);
+  ASSERT_EQ(started.size(), 1u);
+  const ProcessWatch child(started[0]);
+  EXPECT_FALSE(child.EndsWithin(300));
+}
+
+TEST_F(ProcessRunnerTest, AProgramOutlivingTheTimeOutIsStoppedWithWhatItStarted) {
+  const Outcome outcome = Run(
+      program, L"--pid " + Quote(pids) + L" --grandchild " + Quote(pids) + L" --sleep 60000", 1500);
+  EXPECT_FALSE(outcome.result);
+  EXPECT_TRUE(outcome.timedOut);
+  EXPECT_TRUE(outcome.exitCode == STILL_ACTIVE || outcome.exitCode == 1) << outcome.exitCode;
+  EXPECT_GE(outcome.elapsed, 1400u);
+  EXPECT_LT(outcome.elapsed, 10000u);
+
+  const std::vector<DWORD> started = ReadPids(pids, 2);
+  ASSERT_EQ(started.size(), 2u);
+  EXPECT_TRUE(ProcessWatch(started[0]).EndsWithin(5000));
+  EXPECT_TRUE(ProcessWatch(started[1]).EndsWithin(5000));
+}
+
+// A console program is never idle for input, so a negative time-out waits
+// for its end instead.
+TEST_F(ProcessRunnerTest, AnIdleWaitOnAConsoleProgramWaitsForItsEnd) {
+  const Outcome ends = Run(program, L"--sleep 300 --exit 5", -10000);
+  EXPECT_TRUE(ends.result);
+  EXPECT_EQ(ends.exitCode, 5u);
+  EXPECT_FALSE(ends.timedOut);
+
+  const Outcome hangs = Run(program, L"--pid " + Quote(pids) + L" --sleep 60000", -800);
+  EXPECT_FALSE(hangs.result);
+  EXPECT_TRUE(hangs.timedOut);
+  EXPECT_LT(hangs.elapsed, 10000u);
+  const std::vector<DWORD> started = ReadPids(pids, 1);
+  ASSERT_EQ(started.size(), 1u);
+  EXPECT_TRUE(ProcessWatch(started[0]).EndsWithin(5000));
+}
+
+TEST_F(ProcessRunnerTest, AMissingProgramGivesFalseAndExitCodeZero) {
+  for (const std::wstring& missing : {folder + L"\\no such program", dir / L"absent\\tarn"}) {
+    const Outcome outcome = Run(missing, L"", 10000);
+    EXPECT_FALSE(outcome.result);
+    EXPECT_EQ(outcome.exitCode, 0u);
+    EXPECT_FALSE(outcome.timedOut);
+  }
+}
+
+}  // namespace
