@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "frontend/kernel_handle.h"
+#include "toolkit/unique_handle.h"
 #include "toolkit/exception.h"
 
 namespace {

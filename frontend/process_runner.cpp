@@ -1,6 +1,6 @@
 #include "frontend/process_runner.h"
 
-#include "frontend/kernel_handle.h"
+#include "toolkit/unique_handle.h"
 
 namespace {
 

@@ -2,41 +2,15 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "toolkit/unique_handle.h"
 
 // Small owners of GDI and window handles, so every object is released on
 // every path.
-
-template <class H>
-class GdiObject {
- public:
-  GdiObject() = default;
-  explicit GdiObject(H handle) : handle_(handle) {}
-  GdiObject(GdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-  GdiObject& operator=(GdiObject&& other) noexcept {
-    if (this != &other) Reset(std::exchange(other.handle_, nullptr));
-    return *this;
-  }
-  GdiObject(const GdiObject&) = delete;
-  GdiObject& operator=(const GdiObject&) = delete;
-  ~GdiObject() { Reset(); }
-
-  H Get() const { return handle_; }
-  explicit operator bool() const { return handle_ != nullptr; }
-  void Reset(H handle = nullptr) {
-    if (handle_) DeleteObject(handle_);
-    handle_ = handle;
-  }
-
- private:
-  H handle_ = nullptr;
-};
 
 using Pen = GdiObject<HPEN>;
 using Brush = GdiObject<HBRUSH>;
 using Font = GdiObject<HFONT>;
 using Bitmap = GdiObject<HBITMAP>;
-using Region = GdiObject<HRGN>;
 
 // Selects an object into a device context and puts the old one back.
 class SelectGuard {

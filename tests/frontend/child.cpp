@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "frontend/kernel_handle.h"
+#include "toolkit/unique_handle.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <random>
 
-#include "frontend/kernel_handle.h"
+#include "toolkit/unique_handle.h"
 #include "toolkit/exception.h"
 #include "tests/support/temp_dir.h"
 

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "frontend/kernel_handle.h"
+#include "toolkit/unique_handle.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
