@@ -54,3 +54,15 @@ start_xvfb() {
   rm -f "$fifo"
   export DISPLAY=":$number"
 }
+
+# Stops the given processes, skipping empty ids, and waits for those that are
+# children of this shell. Never fails, so an EXIT trap keeps the script's
+# own exit status.
+stop_processes() {
+  local pid
+  for pid in "$@"; do
+    [ -n "$pid" ] || continue
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  done
+}
