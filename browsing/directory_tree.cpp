@@ -110,7 +110,8 @@ HTREEITEM TRzDirectoryTree::FindRoot(const std::wstring& drive) {
 }
 
 // Walks down the folders of rest (a path below root), reading only the
-// folders along the way; stops at the last one that exists.
+// folders along the way; stops at the last one that exists on disk, so a
+// folder deleted since it was read is not selected.
 HTREEITEM TRzDirectoryTree::DeepestExisting(HTREEITEM root, const std::wstring& rest) {
   HTREEITEM item = root;
   size_t start = 0;
@@ -119,7 +120,7 @@ HTREEITEM TRzDirectoryTree::DeepestExisting(HTREEITEM root, const std::wstring& 
     if (end == std::wstring::npos) end = rest.size();
     ReadChildren(item);
     const HTREEITEM child = FindChild(item, rest.substr(start, end - start));
-    if (!child) break;
+    if (!child || !FolderExists(ItemPath(child))) break;
     item = child;
     start = end + 1;
   }

@@ -2,15 +2,6 @@
 
 #include "browsing/folder_listing.h"
 
-namespace {
-
-bool IsFolderPath(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW((path + L"\\").c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-}  // namespace
-
 TFileListBox::TFileListBox(TComponent* owner, TControl* parent)
     : TFileListBox(owner, parent, 0) {}
 
@@ -32,7 +23,7 @@ void TFileListBox::SetDirectory(const std::wstring& folder) {
 
 void TFileListBox::SetFileName(const std::wstring& path) {
   const std::wstring trimmed = TrimFolder(path);
-  if (IsFolderPath(trimmed)) {
+  if (FolderExists(trimmed)) {
     SetDirectory(trimmed);
     return;
   }

@@ -114,3 +114,8 @@ std::wstring CurrentFolder() {
   const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
   return length > 0 && length < MAX_PATH ? TrimFolder(folder) : L"";
 }
+
+bool FolderExists(const std::wstring& folder) {
+  const DWORD attributes = GetFileAttributesW((folder + L"\\").c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

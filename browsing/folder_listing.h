@@ -27,5 +27,8 @@ std::wstring TrimFolder(const std::wstring& folder);
 // The process's current directory, trimmed like a folder.
 std::wstring CurrentFolder();
 
+// Whether folder names an existing folder.
+bool FolderExists(const std::wstring& folder);
+
 // Makes folder the process's current directory; false when it cannot be.
 bool EnterFolder(const std::wstring& folder);
