@@ -24,6 +24,9 @@ bool IsDrivePath(const std::wstring& path) {
          (path.size() == 2 || path[2] == L'\\');
 }
 
+// A share such as \\server\models lies on no drive the tree shows.
+bool IsNetworkPath(const std::wstring& path) { return path.rfind(L"\\\\", 0) == 0; }
+
 bool DriveExists(const std::wstring& path) {
   return IsDrivePath(path) &&
          GetDriveTypeW((path.substr(0, 2) + L"\\").c_str()) != DRIVE_NO_ROOT_DIR;
@@ -52,7 +55,7 @@ std::wstring TRzDirectoryTree::Directory() const {
 }
 
 void TRzDirectoryTree::SetDirectory(const std::wstring& path) {
-  if (path.empty()) return;
+  if (path.empty() || IsNetworkPath(path)) return;
   const std::wstring full = FullPath(path);
   if (!DriveExists(full)) throw Exception(Format(L"The %s directory does not exist", path));
   const HTREEITEM root = FindRoot(full);

@@ -73,13 +73,4 @@ TEST_F(TextLinesTest, AFileThatCannotBeOpenedIsNamedInTheError) {
   }
 }
 
-TEST_F(TextLinesTest, TextIsDecodedWithTheAnsiCodePage) {
-  WriteFileBytes(path, "caf\xE9\r\n");
-  const TTextLines lines = TTextLines::Read(path);
-  wchar_t expected[8] = L"";
-  MultiByteToWideChar(CP_ACP, 0, "caf\xE9", 4, expected, 8);
-  EXPECT_EQ(lines.Text(0), expected);
-  EXPECT_EQ(lines.Text(0).size(), 4u);
-}
-
 }  // namespace
