@@ -1,7 +1,5 @@
 #include "browsing/directory_tree.h"
 
-#include <cwctype>
-
 #include "browsing/file_list_box.h"
 #include "browsing/folder_listing.h"
 #include "toolkit/exception.h"
@@ -20,7 +18,8 @@ std::wstring FullPath(const std::wstring& path) {
 }
 
 bool IsDrivePath(const std::wstring& path) {
-  return path.size() >= 2 && path[1] == L':' && std::iswalpha(path[0]) &&
+  const wchar_t letter = path.empty() ? L'\0' : static_cast<wchar_t>(path[0] | 0x20);
+  return path.size() >= 2 && path[1] == L':' && letter >= L'a' && letter <= L'z' &&
          (path.size() == 2 || path[2] == L'\\');
 }
 
@@ -72,6 +71,11 @@ void TRzDirectoryTree::SetFileList(TFileListBox* list) {
 
 void TRzDirectoryTree::SetIndent(int indent) {
   TreeView_SetIndent(Handle(), indent);
+}
+
+void TRzDirectoryTree::ColorChanged() {
+  TControl::ColorChanged();
+  TreeView_SetBkColor(Handle(), ColorToRGB(Color()));
 }
 
 HTREEITEM TRzDirectoryTree::AddItem(HTREEITEM parent, const std::wstring& name) {

@@ -36,6 +36,7 @@ class TRzDirectoryTree : public TControl {
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void ColorChanged() override;
 
  private:
   HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);
