@@ -1,7 +1,5 @@
 #include "browsing/directory_tree.h"
 
-#include <cwctype>
-
 #include "browsing/file_list_box.h"
 #include "browsing/folder_listing.h"
 #include "toolkit/exception.h"
@@ -20,9 +18,13 @@ std::wstring FullPath(const std::wstring& path) {
 }
 
 bool IsDrivePath(const std::wstring& path) {
-  return path.size() >= 2 && path[1] == L':' && std::iswalpha(path[0]) &&
+  const wchar_t letter = path.empty() ? L'\0' : static_cast<wchar_t>(path[0] | 0x20);
+  return path.size() >= 2 && path[1] == L':' && letter >= L'a' && letter <= L'z' &&
          (path.size() == 2 || path[2] == L'\\');
 }
+
+// A share such as \\server\models lies on no drive the tree shows.
+bool IsNetworkPath(const std::wstring& path) { return path.rfind(L"\\\\", 0) == 0; }
 
 bool DriveExists(const std::wstring& path) {
   return IsDrivePath(path) &&
@@ -52,7 +54,7 @@ std::wstring TRzDirectoryTree::Directory() const {
 }
 
 void TRzDirectoryTree::SetDirectory(const std::wstring& path) {
-  if (path.empty()) return;
+  if (path.empty() || IsNetworkPath(path)) return;
   const std::wstring full = FullPath(path);
   if (!DriveExists(full)) throw Exception(Format(L"The %s directory does not exist", path));
   const HTREEITEM root = FindRoot(full);
@@ -69,6 +71,11 @@ void TRzDirectoryTree::SetFileList(TFileListBox* list) {
 
 void TRzDirectoryTree::SetIndent(int indent) {
   TreeView_SetIndent(Handle(), indent);
+}
+
+void TRzDirectoryTree::ColorChanged() {
+  TControl::ColorChanged();
+  TreeView_SetBkColor(Handle(), ColorToRGB(Color()));
 }
 
 HTREEITEM TRzDirectoryTree::AddItem(HTREEITEM parent, const std::wstring& name) {

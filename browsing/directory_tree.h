@@ -20,8 +20,8 @@ class TRzDirectoryTree : public TControl {
   // The selected folder without a trailing backslash; a drive root as "C:".
   std::wstring Directory() const;
   // Selects a folder: an empty path changes nothing, a missing folder selects
-  // its nearest existing parent, a drive the tree does not show changes
-  // nothing, and a drive that does not exist raises an Exception.
+  // its nearest existing parent, a drive or network share the tree does not
+  // show changes nothing, and a drive that does not exist raises an Exception.
   void SetDirectory(const std::wstring& path);
 
   // The list that follows every selection change.
@@ -36,6 +36,7 @@ class TRzDirectoryTree : public TControl {
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void ColorChanged() override;
 
  private:
   HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);

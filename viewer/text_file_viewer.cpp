@@ -100,10 +100,12 @@ void TOvcTextFileViewer::SetBookmark(int number, int line) {
   Invalidate();
 }
 
-int TOvcTextFileViewer::RowHeight() const { return std::max(1, static_cast<int>(Metrics(Font()).tmHeight)); }
-
-int TOvcTextFileViewer::CharWidth() const {
-  return std::max(1, static_cast<int>(Metrics(Font()).tmAveCharWidth));
+void TOvcTextFileViewer::FontChanged() {
+  TCustomControl::FontChanged();
+  const TEXTMETRICW metrics = Metrics(Font());
+  rowHeight_ = std::max(1, static_cast<int>(metrics.tmHeight));
+  charWidth_ = std::max(1, static_cast<int>(metrics.tmAveCharWidth));
+  UpdateScrollBar();
 }
 
 int TOvcTextFileViewer::VisibleRows() const {

@@ -54,10 +54,11 @@ class TOvcTextFileViewer : public TCustomControl {
  protected:
   void Paint(TCanvas& canvas) override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void FontChanged() override;
 
  private:
-  int RowHeight() const;
-  int CharWidth() const;
+  int RowHeight() const { return rowHeight_; }
+  int CharWidth() const { return charWidth_; }
   int VisibleRows() const;
   int Margin() const;
   void PaintRow(TCanvas& canvas, int line, int y);
@@ -74,6 +75,8 @@ class TOvcTextFileViewer : public TCustomControl {
   TOvcController* controller_ = nullptr;
   std::wstring fileName_;
   std::optional<TTextLines> lines_;
+  int rowHeight_ = 1;
+  int charWidth_ = 1;
   int topLine_ = 0;
   int leftColumn_ = 0;
   int tabSize_ = 8;

@@ -164,7 +164,7 @@ TEST_F(DirectoryTreeTest, AMissingFolderOpensItsNearestExistingParent) {
   EXPECT_TRUE(SamePath(tree->Directory(), temp.Path()));
 }
 
-TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndTheSelectionStays) {
+TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndAShareIsIgnored) {
   const wchar_t drive = MissingDrive();
   ASSERT_NE(drive, 0);
   tree->SetDirectory(temp / L"beta");
@@ -175,6 +175,9 @@ TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndTheSelectionStays) {
   } catch (const Exception& error) {
     EXPECT_EQ(error.Message(), L"The " + path + L" directory does not exist");
   }
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
+
+  tree->SetDirectory(L"\\\\server\\models");
   EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
 }
 
