@@ -29,9 +29,10 @@ SIZE TextSize(const TFont& font, const std::wstring& text);
 // A shown form at a fixed place on the screen, with a distinct colour behind
 // its controls.
 class ControlTest : public testing::Test {
- protected:
+ public:
   static constexpr COLORREF kBehind = RGB(0, 128, 255);
 
+ protected:
   ControlTest();
 
   // Puts the pointer over the control's point (x, y) and tells the control.
