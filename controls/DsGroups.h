@@ -49,8 +49,6 @@ class TDsGroup : public TCustomControl {
   void FontChanged() override;
 
  private:
-  template <class T>
-  void Change(T& field, T value);
   RECT CaptionRect(TCanvas& canvas, const std::wstring& caption);
   void PaintFrame(TCanvas& canvas, int line);
 
@@ -108,8 +106,6 @@ class TDsCheck : public TCustomControl {
   void DoExit() override;
 
  private:
-  template <class T>
-  void Change(T& field, T value);
   void Toggle() { SetChecked(!Checked()); }
   bool Inside(LPARAM lParam) const;
   void Press(bool left);
@@ -133,6 +129,14 @@ class TDsCheck : public TCustomControl {
   TDsTextStyle captionStyle_ = TDsTextStyle::txLowered;
   bool leftPressed_ = false;
 };
+
+// Stores a changed property value and requests a repaint of its control.
+template <class T>
+void ChangeProperty(TControl& control, T& field, T value) {
+  if (field == value) return;
+  field = value;
+  control.Invalidate();
+}
 
 // Draws text in rect with DrawText's format, '&' marking the hot key: first
 // the shadow copy in the light colour for a lowered or raised style, then

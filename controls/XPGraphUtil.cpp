@@ -41,8 +41,8 @@ void Fill(TCanvas& canvas, const RECT& rect, TColor color) {
   canvas.FillRect(rect);
 }
 
-void FillBands(TCanvas& canvas, const RECT& rect, TColor startColor, TColor endColor,
-               bool vertical, int count) {
+void FillBands(TCanvas& canvas, const RECT& rect, TColor startColor, TColor endColor, bool vertical,
+               int count) {
   const int extent = vertical ? rect.bottom - rect.top : rect.right - rect.left;
   const int size = extent / count;
   const Channels start = Split(startColor);
@@ -74,8 +74,7 @@ void FillGradient(TCanvas& canvas, const RECT& rect, TColor first, TColor second
         direction == TGradientDirection::gdUp || direction == TGradientDirection::gdLeft;
     const int extent = vertical ? rect.bottom - rect.top : rect.right - rect.left;
     const int count = std::max(2, std::min<int>(steps, extent));
-    FillBands(canvas, rect, reversed ? second : first, reversed ? first : second, vertical,
-              count);
+    FillBands(canvas, rect, reversed ? second : first, reversed ? first : second, vertical, count);
   }
   canvas.Brush() = saved;
 }

@@ -1,7 +1,7 @@
+#include <windowsx.h>
+
 #include "controls/DsGroups.h"
 #include "controls/keyboard.h"
-
-#include <windowsx.h>
 
 namespace {
 
@@ -16,33 +16,27 @@ void Polyline(TCanvas& canvas, TColor color, std::initializer_list<POINT> points
 
 }  // namespace
 
-TDsCheck::TDsCheck(TComponent* owner, TControl* parent)
-    : TCustomControl(owner, parent, 81, 17) {
+TDsCheck::TDsCheck(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 81, 17) {
   SetParentColor(true);
 }
 
-template <class T>
-void TDsCheck::Change(T& field, T value) {
-  if (field == value) return;
-  field = value;
-  Invalidate();
+void TDsCheck::SetCaptionAlign(TDsAlignment align) { ChangeProperty(*this, captionAlign_, align); }
+
+void TDsCheck::SetCaptionStyle(TDsTextStyle style) { ChangeProperty(*this, captionStyle_, style); }
+
+void TDsCheck::SetButtonStyle(TButtonStyle style) { ChangeProperty(*this, buttonStyle_, style); }
+
+void TDsCheck::SetCheckColor(TColor color) { ChangeProperty(*this, checkColor_, color); }
+
+void TDsCheck::SetColorHigh(TColor color) { ChangeProperty(*this, colorHigh_, color); }
+
+void TDsCheck::SetColorLow(TColor color) { ChangeProperty(*this, colorLow_, color); }
+
+void TDsCheck::SetFocusRectangle(bool focusRectangle) {
+  ChangeProperty(*this, focusRectangle_, focusRectangle);
 }
 
-void TDsCheck::SetCaptionAlign(TDsAlignment align) { Change(captionAlign_, align); }
-
-void TDsCheck::SetCaptionStyle(TDsTextStyle style) { Change(captionStyle_, style); }
-
-void TDsCheck::SetButtonStyle(TButtonStyle style) { Change(buttonStyle_, style); }
-
-void TDsCheck::SetCheckColor(TColor color) { Change(checkColor_, color); }
-
-void TDsCheck::SetColorHigh(TColor color) { Change(colorHigh_, color); }
-
-void TDsCheck::SetColorLow(TColor color) { Change(colorLow_, color); }
-
-void TDsCheck::SetFocusRectangle(bool focusRectangle) { Change(focusRectangle_, focusRectangle); }
-
-void TDsCheck::SetDown(bool down) { Change(down_, down); }
+void TDsCheck::SetDown(bool down) { ChangeProperty(*this, down_, down); }
 
 void TDsCheck::SetState(TCheckBoxState state) {
   if (state == state_) return;
@@ -155,7 +149,8 @@ void TDsCheck::PaintSquare(TCanvas& canvas, const RECT& s) {
   Polyline(canvas, light, {{s.left, s.bottom}, {s.left, s.top}, {s.right, s.top}});
   Polyline(canvas, dark, {{s.right, s.top}, {s.right, s.bottom}, {s.left, s.bottom}});
   if (buttonStyle_ != TButtonStyle::ckFlat || down_) return;
-  Polyline(canvas, dark, {{s.left - 1, s.bottom}, {s.left - 1, s.top - 1}, {s.right + 1, s.top - 1}});
+  Polyline(canvas, dark,
+           {{s.left - 1, s.bottom}, {s.left - 1, s.top - 1}, {s.right + 1, s.top - 1}});
   Polyline(canvas, light,
            {{s.right + 1, s.top - 1}, {s.right + 1, s.bottom + 1}, {s.left - 1, s.bottom + 1}});
 }

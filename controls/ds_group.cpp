@@ -15,33 +15,25 @@ TControl* FirstFocusable(const TControl& control) {
 
 }  // namespace
 
-TDsGroup::TDsGroup(TComponent* owner, TControl* parent)
-    : TCustomControl(owner, parent, 145, 105) {
+TDsGroup::TDsGroup(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 145, 105) {
   SetParentColor(true);
 }
 
-template <class T>
-void TDsGroup::Change(T& field, T value) {
-  if (field == value) return;
-  field = value;
-  Invalidate();
-}
+void TDsGroup::SetFaceColor(TColor color) { ChangeProperty(*this, faceColor_, color); }
 
-void TDsGroup::SetFaceColor(TColor color) { Change(faceColor_, color); }
+void TDsGroup::SetBorderStyle(TDsBorderStyle style) { ChangeProperty(*this, borderStyle_, style); }
 
-void TDsGroup::SetBorderStyle(TDsBorderStyle style) { Change(borderStyle_, style); }
+void TDsGroup::SetCaptionAlign(TCapAlignment align) { ChangeProperty(*this, captionAlign_, align); }
 
-void TDsGroup::SetCaptionAlign(TCapAlignment align) { Change(captionAlign_, align); }
+void TDsGroup::SetCaptionStyle(TDsTextStyle style) { ChangeProperty(*this, captionStyle_, style); }
 
-void TDsGroup::SetCaptionStyle(TDsTextStyle style) { Change(captionStyle_, style); }
+void TDsGroup::SetColorHigh(TColor color) { ChangeProperty(*this, colorHigh_, color); }
 
-void TDsGroup::SetColorHigh(TColor color) { Change(colorHigh_, color); }
-
-void TDsGroup::SetColorLow(TColor color) { Change(colorLow_, color); }
+void TDsGroup::SetColorLow(TColor color) { ChangeProperty(*this, colorLow_, color); }
 
 void TDsGroup::SetCornerRadius(int radius) {
   if (radius < 0 || radius > kMaxCornerRadius) return;
-  Change(cornerRadius_, radius);
+  ChangeProperty(*this, cornerRadius_, radius);
 }
 
 void TDsGroup::TextChanged() {
