@@ -59,8 +59,8 @@ TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face) {
   auto* group = parent->Add<TDsGroup>(parent);
   group->SetCaption(caption);
   group->SetBorderStyle(TDsBorderStyle::brFlat);
-  group->SetCaptionAlign(TDsCaptionAlign::caLeft);
-  group->SetCaptionStyle(TDsCaptionStyle::txLowered);
+  group->SetCaptionAlign(TCapAlignment::caLeft);
+  group->SetCaptionStyle(TDsTextStyle::txLowered);
   group->SetColorHigh(clBtnHighlight);
   group->SetColorLow(clBtnShadow);
   group->SetCornerRadius(3);
@@ -278,9 +278,9 @@ void Tzh_tarnF::BuildOperators() {
   for (const Operator& op : operators) {
     op.box = Place(DsGroup4->Add<TDsCheck>(DsGroup4), 8, op.top, op.width, 17);
     op.box->SetCaption(op.caption);
-    op.box->SetCaptionAlign(TDsCheckAlign::taLeft);
-    op.box->SetCaptionStyle(TDsCaptionStyle::txPlain);
-    op.box->SetButtonStyle(TDsButtonStyle::ckFlat);
+    op.box->SetCaptionAlign(TDsAlignment::taLeft);
+    op.box->SetCaptionStyle(TDsTextStyle::txPlain);
+    op.box->SetButtonStyle(TButtonStyle::ckFlat);
     op.box->SetCheckColor(clBlack);
     op.box->SetFocusRectangle(true);
     op.box->SetChecked(false);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cstdio>
 
 #include "frontend/settings.h"
 #include "tests/frontend/main_window_fixture.h"
@@ -303,6 +304,27 @@ TEST_F(ConversionTest, AStopByErrorLeavesAUsableWindowAndTheNextRunWorks) {
   Start();
   ExpectPassed();
   EXPECT_EQ(desktop.boxes.size(), 2u);
+}
+
+TEST_F(ConversionTest, AVisibleConsoleLiesJustInsideTheWindowAndTheLogWaits) {
+  const std::wstring report = dir / L"startup.txt";
+  const Variable reporting(L"TARN_STANDIN_STARTUP_REPORT", report.c_str());
+  Click(window->cbHideLog);
+  ASSERT_FALSE(window->cbHideLog->Checked());
+  Tick({window->dsZ});
+  Start();
+  RECT bounds;
+  GetWindowRect(window->Handle(), &bounds);
+  unsigned flags, show, x, y, width, height, fill;
+  ASSERT_EQ(sscanf(ReadFileBytes(report).c_str(), "%u %u %u %u %u %u %u", &flags, &show, &x, &y,
+                   &width, &height, &fill),
+            7);
+  EXPECT_EQ(show, unsigned{SW_SHOWNORMAL});
+  EXPECT_EQ(x, static_cast<unsigned>(std::max(bounds.left + 10, LONG{0})));
+  EXPECT_EQ(y, static_cast<unsigned>(std::max(bounds.top + 30, LONG{0})));
+  EXPECT_EQ(width, static_cast<unsigned>(bounds.right - bounds.left - 50));
+  EXPECT_EQ(height, static_cast<unsigned>(bounds.bottom - bounds.top - 60));
+  ExpectPassed();
 }
 
 }  // namespace
