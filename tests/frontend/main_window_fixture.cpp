@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 #include "dialogs/Unit3.h"
 
 namespace {
@@ -89,6 +91,7 @@ void MainWindowTest::OpenFolder(const std::wstring& folder) {
   const HTREEITEM selected = TreeView_GetSelection(tree);
   TreeView_EnsureVisible(tree, selected);
   RECT item;
-  TreeView_GetItemRect(tree, selected, &item, TRUE);
+  std::memcpy(&item, &selected, sizeof(selected));
+  SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&item));
   ClickAt(tree, Middle(item), TMouseButton::mbLeft);
 }
