@@ -1,0 +1,202 @@
+#include "browsing/directory_tree.h"
+
+#include "browsing/file_list_box.h"
+#include "browsing/folder_listing.h"
+#include "toolkit/exception.h"
+
+namespace {
+
+// An item's lParam: whether its subfolders have been read.
+constexpr LPARAM kUnread = 0;
+constexpr LPARAM kRead = 1;
+
+std::wstring FullPath(const std::wstring& path) {
+  const std::wstring asked = path.size() == 2 && path[1] == L':' ? path + L"\\" : path;
+  wchar_t full[MAX_PATH];
+  const DWORD length = GetFullPathNameW(asked.c_str(), MAX_PATH, full, nullptr);
+  return length > 0 && length < MAX_PATH ? TrimFolder(full) : TrimFolder(path);
+}
+
+bool IsDrivePath(const std::wstring& path) {
+  const wchar_t letter = path.empty() ? L'\0' : static_cast<wchar_t>(path[0] | 0x20);
+  return path.size() >= 2 && path[1] == L':' && letter >= L'a' && letter <= L'z' &&
+         (path.size() == 2 || path[2] == L'\\');
+}
+
+// A share such as \\server\models lies on no drive the tree shows.
+bool IsNetworkPath(const std::wstring& path) { return path.rfind(L"\\\\", 0) == 0; }
+
+bool DriveExists(const std::wstring& path) {
+  return IsDrivePath(path) &&
+         GetDriveTypeW((path.substr(0, 2) + L"\\").c_str()) != DRIVE_NO_ROOT_DIR;
+}
+
+}  // namespace
+
+TRzDirectoryTree::TRzDirectoryTree(TComponent* owner, TControl* parent)
+    : TControl(owner, parent,
+               {WC_TREEVIEWW,
+                TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
+                WS_EX_STATICEDGE, 145, 97}) {
+  SetColor(clWindow);
+  for (const std::wstring& root : FixedDriveRoots()) AddItem(TVI_ROOT, root);
+  const std::wstring start = CurrentFolder();
+  if (FindRoot(start)) {
+    SetDirectory(start);
+  } else {
+    TreeView_SelectItem(Handle(), TreeView_GetRoot(Handle()));
+  }
+}
+
+std::wstring TRzDirectoryTree::Directory() const {
+  const HTREEITEM selected = TreeView_GetSelection(Handle());
+  return selected ? ItemPath(selected) : L"";
+}
+
+void TRzDirectoryTree::SetDirectory(const std::wstring& path) {
+  if (path.empty() || IsNetworkPath(path)) return;
+  const std::wstring full = FullPath(path);
+  if (!DriveExists(full)) throw Exception(Format(L"The %s directory does not exist", path));
+  const HTREEITEM root = FindRoot(full);
+  if (!root) return;
+  const HTREEITEM target = DeepestExisting(root, full.size() > 3 ? full.substr(3) : L"");
+  TreeView_SelectItem(Handle(), target);
+  TreeView_EnsureVisible(Handle(), target);
+}
+
+void TRzDirectoryTree::SetFileList(TFileListBox* list) {
+  fileList_ = list;
+  if (fileList_) fileList_->SetDirectory(Directory());
+}
+
+void TRzDirectoryTree::SetIndent(int indent) {
+  TreeView_SetIndent(Handle(), indent);
+}
+
+void TRzDirectoryTree::ColorChanged() {
+  TControl::ColorChanged();
+  TreeView_SetBkColor(Handle(), ColorToRGB(Color()));
+}
+
+HTREEITEM TRzDirectoryTree::AddItem(HTREEITEM parent, const std::wstring& name) {
+  TVINSERTSTRUCTW insert{};
+  insert.hParent = parent;
+  insert.hInsertAfter = TVI_LAST;
+  insert.item.mask = TVIF_TEXT | TVIF_CHILDREN | TVIF_PARAM;
+  insert.item.pszText = const_cast<wchar_t*>(name.c_str());
+  insert.item.cChildren = 1;
+  insert.item.lParam = kUnread;
+  return TreeView_InsertItem(Handle(), &insert);
+}
+
+void TRzDirectoryTree::ReadChildren(HTREEITEM item) {
+  TVITEMW state{};
+  state.mask = TVIF_PARAM;
+  state.hItem = item;
+  TreeView_GetItem(Handle(), &state);
+  if (state.lParam == kRead) return;
+  const std::vector<std::wstring> names = SubFolderNames(ItemPath(item));
+  for (const std::wstring& name : names) AddItem(item, name);
+  state.mask = TVIF_PARAM | TVIF_CHILDREN;
+  state.lParam = kRead;
+  state.cChildren = names.empty() ? 0 : 1;
+  TreeView_SetItem(Handle(), &state);
+}
+
+HTREEITEM TRzDirectoryTree::FindChild(HTREEITEM parent, const std::wstring& name) {
+  HTREEITEM child = parent == TVI_ROOT ? TreeView_GetRoot(Handle())
+                                       : TreeView_GetChild(Handle(), parent);
+  for (; child; child = TreeView_GetNextSibling(Handle(), child)) {
+    if (lstrcmpiW(ItemName(child).c_str(), name.c_str()) == 0) return child;
+  }
+  return nullptr;
+}
+
+HTREEITEM TRzDirectoryTree::FindRoot(const std::wstring& drive) {
+  return IsDrivePath(drive) ? FindChild(TVI_ROOT, drive.substr(0, 2)) : nullptr;
+}
+
+// Walks down the folders of rest (a path below root), reading only the
+// folders along the way; stops at the last one that exists on disk, so a
+// folder deleted since it was read is not selected.
+HTREEITEM TRzDirectoryTree::DeepestExisting(HTREEITEM root, const std::wstring& rest) {
+  HTREEITEM item = root;
+  size_t start = 0;
+  while (start < rest.size()) {
+    size_t end = rest.find(L'\\', start);
+    if (end == std::wstring::npos) end = rest.size();
+    ReadChildren(item);
+    const HTREEITEM child = FindChild(item, rest.substr(start, end - start));
+    if (!child || !FolderExists(ItemPath(child))) break;
+    item = child;
+    start = end + 1;
+  }
+  return item;
+}
+
+std::wstring TRzDirectoryTree::ItemName(HTREEITEM item) const {
+  wchar_t name[MAX_PATH];
+  TVITEMW text{};
+  text.mask = TVIF_TEXT;
+  text.hItem = item;
+  text.pszText = name;
+  text.cchTextMax = MAX_PATH;
+  return TreeView_GetItem(Handle(), &text) ? name : L"";
+}
+
+std::wstring TRzDirectoryTree::ItemPath(HTREEITEM item) const {
+  std::wstring path = ItemName(item);
+  for (HTREEITEM up = TreeView_GetParent(Handle(), item); up;
+       up = TreeView_GetParent(Handle(), up)) {
+    path = ItemName(up) + L"\\" + path;
+  }
+  return path;
+}
+
+void TRzDirectoryTree::SelectionChanged() {
+  const HTREEITEM selected = TreeView_GetSelection(Handle());
+  if (!selected) return;
+  ReadChildren(selected);
+  const std::wstring folder = ItemPath(selected);
+  EnterFolder(folder);
+  if (fileList_) fileList_->SetDirectory(folder);
+}
+
+bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg != WM_NOTIFY) return TControl::Notification(msg, wParam, lParam, result);
+  const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+  const auto* change = reinterpret_cast<const NMTREEVIEWW*>(lParam);
+  result = 0;
+  switch (header->code) {
+    case TVN_ITEMEXPANDINGW:
+      if (change->action & TVE_EXPAND) ReadChildren(change->itemNew.hItem);
+      return true;
+    case TVN_SELCHANGINGW:
+      if (change->action != TVC_UNKNOWN && OnChanging) OnChanging(this);
+      return true;
+    case TVN_SELCHANGEDW:
+      SelectionChanged();
+      return true;
+    case NM_CLICK:
+      clicked_ = true;
+      return true;
+    default:
+      return TControl::Notification(msg, wParam, lParam, result);
+  }
+}
+
+// The tree view tracks a click inside its button-down handler and reports
+// it before it moves the selection; the click event waits until the move is
+// done, so its handler sees the clicked folder.
+LRESULT TRzDirectoryTree::MouseDown(UINT msg, WPARAM wParam, LPARAM lParam) {
+  clicked_ = false;
+  const LRESULT result = TControl::WndProc(msg, wParam, lParam);
+  if (clicked_ && OnClick) OnClick(this);
+  clicked_ = false;
+  return result;
+}
+
+LRESULT TRzDirectoryTree::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_LBUTTONDOWN) return MouseDown(msg, wParam, lParam);
+  return TControl::WndProc(msg, wParam, lParam);
+}

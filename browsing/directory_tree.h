@@ -1,0 +1,54 @@
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+#include "toolkit/control.h"
+
+class TFileListBox;
+
+// The folders of the fixed drives as a tree over the Windows tree view. A
+// folder's subfolders are read only when it is expanded or selected; hidden
+// and system folders are shown like any other, so every stored folder can be
+// reached. Starts on the process's current directory.
+class TRzDirectoryTree : public TControl {
+ public:
+  TRzDirectoryTree(TComponent* owner, TControl* parent);
+
+  // The selected folder without a trailing backslash; a drive root as "C:".
+  std::wstring Directory() const;
+  // Selects a folder: an empty path changes nothing, a missing folder selects
+  // its nearest existing parent, a drive or network share the tree does not
+  // show changes nothing, and a drive that does not exist raises an Exception.
+  void SetDirectory(const std::wstring& path);
+
+  // The list that follows every selection change.
+  void SetFileList(TFileListBox* list);
+  void SetIndent(int indent);
+
+  // Before every selection move by mouse or keyboard.
+  TNotifyEvent OnChanging;
+  // When the user clicks the tree, after the click has moved the selection.
+  TNotifyEvent OnClick;
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void ColorChanged() override;
+
+ private:
+  HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);
+  void ReadChildren(HTREEITEM item);
+  HTREEITEM FindChild(HTREEITEM parent, const std::wstring& name);
+  HTREEITEM FindRoot(const std::wstring& drive);
+  HTREEITEM DeepestExisting(HTREEITEM root, const std::wstring& rest);
+  std::wstring ItemPath(HTREEITEM item) const;
+  std::wstring ItemName(HTREEITEM item) const;
+  void SelectionChanged();
+  LRESULT MouseDown(UINT msg, WPARAM wParam, LPARAM lParam);
+
+  TFileListBox* fileList_ = nullptr;
+  bool clicked_ = false;
+};

@@ -1,0 +1,49 @@
+#include "browsing/file_list_box.h"
+
+#include "browsing/folder_listing.h"
+
+TFileListBox::TFileListBox(TComponent* owner, TControl* parent)
+    : TFileListBox(owner, parent, 0) {}
+
+TFileListBox::TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
+    : TListBox(owner, parent, extraStyle), directory_(CurrentFolder()) {
+  Update();
+}
+
+void TFileListBox::SetMask(const std::wstring& mask) {
+  mask_ = mask;
+  Update();
+}
+
+void TFileListBox::SetDirectory(const std::wstring& folder) {
+  directory_ = TrimFolder(folder);
+  EnterFolder(directory_);
+  Update();
+}
+
+void TFileListBox::SetFileName(const std::wstring& path) {
+  const std::wstring trimmed = TrimFolder(path);
+  if (FolderExists(trimmed)) {
+    SetDirectory(trimmed);
+    return;
+  }
+  const size_t slash = trimmed.find_last_of(L'\\');
+  if (slash == std::wstring::npos) return;
+  SetDirectory(trimmed.substr(0, slash));
+  SetItemIndex(IndexOf(trimmed.substr(slash + 1)));
+}
+
+std::wstring TFileListBox::FileName() const {
+  const int index = ItemIndex();
+  return index < 0 ? L"" : directory_ + L"\\" + Item(index);
+}
+
+void TFileListBox::Update() {
+  Clear();
+  for (const std::wstring& name : MatchingFileNames(directory_, SplitMask(mask_))) Add(name);
+}
+
+TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent)
+    : TFileListBox(owner, parent, WS_BORDER) {
+  SetBorder(false);
+}

@@ -1,0 +1,121 @@
+#include "browsing/folder_listing.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <functional>
+
+#include "toolkit/unique_handle.h"
+
+namespace {
+
+struct FindCloser {
+  void operator()(HANDLE handle) const { FindClose(handle); }
+};
+using FindHandle = UniqueHandle<HANDLE, FindCloser>;
+
+bool IsDotEntry(const wchar_t* name) { return !lstrcmpW(name, L".") || !lstrcmpW(name, L".."); }
+
+bool IsFolder(const WIN32_FIND_DATAW& found) {
+  return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Calls take for every entry of folder except "." and "..".
+void ForEachEntry(const std::wstring& folder, FINDEX_SEARCH_OPS search,
+                  const std::function<void(const WIN32_FIND_DATAW&)>& take) {
+  WIN32_FIND_DATAW found;
+  const std::wstring pattern = folder + L"\\*";
+  FindHandle find(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, search, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH));
+  if (!find) return;
+  do {
+    if (!IsDotEntry(found.cFileName)) take(found);
+  } while (FindNextFileW(find.Get(), &found));
+}
+
+void SortNames(std::vector<std::wstring>& names) {
+  std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+    return lstrcmpiW(a.c_str(), b.c_str()) < 0;
+  });
+}
+
+bool MatchesAny(const wchar_t* name, const std::vector<std::wstring>& patterns) {
+  return std::any_of(patterns.begin(), patterns.end(), [name](const std::wstring& pattern) {
+    return PathMatchSpecW(name, pattern.c_str()) != FALSE;
+  });
+}
+
+std::wstring Trim(const std::wstring& text) {
+  const size_t first = text.find_first_not_of(L' ');
+  if (first == std::wstring::npos) return L"";
+  return text.substr(first, text.find_last_not_of(L' ') - first + 1);
+}
+
+}  // namespace
+
+std::vector<std::wstring> FixedDriveRoots() {
+  std::vector<std::wstring> roots;
+  const DWORD drives = GetLogicalDrives();
+  for (wchar_t letter = L'A'; letter <= L'Z'; ++letter) {
+    if (!(drives & (1u << (letter - L'A')))) continue;
+    const std::wstring root{letter, L':'};
+    if (GetDriveTypeW((root + L"\\").c_str()) == DRIVE_FIXED) roots.push_back(root);
+  }
+  return roots;
+}
+
+std::vector<std::wstring> SubFolderNames(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  ForEachEntry(folder, FindExSearchLimitToDirectories, [&names](const WIN32_FIND_DATAW& found) {
+    if (IsFolder(found)) names.emplace_back(found.cFileName);
+  });
+  SortNames(names);
+  return names;
+}
+
+std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
+                                            const std::vector<std::wstring>& patterns) {
+  std::vector<std::wstring> names;
+  if (patterns.empty()) return names;
+  ForEachEntry(folder, FindExSearchNameMatch, [&](const WIN32_FIND_DATAW& found) {
+    if (!IsFolder(found) && MatchesAny(found.cFileName, patterns)) {
+      names.emplace_back(found.cFileName);
+    }
+  });
+  SortNames(names);
+  return names;
+}
+
+std::vector<std::wstring> SplitMask(const std::wstring& mask) {
+  std::vector<std::wstring> patterns;
+  size_t start = 0;
+  while (start <= mask.size()) {
+    size_t end = mask.find(L';', start);
+    if (end == std::wstring::npos) end = mask.size();
+    const std::wstring pattern = Trim(mask.substr(start, end - start));
+    if (!pattern.empty()) patterns.push_back(pattern);
+    start = end + 1;
+  }
+  return patterns;
+}
+
+std::wstring TrimFolder(const std::wstring& folder) {
+  const size_t last = folder.find_last_not_of(L'\\');
+  return last == std::wstring::npos ? L"" : folder.substr(0, last + 1);
+}
+
+bool EnterFolder(const std::wstring& folder) {
+  return SetCurrentDirectoryW((folder + L"\\").c_str()) != FALSE;
+}
+
+std::wstring CurrentFolder() {
+  wchar_t folder[MAX_PATH];
+  const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
+  return length > 0 && length < MAX_PATH ? TrimFolder(folder) : L"";
+}
+
+bool FolderExists(const std::wstring& folder) {
+  const DWORD attributes = GetFileAttributesW((folder + L"\\").c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

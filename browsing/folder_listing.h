@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Reading folders from disk for the tree and the file lists. A folder is
+// named without a trailing backslash; a drive root is "C:".
+
+// The roots of the fixed drives, as "C:", in drive order.
+std::vector<std::wstring> FixedDriveRoots();
+
+// The folders directly inside folder, case-insensitively sorted.
+std::vector<std::wstring> SubFolderNames(const std::wstring& folder);
+
+// The files directly inside folder whose names match one of the patterns,
+// case-insensitively sorted, each name once.
+std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
+                                            const std::vector<std::wstring>& patterns);
+
+// The patterns of a ';'-separated mask, blanks around them and empty ones
+// dropped.
+std::vector<std::wstring> SplitMask(const std::wstring& mask);
+
+// The folder without trailing backslashes, a bare drive root kept as "C:".
+std::wstring TrimFolder(const std::wstring& folder);
+
+// The process's current directory, trimmed like a folder.
+std::wstring CurrentFolder();
+
+// Whether folder names an existing folder.
+bool FolderExists(const std::wstring& folder);
+
+// Makes folder the process's current directory; false when it cannot be.
+bool EnterFolder(const std::wstring& folder);

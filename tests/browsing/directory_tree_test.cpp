@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstring>
+
+#include "browsing/directory_tree.h"
+#include "browsing/file_list_box.h"
+#include "tests/browsing/browsing_fixture.h"
+#include "toolkit/exception.h"
+
+namespace {
+
+std::wstring ItemText(HWND tree, HTREEITEM item) {
+  wchar_t text[MAX_PATH] = L"";
+  TVITEMW query{};
+  query.mask = TVIF_TEXT;
+  query.hItem = item;
+  query.pszText = text;
+  query.cchTextMax = MAX_PATH;
+  TreeView_GetItem(tree, &query);
+  return text;
+}
+
+// The tree item of a full path, or nullptr when it is not in the tree.
+HTREEITEM FindItem(HWND tree, const std::wstring& path) {
+  HTREEITEM item = TreeView_GetRoot(tree);
+  size_t start = 0;
+  while (item) {
+    size_t end = path.find(L'\\', start);
+    if (end == std::wstring::npos) end = path.size();
+    const std::wstring name = path.substr(start, end - start);
+    while (item && !SamePath(ItemText(tree, item), name)) item = TreeView_GetNextSibling(tree, item);
+    if (!item || end == path.size()) return item;
+    item = TreeView_GetChild(tree, item);
+    start = end + 1;
+  }
+  return nullptr;
+}
+
+wchar_t MissingDrive() {
+  const DWORD drives = GetLogicalDrives();
+  for (wchar_t letter = L'Z'; letter >= L'D'; --letter) {
+    if (!(drives & (1u << (letter - L'A')))) return letter;
+  }
+  return 0;
+}
+
+class DirectoryTreeTest : public BrowsingTest {
+ protected:
+  DirectoryTreeTest() {
+    MakeFolder(L"alpha\\inner");
+    MakeFolder(L"beta\\hidden_until_read");
+    MakeFile(L"alpha\\one.mdl");
+    MakeFile(L"beta\\two.mdl");
+    MakeFile(L"beta\\notes.txt");
+    tree = form->Add<TRzDirectoryTree>(form.get());
+    tree->SetBounds(0, 0, 400, 300);
+    tree->OnChanging = [this](TComponent*) { ++changing; };
+    tree->OnClick = [this](TComponent*) {
+      ++clicks;
+      seenAtClick = tree->Directory();
+    };
+  }
+
+  HTREEITEM Item(const std::wstring& relative) { return FindItem(tree->Handle(), temp / relative); }
+
+  void ClickOn(HTREEITEM item) {
+    // The message takes the item in the rectangle it fills.
+    RECT rect{};
+    std::memcpy(&rect, &item, sizeof(item));
+    ASSERT_TRUE(SendMessageW(tree->Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
+    const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+    PostMessageW(tree->Handle(), WM_LBUTTONUP, 0, at);
+    SendMessageW(tree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PumpMessages();
+  }
+
+  TRzDirectoryTree* tree = nullptr;
+  int changing = 0;
+  int clicks = 0;
+  std::wstring seenAtClick;
+};
+
+TEST_F(DirectoryTreeTest, ShowsOnlyFixedDrivesAndStartsAtTheCurrentDirectory) {
+  int roots = 0;
+  bool sawC = false;
+  for (HTREEITEM root = TreeView_GetRoot(tree->Handle()); root;
+       root = TreeView_GetNextSibling(tree->Handle(), root), ++roots) {
+    const std::wstring name = ItemText(tree->Handle(), root);
+    EXPECT_EQ(GetDriveTypeW((name + L"\\").c_str()), static_cast<UINT>(DRIVE_FIXED)) << name;
+    sawC = sawC || name == L"C:";
+  }
+  EXPECT_GT(roots, 0);
+  EXPECT_TRUE(sawC);
+  EXPECT_TRUE(SamePath(tree->Directory() + L"\\", CurrentDirectory() + L"\\"));
+
+  SetCurrentDirectoryW(temp.Path().c_str());
+  auto* fresh = form->Add<TRzDirectoryTree>(form.get());
+  EXPECT_TRUE(SamePath(fresh->Directory(), temp.Path()));
+}
+
+TEST_F(DirectoryTreeTest, ReadsOnlyTheFoldersOnTheWayAndReportsPathsWithoutBackslash) {
+  tree->SetDirectory(temp / L"alpha\\inner\\");
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"alpha\\inner"));
+  ASSERT_NE(Item(L"alpha"), nullptr);
+  ASSERT_NE(Item(L"beta"), nullptr);
+  EXPECT_EQ(TreeView_GetChild(tree->Handle(), Item(L"beta")), nullptr);
+
+  tree->SetDirectory(L"c:");
+  EXPECT_EQ(tree->Directory(), L"C:");
+  tree->SetDirectory(L"C:\\");
+  EXPECT_EQ(tree->Directory(), L"C:");
+  EXPECT_TRUE(SamePath(CurrentDirectory(), L"C:\\"));
+
+  tree->SetDirectory(L"");
+  EXPECT_EQ(tree->Directory(), L"C:");
+  EXPECT_EQ(changing, 0);
+  EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(DirectoryTreeTest, TheBoundListFollowsTheSelection) {
+  auto* list = form->Add<TFileListBox>(form.get());
+  list->SetMask(L"*.mdl");
+  tree->SetDirectory(temp / L"alpha");
+  tree->SetFileList(list);
+  EXPECT_TRUE(SamePath(list->Directory(), temp / L"alpha"));
+
+  tree->SetDirectory(temp / L"beta");
+  EXPECT_TRUE(SamePath(list->Directory(), temp / L"beta"));
+  ASSERT_EQ(list->Count(), 1);
+  EXPECT_EQ(list->Item(0), L"two.mdl");
+  EXPECT_TRUE(SamePath(CurrentDirectory(), temp / L"beta"));
+}
+
+TEST_F(DirectoryTreeTest, KeyboardMovesRaiseOnlyChangingAndClicksRaiseBoth) {
+  auto* list = form->Add<TFileListBox>(form.get());
+  tree->SetFileList(list);
+  tree->SetDirectory(temp / L"alpha");
+  SendMessageW(tree->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(changing, 1);
+  EXPECT_EQ(clicks, 0);
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
+  EXPECT_TRUE(SamePath(list->Directory(), temp / L"beta"));
+
+  ClickOn(Item(L"alpha"));
+  EXPECT_EQ(changing, 2);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_TRUE(SamePath(seenAtClick, temp / L"alpha"));
+  EXPECT_TRUE(SamePath(list->Directory(), temp / L"alpha"));
+}
+
+TEST_F(DirectoryTreeTest, AMissingFolderOpensItsNearestExistingParent) {
+  tree->SetDirectory(temp / L"alpha\\inner");
+  // A folder that is the current directory cannot go; another program
+  // deletes it while the tree shows another folder.
+  tree->SetDirectory(temp.Path());
+  ASSERT_TRUE(RemoveDirectoryW((temp / L"alpha\\inner").c_str()));
+  tree->SetDirectory(temp / L"alpha\\inner");
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"alpha"));
+
+  tree->SetDirectory(temp / L"gone\\deeper\\still");
+  EXPECT_TRUE(SamePath(tree->Directory(), temp.Path()));
+}
+
+TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndAShareIsIgnored) {
+  const wchar_t drive = MissingDrive();
+  ASSERT_NE(drive, 0);
+  tree->SetDirectory(temp / L"beta");
+  const std::wstring path = std::wstring{drive} + L":\\models\\old";
+  try {
+    tree->SetDirectory(path);
+    ADD_FAILURE() << "no error for " << testing::PrintToString(path);
+  } catch (const Exception& error) {
+    EXPECT_EQ(error.Message(), L"The " + path + L" directory does not exist");
+  }
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
+
+  tree->SetDirectory(L"\\\\server\\models");
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
+}
+
+}  // namespace

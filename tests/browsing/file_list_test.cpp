@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "browsing/file_list_box.h"
+#include "tests/browsing/browsing_fixture.h"
+
+namespace {
+
+std::vector<std::wstring> Items(const TFileListBox& list) {
+  std::vector<std::wstring> items;
+  for (int i = 0; i < list.Count(); ++i) items.push_back(list.Item(i));
+  return items;
+}
+
+class FileListTest : public BrowsingTest {
+ protected:
+  FileListTest() : list(form->Add<TRzFileListBox>(form.get())) {
+    for (const wchar_t* name : {L"b.MDL", L"a.mdl", L"c.md8", L"C.MD2", L"readme.txt"}) {
+      MakeFile(name);
+    }
+    MakeFolder(L"folder.mdl");
+  }
+
+  TFileListBox* list;
+};
+
+TEST_F(FileListTest, ListsMatchingFilesOnceSortedWithTheirNamesOnDisk) {
+  list->SetMask(L"*.mdl;*.md8;a.*;");
+  list->SetDirectory(temp.Path());
+  EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"a.mdl", L"b.MDL", L"c.md8"}));
+
+  list->SetMask(L"*.MD2; *.md8");
+  EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"C.MD2", L"c.md8"}));
+
+  list->SetMask(L"");
+  EXPECT_EQ(list->Count(), 0);
+  list->SetMask(L";");
+  EXPECT_EQ(list->Count(), 0);
+}
+
+TEST_F(FileListTest, ReadingAFolderMakesItCurrentAndNamesTheSelectedFile) {
+  list->SetMask(L"*.mdl");
+  list->SetFileName(temp.Path() + L"\\");
+  EXPECT_EQ(list->Directory(), temp.Path());
+  EXPECT_TRUE(SamePath(CurrentDirectory(), temp.Path()));
+  EXPECT_EQ(list->FileName(), L"");
+
+  list->SetItemIndex(1);
+  EXPECT_EQ(list->FileName(), temp / L"b.MDL");
+  list->SetItemIndex(-1);
+  EXPECT_EQ(list->FileName(), L"");
+
+  list->SetFileName(temp / L"B.mdl");
+  EXPECT_EQ(list->ItemIndex(), 1);
+}
+
+TEST_F(FileListTest, UpdateRereadsTheFolder) {
+  list->SetMask(L"*.mdl");
+  list->SetDirectory(temp.Path());
+  MakeFile(L"0.mdl");
+  EXPECT_EQ(list->Count(), 2);
+  list->Update();
+  EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"0.mdl", L"a.mdl", L"b.MDL"}));
+  list->Clear();
+  EXPECT_EQ(list->Count(), 0);
+}
+
+TEST_F(FileListTest, ADriveRootIsGivenWithoutBackslash) {
+  const std::wstring name = L"zh_root_" + std::to_wstring(GetCurrentProcessId()) + L".mdl";
+  WriteFileBytes(L"C:\\" + name, "");
+  list->SetMask(name);
+  list->SetDirectory(L"C:\\");
+  const int count = list->Count();
+  list->SetItemIndex(0);
+  const std::wstring selected = list->FileName();
+  DeleteFileW((L"C:\\" + name).c_str());
+
+  EXPECT_EQ(list->Directory(), L"C:");
+  EXPECT_TRUE(SamePath(CurrentDirectory(), L"C:\\"));
+  ASSERT_EQ(count, 1);
+  EXPECT_EQ(selected, L"C:\\" + name);
+}
+
+}  // namespace
