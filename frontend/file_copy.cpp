@@ -78,20 +78,29 @@ class TempFile {
 
 // Reads the source buffer by buffer until a read comes back short.
 void CopyContent(HANDLE input, HANDLE output, std::vector<char>& buffer,
-                 const std::wstring& source, const std::wstring& target) {
+                 const std::wstring& source, const std::wstring& target, const CopyWriter& write) {
   DWORD read = 0;
   do {
     if (!ReadFile(input, buffer.data(), kBufferSize, &read, nullptr))
       throw Exception(Format(L"Cannot read file %s", source));
     DWORD written = 0;
-    if (read && (!WriteFile(output, buffer.data(), read, &written, nullptr) || written != read))
+    if (read && (!write(output, buffer.data(), read, written) || written != read))
       throw Exception(Format(L"Cannot write file %s", target));
   } while (read == kBufferSize);
+}
+
+bool WriteBuffer(HANDLE file, const char* data, DWORD size, DWORD& written) {
+  return WriteFile(file, data, size, &written, nullptr);
 }
 
 }  // namespace
 
 void FileCopy(const std::wstring& source, const std::wstring& destination) {
+  FileCopy(source, destination, WriteBuffer);
+}
+
+void FileCopy(const std::wstring& source, const std::wstring& destination,
+              const CopyWriter& write) {
   const std::wstring target = Target(source, destination);
   std::vector<char> buffer(kBufferSize);
   const KernelHandle input(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
@@ -101,7 +110,7 @@ void FileCopy(const std::wstring& source, const std::wstring& destination) {
   if (!Replaceable(target)) throw Exception(cannotCreate);
   TempFile output(target);
   if (!output) throw Exception(cannotCreate);
-  CopyContent(input.Get(), output.Handle(), buffer, source, target);
+  CopyContent(input.Get(), output.Handle(), buffer, source, target, write);
   if (!output.Replace(target)) throw Exception(cannotCreate);
 }
 

@@ -113,6 +113,30 @@ TEST_F(FileCopyTest, ADestinationHeldOpenFailsAndKeepsItsContent) {
   EXPECT_EQ(EntriesIn(dir.Path()), 2u);
 }
 
+// Through the write seam: the second buffer fails outright, or is written
+// short, as on a volume that fills up part-way.
+TEST_F(FileCopyTest, AFailedWriteKeepsTheOldDestinationAndLeavesNoTemporaryFile) {
+  WriteFileBytes(source, RandomBytes(3 * 8192 + 5));
+  WriteFileBytes(destination, "old");
+  const CopyWriter failing = [calls = 0](HANDLE, const char*, DWORD, DWORD&) mutable {
+    return ++calls < 2;
+  };
+  const CopyWriter shortWrite = [calls = 0](HANDLE file, const char* data, DWORD size,
+                                            DWORD& written) mutable {
+    return WriteFile(file, data, ++calls < 2 ? size : size - 1, &written, nullptr) != FALSE;
+  };
+  for (const CopyWriter& write : {failing, shortWrite}) {
+    try {
+      FileCopy(source, destination, write);
+      ADD_FAILURE() << "the copy did not fail";
+    } catch (const Exception& error) {
+      EXPECT_EQ(error.Message(), L"Cannot write file " + destination);
+    }
+    EXPECT_EQ(ReadFileBytes(destination), "old");
+    EXPECT_EQ(EntriesIn(dir.Path()), 2u);
+  }
+}
+
 TEST(FileHasAttrTest, NeedsEveryBitAndAnExistingFile) {
   const TempDir dir;
   const std::wstring file = dir / L"file.txt";

@@ -6,7 +6,7 @@
 #include <sstream>
 #include <vector>
 
-#include "toolkit/unique_handle.h"
+#include "tests/support/process_watch.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -39,23 +39,6 @@ std::vector<DWORD> ReadPids(const std::wstring& path, size_t expected) {
   }
   return pids;
 }
-
-// A process the test looks at; ended when the watch goes, should the
-// runner have left it behind.
-class ProcessWatch {
- public:
-  explicit ProcessWatch(DWORD pid)
-      : process_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, pid)) {}
-  ~ProcessWatch() {
-    if (process_) TerminateProcess(process_.Get(), 0);
-  }
-  bool EndsWithin(DWORD milliseconds) const {
-    return !process_ || WaitForSingleObject(process_.Get(), milliseconds) == WAIT_OBJECT_0;
-  }
-
- private:
-  KernelHandle process_;
-};
 
 struct Outcome {
   bool result;
