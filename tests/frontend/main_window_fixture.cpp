@@ -20,12 +20,14 @@ void CALLBACK CloseNotice(HWND, UINT, UINT_PTR timer, DWORD) {
   notice->Close();
 }
 
+// The release is queued before the press is sent: a tree view follows the
+// mouse after a press until a button message reaches its queue.
 void ClickAt(HWND window, POINT point, TMouseButton button) {
   const LPARAM where = MAKELPARAM(point.x, point.y);
   const bool left = button == TMouseButton::mbLeft;
+  PostMessageW(window, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, where);
   SendMessageW(window, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON,
                where);
-  SendMessageW(window, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, where);
   PumpMessages();
 }
 

@@ -8,6 +8,8 @@ class SelectionTest : public MainWindowTest {
  protected:
   SelectionTest() {
     CreateDirectoryW(models.c_str(), nullptr);
+    CreateDirectoryW(sub.c_str(), nullptr);
+    WriteFileBytes(sub + L"\\JET.MDL", "model");
     for (const wchar_t* name : {L"PLANE.MDL", L"PLANE.MD2", L"plane.md8", L"OTHER.MDL",
                                 L"OTHER.MDS", L"PLANEX.MD8", L"PLANE.MD8.BAK", L"SOLO.MDL"}) {
       WriteFileBytes(models + L"\\" + name, "model");
@@ -33,6 +35,7 @@ class SelectionTest : public MainWindowTest {
   }
 
   const std::wstring models = dir / L"models";
+  const std::wstring sub = models + L"\\sub";
 };
 
 TEST_F(SelectionTest, AModelListsItsOwnResultsInChainOrder) {
@@ -179,11 +182,6 @@ TEST_F(SelectionTest, TheTreeLocksTheStartButtonAndKeysOnlyMoveTheList) {
   EXPECT_FALSE(window->buConvert->Enabled());
   EXPECT_TRUE(Converted().empty());
 
-  PickModel(L"PLANE.MDL");
-  const std::wstring sub = models + L"\\sub";
-  CreateDirectoryW(sub.c_str(), nullptr);
-  WriteFileBytes(sub + L"\\JET.MDL", "model");
-  OpenFolder(models);
   PickModel(L"PLANE.MDL");
   window->Label8->SetCaption(L"Conversion passed");
   window->MDL_D->SetFocus();
