@@ -1,5 +1,7 @@
 #include "frontend/file_names.h"
 
+#include <windows.h>
+
 namespace {
 
 // Where the extension's dot stands in the name, or npos.
@@ -20,4 +22,9 @@ std::wstring BaseNameOf(const std::wstring& name) { return name.substr(0, DotOf(
 std::wstring FileNameOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/:");
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+bool IsFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

@@ -12,11 +12,6 @@ constexpr size_t kT = 2;
 constexpr size_t kR = 4;
 constexpr size_t kZ = 5;
 
-bool IsFile(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 template <class T, size_t N>
 int IndexOf(const std::array<T*, N>& items, const TComponent* item) {
   const auto found = std::find(items.begin(), items.end(), item);

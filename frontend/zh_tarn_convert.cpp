@@ -13,16 +13,9 @@ namespace {
 
 constexpr TColor kLabelAtRest = 14343902;
 constexpr TColor kLabelRunning = 13103345;
-constexpr TColor kFailedColor = 255;
-constexpr TColor kPassedColor = 32768;
 // The smallest console the run places.
 constexpr LONG kConsoleMinWidth = 160;
 constexpr LONG kConsoleMinHeight = 120;
-
-bool IsFile(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 // The name with its extension replaced by the command's, in capitals.
 std::wstring WithResultExtension(const std::wstring& name, const ConverterCommand& command) {
@@ -228,13 +221,13 @@ void Tzh_tarnF::FinishRun(const TRun& run) {
   Button1->Show();
   if (runFailed_) {
     if (run.timedOut) Log(L"Program terminated due to DOS process timeout");
-    Label8->Font().SetColor(kFailedColor);
+    Label8->Font().SetColor(clRed);
     Label8->SetCaption(L"Conversion failed");
     buInsert->SetEnabled(false);
     buSaveas->SetEnabled(false);
     for (TCheckBox* box : CommandBoxes()) box->SetEnabled(true);
   } else {
-    Label8->Font().SetColor(kPassedColor);
+    Label8->Font().SetColor(clGreen);
     Label8->SetCaption(L"Conversion passed");
     buInsert->SetEnabled(true);
     buSaveas->SetEnabled(true);

@@ -2,6 +2,7 @@
 
 #include "dialogs/Unit3.h"
 #include "frontend/settings.h"
+#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 #include "toolkit/exception.h"
@@ -31,11 +32,6 @@ std::wstring CurrentDirectory() {
   std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
   directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));
   return directory;
-}
-
-bool IsFile(const std::wstring& path) {
-  const DWORD attributes = GetFileAttributesW(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace

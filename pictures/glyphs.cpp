@@ -13,7 +13,8 @@ using Painter = void (*)(TCanvas&);
 
 // A picture of the given size, filled with the transparent key and then
 // painted.
-Bitmap DrawPicture(int width, int height, Painter paint) {
+template <class Paint>
+Bitmap DrawPicture(int width, int height, const Paint& paint) {
   WindowDC screen;
   Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
   MemoryDC dc;
@@ -31,30 +32,24 @@ Bitmap DrawPicture(int width, int height, Painter paint) {
 Bitmap Greyed(const Bitmap& normal) {
   MemoryDC source;
   SelectGuard selectSource(source.Get(), normal.Get());
-  WindowDC screen;
-  Bitmap greyed(CreateCompatibleBitmap(screen.Get(), kGlyphSize, kGlyphSize));
-  MemoryDC target;
-  SelectGuard selectTarget(target.Get(), greyed.Get());
-  TCanvas canvas(target.Get());
-  canvas.Brush().color = kTransparentKey;
-  canvas.FillRect({0, 0, kGlyphSize, kGlyphSize});
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
   const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-  for (int pass = 0; pass < 2; ++pass) {
-    for (int y = 0; y < kGlyphSize; ++y) {
-      for (int x = 0; x < kGlyphSize; ++x) {
-        const COLORREF pixel = GetPixel(source.Get(), x, y);
-        const int light = GetRValue(pixel) * 3 + GetGValue(pixel) * 6 + GetBValue(pixel);
-        if (pixel == kTransparentKey || light > 1800) continue;
-        if (pass == 0 && x + 1 < kGlyphSize && y + 1 < kGlyphSize) {
-          SetPixel(target.Get(), x + 1, y + 1, highlight);
-        } else if (pass == 1) {
-          SetPixel(target.Get(), x, y, shadow);
+  return DrawPicture(kGlyphSize, kGlyphSize, [&](TCanvas& canvas) {
+    for (int pass = 0; pass < 2; ++pass) {
+      for (int y = 0; y < kGlyphSize; ++y) {
+        for (int x = 0; x < kGlyphSize; ++x) {
+          const COLORREF pixel = GetPixel(source.Get(), x, y);
+          const int light = GetRValue(pixel) * 3 + GetGValue(pixel) * 6 + GetBValue(pixel);
+          if (pixel == kTransparentKey || light > 1800) continue;
+          if (pass == 0 && x + 1 < kGlyphSize && y + 1 < kGlyphSize) {
+            SetPixel(canvas.Handle(), x + 1, y + 1, highlight);
+          } else if (pass == 1) {
+            SetPixel(canvas.Handle(), x, y, shadow);
+          }
         }
       }
     }
-  }
-  return greyed;
+  });
 }
 
 TGlyph MakeGlyph(Painter paint) {
