@@ -116,6 +116,22 @@ HTREEITEM TRzDirectoryTree::FindRoot(const std::wstring& drive) {
   return IsDrivePath(drive) ? FindChild(TVI_ROOT, drive.substr(0, 2)) : nullptr;
 }
 
+// The child of a read item for the named folder, or nullptr when no such
+// folder exists on disk. A folder made since the item was read is added; one
+// deleted since stays listed until its parent is read again.
+HTREEITEM TRzDirectoryTree::ChildFolder(HTREEITEM parent, const std::wstring& name) {
+  if (!FolderExists(ItemPath(parent) + L"\\" + name)) return nullptr;
+  if (const HTREEITEM known = FindChild(parent, name)) return known;
+  const HTREEITEM child = AddItem(parent, name);
+  TreeView_SortChildren(Handle(), parent, FALSE);
+  TVITEMW state{};
+  state.mask = TVIF_CHILDREN;
+  state.hItem = parent;
+  state.cChildren = 1;
+  TreeView_SetItem(Handle(), &state);
+  return child;
+}
+
 // Walks down the folders of rest (a path below root), reading only the
 // folders along the way; stops at the last one that exists on disk, so a
 // folder deleted since it was read is not selected.
@@ -126,8 +142,8 @@ HTREEITEM TRzDirectoryTree::DeepestExisting(HTREEITEM root, const std::wstring& 
     size_t end = rest.find(L'\\', start);
     if (end == std::wstring::npos) end = rest.size();
     ReadChildren(item);
-    const HTREEITEM child = FindChild(item, rest.substr(start, end - start));
-    if (!child || !FolderExists(ItemPath(child))) break;
+    const HTREEITEM child = ChildFolder(item, rest.substr(start, end - start));
+    if (!child) break;
     item = child;
     start = end + 1;
   }

@@ -42,6 +42,7 @@ class TRzDirectoryTree : public TControl {
   HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);
   void ReadChildren(HTREEITEM item);
   HTREEITEM FindChild(HTREEITEM parent, const std::wstring& name);
+  HTREEITEM ChildFolder(HTREEITEM parent, const std::wstring& name);
   HTREEITEM FindRoot(const std::wstring& drive);
   HTREEITEM DeepestExisting(HTREEITEM root, const std::wstring& rest);
   std::wstring ItemPath(HTREEITEM item) const;

@@ -47,8 +47,12 @@ bool SameIgnoringCase(std::wstring_view a, std::wstring_view b) {
 
 std::span<const ConverterCommand> ConverterCommands() { return kCommands; }
 
+size_t CommandIndex(const ConverterCommand& command) {
+  return static_cast<size_t>(&command - kCommands.data());
+}
+
 std::span<const ConverterCommand> CommandsFrom(const ConverterCommand& command) {
-  return ConverterCommands().subspan(static_cast<size_t>(&command - kCommands.data()));
+  return ConverterCommands().subspan(CommandIndex(command));
 }
 
 const ConverterCommand* CommandByLetter(wchar_t letter) {

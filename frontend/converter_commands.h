@@ -29,6 +29,9 @@ struct ConverterCommand {
 // also the index of its parameter page.
 std::span<const ConverterCommand> ConverterCommands();
 
+// The command's place in the chain, from 0 for f to 5 for z.
+size_t CommandIndex(const ConverterCommand& command);
+
 // The command and every command after it in the chain.
 std::span<const ConverterCommand> CommandsFrom(const ConverterCommand& command);
 

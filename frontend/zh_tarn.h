@@ -1,11 +1,214 @@
 #pragma once
 
-#include "toolkit/form.h"
+#include <array>
+#include <string>
 
-// The main window.
+#include "browsing/directory_tree.h"
+#include "browsing/file_list_box.h"
+#include "controls/DsGroups.h"
+#include "controls/xpButton.h"
+#include "toolkit/check_box.h"
+#include "toolkit/combo_box.h"
+#include "toolkit/form.h"
+#include "toolkit/image.h"
+#include "toolkit/label.h"
+#include "toolkit/list_box.h"
+#include "toolkit/memo.h"
+#include "toolkit/page_control.h"
+#include "toolkit/panel.h"
+#include "toolkit/save_dialog.h"
+#include "toolkit/speed_button.h"
+#include "toolkit/spin_edit.h"
+#include "viewer/text_file_viewer.h"
+
+// Which list holds the file the next conversion starts from.
+enum class TSelectionOrigin { soSourceList, soConvertedList };
+
+// The main window: the directory tree and the model list on the left, the
+// six converter commands with their parameter pages, the source model and
+// the converted files, and the buttons that run the converter and handle
+// its results.
 class Tzh_tarnF : public TForm {
  public:
   explicit Tzh_tarnF(TComponent* owner);
+
+  // Start-up and settings.
+  void FormCreate(TComponent* sender);
+  void FormShow(TComponent* sender);
+  void FormClose(TComponent* sender, TCloseAction& action);
+  void CheckFile(const std::wstring& name, std::wstring& missingFileName, bool& filesMissing);
+  void ReadSetParameters();
+
+  // The tree and the two file lists.
+  void MDL_DChanging(TComponent* sender);
+  void MDL_DClick(TComponent* sender);
+  void MDL_fClick(TComponent* sender);
+  void memo2Click(TComponent* sender);
+
+  // The command boxes, their labels and the example buttons.
+  void EnableControls();
+  void dsFMouseUp(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y);
+  void dsFClick(TComponent* sender);
+  void opKClick(TComponent* sender);
+  void SpeedButton5Click(TComponent* sender);
+  void SpeedButton6Click(TComponent* sender);
+
+  // The conversion run.
+  void buConvertClick(TComponent* sender);
+
+  // Replace, Save As, the log and the side documents.
+  void buInsertClick(TComponent* sender);
+  void buSaveasClick(TComponent* sender);
+  void buLogClick(TComponent* sender);
+  void SpeedButton2Click(TComponent* sender);
+  void SpeedButton3Click(TComponent* sender);
+  void SpeedButton4Click(TComponent* sender);
+  void buCloseClick(TComponent* sender);
+  void Button1Click(TComponent* sender);
+
+  const std::wstring& ProgramDir() const { return programDir_; }
+  // The converter's time-out in milliseconds; negative waits for input idle.
+  int Timeout() const { return timeout_; }
+  void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
+  bool FilesMissing() const { return filesMissing_; }
+  const std::wstring& MissingFileName() const { return missingFileName_; }
+  TSelectionOrigin SelectionOrigin() const { return selectionOrigin_; }
+  const std::wstring& SelectedPath() const { return selectedPath_; }
+  const std::wstring& WorkingCopyName() const { return workingCopyName_; }
+
+  // The window's controls, in the order the window reads.
+  TPanel* Panel1;
+  TPanel* Panel2;
+  TLabel* OvcLabel2;
+  TLabel* Label2;
+  TLabel* OvcLabel1;
+  TSpeedButton* SpeedButton4;
+  TLabel* Label6;
+  TLabel* Label8;
+  TPanel* Panel5;
+  TRzDirectoryTree* MDL_D;
+  TMemo* Memo1;
+  TxpButton* Button1;
+  TDsGroup* DsGroup3;
+  TCheckBox* dsF;
+  TCheckBox* dsC;
+  TCheckBox* dsT;
+  TCheckBox* dsS;
+  TCheckBox* dsR;
+  TCheckBox* dsZ;
+  TLabel* dsFt;
+  TLabel* dsCt;
+  TLabel* dsTt;
+  TLabel* dsSt;
+  TLabel* dsRt;
+  TLabel* dsZt;
+  TCheckBox* cbHideLog;
+  TSpeedButton* SpeedButton2;
+  TPanel* Panel3;
+  TPageControl* dsPage;
+  TTabSheet* TabSheet1;
+  TTabSheet* TabSheet2;
+  TTabSheet* TabSheet3;
+  TTabSheet* TabSheet4;
+  TTabSheet* TabSheet5;
+  TTabSheet* TabSheet6;
+  TStaticText* StaticText8;
+  TLabel* Label9;
+  TStaticText* StaticText7;
+  TLabel* Label10;
+  TStaticText* StaticText6;
+  TMemo* Memo3;
+  TStaticText* StaticText2;
+  TComboBox* edRGB;
+  TLabel* Label13;
+  TSpinEdit* edPower;
+  TLabel* Label12;
+  TxpButton* speedbutton5;
+  TStaticText* StaticText5;
+  TLabel* Label11;
+  TxpButton* speedbutton1;
+  TStaticText* StaticText1;
+  TSpinEdit* edSize;
+  TLabel* Label3;
+  TxpButton* xpButton1;
+  TPanel* Panel4;
+  TDsGroup* DsGroup1;
+  TPanel* Panel7;
+  TRzFileListBox* MDL_f;
+  TImage* Image1;
+  TDsGroup* DsGroup4;
+  TDsCheck* opK;
+  TDsCheck* opF;
+  TDsCheck* opD;
+  TDsGroup* DsGroup2;
+  TPanel* Panel6;
+  TListBox* memo2;
+  TLabel* Label1;
+  TxpButton* buConvert;
+  TxpButton* buInsert;
+  TxpButton* buSaveas;
+  TFileListBox* md_files;
+  TOvcTextFileViewer* OVC1;
+  TSpeedButton* SpeedButton3;
+  TxpButton* buLog;
+  TxpButton* buClose;
+  TSaveDialog* SaveAsDlg;
+  TOvcController* OvcController1;
+
+ private:
+  void BuildHeader();
+  void BuildBrowsing();
+  void BuildCommands();
+  void BuildCommandRows();
+  void BuildPages();
+  void BuildShiningPage();
+  void BuildSizePage();
+  void BuildOperators();
+  void BuildFileGroups();
+  void BuildBottom();
+  void BindEvents();
+  std::wstring ProgramFile(const std::wstring& name) const;
+  // The six command boxes and their labels, in chain order.
+  std::array<TCheckBox*, 6> CommandBoxes() const { return {dsF, dsC, dsT, dsS, dsR, dsZ}; }
+  std::array<TLabel*, 6> CommandLabels() const { return {dsFt, dsCt, dsTt, dsSt, dsRt, dsZt}; }
+  void SetLabelsAtRest();
+  bool ApplyConvertedSource(const std::wstring& name);
+  bool ApplyModelSource();
+  void ListResultsOf(const std::wstring& baseName);
+
+  // What one conversion run keeps from step to step.
+  struct TRun {
+    std::array<bool, 6> mayRun{};
+    DWORD exitCode = 0;
+    bool timedOut = false;
+    DWORD consoleLeft = 0;
+    DWORD consoleTop = 0;
+    DWORD consoleWidth = 0;
+    DWORD consoleHeight = 0;
+  };
+  void RunConversion(TRun& run);
+  void LockForRun(TRun& run);
+  void WriteRunSettings();
+  void PrepareSelectedFile(const TRun& run);
+  void LogSelectedFile();
+  void PlaceConsole(TRun& run) const;
+  void RunCommand(size_t index, TRun& run);
+  void AcceptResult(size_t index);
+  void FinishRun(const TRun& run);
+  void RemoveConverted(const wchar_t* extension);
+  void Log(const std::wstring& line);
+
+  std::wstring programDir_;
+  int timeout_ = 300000;
+  int dosTimeout_ = 0;
+  bool filesMissing_ = false;
+  std::wstring missingFileName_;
+  bool commandChosen_ = false;
+  TSelectionOrigin selectionOrigin_ = TSelectionOrigin::soSourceList;
+  std::wstring selectedName_;
+  std::wstring selectedPath_;
+  std::wstring workingCopyName_ = L"CONVERT.MD";
+  bool runFailed_ = false;
 };
 
 // The one main window, alive while the program runs.

@@ -1,6 +1,110 @@
 #include "frontend/zh_tarn.h"
 
+#include "pictures/glyphs.h"
+
 Tzh_tarnF* zh_tarnF = nullptr;
+
+namespace {
+
+const TFont kSans11(L"MS Sans Serif", 11);
+const TFont kSans13(L"MS Sans Serif", 13);
+const TFont kArial12(L"Arial", 12);
+const TFont kHeaderFont(L"Arial", 19, fsBold, clGray);
+constexpr TColor kPanelColor = 14215660;
+constexpr TColor kPageColor = 14145495;
+constexpr TColor kButtonFocus = 3191802;
+
+template <class T>
+T* Place(T* control, int left, int top, int width, int height) {
+  control->SetBounds(left, top, width, height);
+  return control;
+}
+
+// What sets one push button apart from another.
+struct ButtonLook {
+  TColor color;
+  TColor background;
+  bool border;
+  bool focusRectangle;
+  TFont font;
+};
+
+const ButtonLook kMainButton{14666957, clWhite, true, true, kSans11};
+const ButtonLook kBottomButton{14737622, clBtnFace, false, true, TFont(L"Arial", 12)};
+const ButtonLook kPageButton{16119285, 14145495, false, true, kSans11};
+
+TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look) {
+  auto* button = parent->Add<TxpButton>(parent);
+  button->SetCaption(caption);
+  button->SetColor(look.color);
+  button->SetBackgroundColor(look.background);
+  button->SetBorder(look.border);
+  button->SetFocusRectangle(look.focusRectangle);
+  button->SetFocusColor(kButtonFocus);
+  button->SetButtonFlat(false);
+  button->SetFlatColor(clBtnFace);
+  button->SetFont(look.font);
+  return button;
+}
+
+TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top) {
+  auto* label = parent->Add<TLabel>(parent);
+  label->SetCaption(caption);
+  label->SetLeft(left);
+  label->SetTop(top);
+  return label;
+}
+
+TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face) {
+  auto* group = parent->Add<TDsGroup>(parent);
+  group->SetCaption(caption);
+  group->SetBorderStyle(TDsBorderStyle::brFlat);
+  group->SetCaptionAlign(TCapAlignment::caLeft);
+  group->SetCaptionStyle(TDsTextStyle::txLowered);
+  group->SetColorHigh(clBtnHighlight);
+  group->SetColorLow(clBtnShadow);
+  group->SetCornerRadius(3);
+  group->SetColor(clBtnFace);
+  group->SetFaceColor(face);
+  return group;
+}
+
+TPanel* MakeWhiteFrame(TControl* parent) {
+  auto* panel = Place(parent->Add<TPanel>(parent), 11, 20, 146, 121);
+  panel->SetBevelOuter(TBevelCut::bvLowered);
+  panel->SetColor(clWhite);
+  return panel;
+}
+
+// The header every parameter page starts with.
+TStaticText* MakePageHeader(TTabSheet* page, const wchar_t* text) {
+  auto* header = page->Add<TStaticText>(page);
+  header->SetHeight(17);
+  header->SetAlign(TAlign::alTop);
+  header->SetAlignment(TAlignment::taCenter);
+  header->SetCaption(text);
+  header->SetColor(clGray);
+  header->SetFont(TFont(L"MS Sans Serif", 11, fsBold, clWhite));
+  return header;
+}
+
+TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLength) {
+  auto* spin = parent->Add<TSpinEdit>(parent);
+  spin->SetMinValue(min);
+  spin->SetMaxValue(max);
+  spin->SetIncrement(increment);
+  spin->SetMaxLength(maxLength);
+  return spin;
+}
+
+TSpeedButton* MakeSpeedButton(TControl* parent, const wchar_t* caption, TGlyph glyph) {
+  auto* button = parent->Add<TSpeedButton>(parent);
+  button->SetCaption(caption);
+  button->SetGlyph(std::move(glyph.normal), std::move(glyph.disabled));
+  return button;
+}
+
+}  // namespace
 
 Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner) {
   SetCaption(L"ZH_tarn");
@@ -8,5 +112,278 @@ Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner) {
   SetClientSize(693, 488);
   SetPosition(TPosition::poDesktopCenter);
   SetColor(clBtnFace);
+  SetFont(kSans11);
   SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+
+  Panel1 = Place(Add<TPanel>(this), 0, 0, 693, 457);
+  Panel1->SetAlign(TAlign::alTop);
+  Panel1->SetColor(kPanelColor);
+  BuildHeader();
+  BuildBrowsing();
+  BuildCommands();
+  BuildOperators();
+  BuildFileGroups();
+  BuildBottom();
+  BindEvents();
+}
+
+void Tzh_tarnF::BuildHeader() {
+  Panel2 = Place(Panel1->Add<TPanel>(Panel1), 1, 1, 691, 32);
+  Panel2->SetAlign(TAlign::alTop);
+  Panel2->SetBevelOuter(TBevelCut::bvNone);
+  OvcLabel2 = Place(MakeLabel(Panel2, L"    Win utility for  ", 0, 4), 0, 4, 149, 32);
+  OvcLabel2->SetFont(kHeaderFont);
+  Label2 = MakeLabel(Panel2, L"the converter's", 148, 11);
+  Label2->SetAutoSize(false);
+  Label2->SetBounds(148, 11, 77, 16);
+  Label2->SetFont(TFont(L"MS Sans Serif", 13, fsBold, clGray));
+  OvcLabel1 = Place(MakeLabel(Panel2, L"TARN", 0, 0), 224, 4, 73, 32);
+  OvcLabel1->SetFont(kHeaderFont);
+  SpeedButton4 = Place(MakeSpeedButton(Panel2, L"Help", BookGlyph()), 288, 4, 61, 25);
+  Label6 = MakeLabel(Panel2, L"V2.0", 352, 9);
+  Label6->SetFont(TFont(L"Arial", 12, fsItalic, clBlack));
+  Label8 = MakeLabel(Panel2, L"Label8", 0, 0);
+  Label8->SetAutoSize(false);
+  Label8->SetBounds(388, 4, 291, 32);
+  Label8->SetAlignment(TAlignment::taRightJustify);
+  Label8->SetFont(TFont(L"Arial", 24));
+}
+
+void Tzh_tarnF::BuildBrowsing() {
+  Panel5 = Place(Panel1->Add<TPanel>(Panel1), 16, 44, 269, 397);
+  Panel5->SetBevelOuter(TBevelCut::bvNone);
+  Panel5->SetBevelInner(TBevelCut::bvLowered);
+  Panel5->SetParentColor(true);
+  MDL_D = Place(Panel5->Add<TRzDirectoryTree>(Panel5), 8, 12, 245, 97);
+  MDL_D->SetIndent(19);
+  Memo1 = Place(Panel5->Add<TMemo>(Panel5), 4, 120, 261, 89);
+  Memo1->SetBorder(false);
+  Memo1->SetColor(clWhite);
+  Memo1->SetFont(kArial12);
+  Memo1->Hide();
+  Button1 = Place(MakeButton(Panel5, L"Close", {16119285, clWhite, false, true, kArial12}), 184,
+                  360, 73, 25);
+}
+
+void Tzh_tarnF::BuildCommands() {
+  DsGroup3 = Place(MakeGroup(Panel1, L"TARN commands", 12309965), 296, 40, 385, 173);
+  BuildCommandRows();
+  cbHideLog = Place(DsGroup3->Add<TCheckBox>(DsGroup3), 16, 148, 157, 17);
+  cbHideLog->SetCaption(L"Hide Dos TARN window");
+  cbHideLog->SetChecked(true);
+  SpeedButton2 = Place(MakeSpeedButton(DsGroup3, L"", WritingHandGlyph()), 192, 140, 25, 25);
+  SpeedButton2->SetHint(L"Edit TARN.INI configuration file");
+  SpeedButton2->SetShowHint(true);
+  Panel3 = Place(DsGroup3->Add<TPanel>(DsGroup3), 224, 28, 153, 137);
+  Panel3->SetBevelOuter(TBevelCut::bvLowered);
+  Panel3->SetColor(kPageColor);
+  dsPage = Panel3->Add<TPageControl>(Panel3);
+  dsPage->SetAlign(TAlign::alClient);
+  dsPage->SetTabSize(10, 14);
+  BuildPages();
+  // Lies over the page tabs, so only the program switches pages.
+  Panel4 = Place(DsGroup3->Add<TPanel>(DsGroup3), 225, 29, 150, 16);
+  Panel4->SetCaption(L"Command parameters");
+  Panel4->SetBevelOuter(TBevelCut::bvNone);
+  Panel4->SetColor(kPageColor);
+}
+
+void Tzh_tarnF::BuildCommandRows() {
+  struct Row {
+    TCheckBox*& box;
+    TLabel*& label;
+    int top;
+    const wchar_t* caption;
+  };
+  const Row rows[] = {{dsF, dsFt, 28, L"f/  Convert to FS2002 model"},
+                      {dsC, dsCt, 44, L"c/  Convert to CFS2 model"},
+                      {dsT, dsTt, 60, L"t/  Fix model animation "},
+                      {dsS, dsSt, 88, L"s/  Set visual model shining"},
+                      {dsR, dsRt, 104, L"r/  Set visual model reflective"},
+                      {dsZ, dsZt, 120, L"z/  Set visual model size"}};
+  for (const Row& row : rows) {
+    row.box = Place(DsGroup3->Add<TCheckBox>(DsGroup3), 16, row.top, 13, 13);
+    row.label = MakeLabel(DsGroup3, row.caption, 36, row.top);
+    row.label->SetAutoSize(false);
+    row.label->SetBounds(36, row.top, 170, 13);
+    row.label->SetColor(14343902);
+  }
+}
+
+void Tzh_tarnF::BuildPages() {
+  TabSheet1 = dsPage->AddPage(L"TabSheet1");
+  StaticText8 = MakePageHeader(TabSheet1, L" FS2004 to FS2002");
+  Label9 = MakeLabel(TabSheet1, L"Converting to FS2002....", 12, 40);
+  TabSheet2 = dsPage->AddPage(L"TabSheet2");
+  StaticText7 = MakePageHeader(TabSheet2, L"  FS2002 to CFS2");
+  Label10 = MakeLabel(TabSheet2, L"Converting to CFS2....", 20, 40);
+  TabSheet3 = dsPage->AddPage(L"TabSheet3");
+  StaticText6 = MakePageHeader(TabSheet3, L" Model animation");
+  Memo3 = Place(TabSheet3->Add<TMemo>(TabSheet3), 4, 24, 137, 85);
+  Memo3->SetReadOnly(true);
+  Memo3->SetBorder(false);
+  Memo3->SetParentColor(true);
+  Memo3->SetLines({L"Fix the model animation.", L"", L"After this conversion you ",
+                   L"can check the new CFS2 ", L"model. ", L"", L""});
+  BuildShiningPage();
+  TabSheet5 = dsPage->AddPage(L"TabSheet5");
+  StaticText5 = MakePageHeader(TabSheet5, L"  Reflective model");
+  Label11 = MakeLabel(TabSheet5, L"FS2004 model function only", 8, 48);
+  speedbutton1 = Place(MakeButton(TabSheet5, L"Set", kPageButton), 68, 84, 73, 25);
+  BuildSizePage();
+}
+
+void Tzh_tarnF::BuildShiningPage() {
+  TabSheet4 = dsPage->AddPage(L"TabSheet4");
+  StaticText2 = MakePageHeader(TabSheet4, L"  Shining model");
+  edRGB = Place(TabSheet4->Add<TComboBox>(TabSheet4), 8, 24, 45, 23);
+  edRGB->SetFont(kArial12);
+  for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
+                              L"0.9", L"1.0"}) {
+    edRGB->Add(item);
+  }
+  edRGB->SetItemHeight(15);
+  edRGB->SetText(L"9.9");
+  Label13 = MakeLabel(TabSheet4, L"Specular RGB", 56, 28);
+  edPower = Place(MakeSpin(TabSheet4, 0, 300, 20, 3), 8, 52, 45, 24);
+  edPower->SetFont(kArial12);
+  edPower->SetValue(10);
+  Label12 = MakeLabel(TabSheet4, L"Specular power", 56, 60);
+  ButtonLook example = kPageButton;
+  example.focusRectangle = false;
+  speedbutton5 = Place(MakeButton(TabSheet4, L"Example", example), 68, 84, 73, 25);
+}
+
+void Tzh_tarnF::BuildSizePage() {
+  TabSheet6 = dsPage->AddPage(L"TabSheet6");
+  StaticText1 = MakePageHeader(TabSheet6, L"  Collision bubble");
+  edSize = Place(MakeSpin(TabSheet6, 1, 16, 1, 2), 12, 36, 41, 22);
+  edSize->SetValue(7);
+  Label3 = MakeLabel(TabSheet6, L"Aircraft size", 60, 40);
+  xpButton1 = Place(MakeButton(TabSheet6, L"Example", kPageButton), 68, 84, 73, 25);
+}
+
+void Tzh_tarnF::BuildOperators() {
+  DsGroup4 = Place(MakeGroup(Panel1, L"TARN operators", 13096648), 12, 324, 201, 81);
+  DsGroup4->Hide();
+  struct Operator {
+    TDsCheck*& box;
+    int top;
+    int width;
+    const wchar_t* caption;
+  };
+  const Operator operators[] = {{opK, 20, 185, L"k - Manual keyframe set  MD8"},
+                                {opF, 36, 189, L"f  - CFS2 stock file format  MD2"},
+                                {opD, 52, 185, L"d - Transparent part disable  MDR"}};
+  for (const Operator& op : operators) {
+    op.box = Place(DsGroup4->Add<TDsCheck>(DsGroup4), 8, op.top, op.width, 17);
+    op.box->SetCaption(op.caption);
+    op.box->SetCaptionAlign(TDsAlignment::taLeft);
+    op.box->SetCaptionStyle(TDsTextStyle::txPlain);
+    op.box->SetButtonStyle(TButtonStyle::ckFlat);
+    op.box->SetCheckColor(clBlack);
+    op.box->SetFocusRectangle(true);
+    op.box->SetChecked(false);
+    op.box->SetEnabled(false);
+  }
+}
+
+void Tzh_tarnF::BuildFileGroups() {
+  DsGroup1 = Place(MakeGroup(Panel1, L"Source MDL file", 13423306), 296, 228, 169, 153);
+  Panel7 = MakeWhiteFrame(DsGroup1);
+  MDL_f = Panel7->Add<TRzFileListBox>(Panel7);
+  MDL_f->SetAlign(TAlign::alClient);
+  MDL_f->SetMask(L"*.MDL");
+  MDL_f->SetFont(kArial12);
+  MDL_f->SetItemHeight(14);
+
+  Image1 = Place(Panel1->Add<TImage>(Panel1), 472, 292, 30, 33);
+  Image1->SetPicture(YellowArrow());
+  Image1->SetTransparent(true);
+
+  DsGroup2 = Place(MakeGroup(Panel1, L"Converted files", 13096648), 508, 228, 169, 209);
+  Panel6 = MakeWhiteFrame(DsGroup2);
+  memo2 = Panel6->Add<TListBox>(Panel6);
+  memo2->SetAlign(TAlign::alClient);
+  memo2->SetBorder(false);
+  memo2->SetItemHeight(13);
+  Label1 = MakeLabel(DsGroup2, L"Label1", 12, 144);
+  Label1->SetAutoSize(false);
+  Label1->SetBounds(12, 144, 145, 13);
+  Label1->SetAlignment(TAlignment::taCenter);
+
+  ButtonLook start = kMainButton;
+  start.font = kSans13;
+  buConvert = Place(MakeButton(Panel1, L"Start conversion", start), 312, 392, 137, 37);
+  buInsert = Place(MakeButton(Panel1, L"Replace", kMainButton), 524, 396, 65, 29);
+  buInsert->SetHint(L"Replace [Source-MDL] with selected [Converted-file]");
+  buInsert->SetShowHint(true);
+  buSaveas = Place(MakeButton(Panel1, L"Save As", kMainButton), 596, 396, 65, 29);
+  buSaveas->SetHint(L"Save selected [Converted file] with selected path/name");
+  buSaveas->SetShowHint(true);
+  md_files = Place(Panel1->Add<TFileListBox>(Panel1), 124, 228, 153, 57);
+  md_files->SetItemHeight(13);
+  md_files->Hide();
+}
+
+void Tzh_tarnF::BuildBottom() {
+  OvcController1 = Add<TOvcController>();
+  OVC1 = Place(Panel1->Add<TOvcTextFileViewer>(Panel1), 24, 261, 193, 88);
+  OVC1->SetController(OvcController1);
+  OVC1->SetTabSize(8);
+  OVC1->SetShowBookmarks(true);
+  OVC1->SetHideCaret(true);
+  OVC1->SetBorder(false);
+  OVC1->SetColor(16252413);
+  OVC1->Hide();
+
+  SpeedButton3 = Place(MakeSpeedButton(this, L"TARN info", QuestionGlyph()), 8, 460, 97, 26);
+  SpeedButton3->SetFont(TFont(L"MS Sans Serif", 11, fsBold));
+  buLog = Place(MakeButton(this, L"View log", kBottomButton), 104, 460, 97, 25);
+  buClose = Place(MakeButton(this, L"Close", kBottomButton), 600, 460, 75, 25);
+
+  SaveAsDlg = Add<TSaveDialog>();
+  SaveAsDlg->Options = ofOverwritePrompt | ofEnableSizing | ofHideReadOnly;
+  SaveAsDlg->FilterIndex = 0;
+  SaveAsDlg->Filter =
+      L"aircraft model file|*.mdl|FS2002 model file|*.md8|CFS2 model file|*.md2|"
+      L"CFS2 fixed animation file|*.mdt|CFS2 shining model file|*.mds|"
+      L"CFS2 reflective model file|*.mdr|Model size file|*.mdz";
+}
+
+void Tzh_tarnF::BindEvents() {
+  const auto handler = [this](void (Tzh_tarnF::*method)(TComponent*)) {
+    return [this, method](TComponent* sender) { (this->*method)(sender); };
+  };
+  OnCreate = handler(&Tzh_tarnF::FormCreate);
+  OnShow = handler(&Tzh_tarnF::FormShow);
+  OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+
+  MDL_D->SetFileList(MDL_f);
+  MDL_D->OnChanging = handler(&Tzh_tarnF::MDL_DChanging);
+  MDL_D->OnClick = handler(&Tzh_tarnF::MDL_DClick);
+  MDL_f->OnClick = handler(&Tzh_tarnF::MDL_fClick);
+  memo2->OnClick = handler(&Tzh_tarnF::memo2Click);
+
+  const auto mouseUp = [this](TComponent* sender, TMouseButton button, TShiftState shift, int x,
+                              int y) { dsFMouseUp(sender, button, shift, x, y); };
+  for (TCheckBox* box : {dsF, dsC, dsT, dsS, dsR, dsZ}) box->OnMouseUp = mouseUp;
+  dsF->OnClick = handler(&Tzh_tarnF::dsFClick);
+  for (TLabel* label : {dsFt, dsCt, dsTt, dsSt, dsRt, dsZt}) {
+    label->OnClick = handler(&Tzh_tarnF::dsFClick);
+  }
+  opK->OnClick = handler(&Tzh_tarnF::opKClick);
+  speedbutton5->OnClick = handler(&Tzh_tarnF::SpeedButton5Click);
+  xpButton1->OnClick = handler(&Tzh_tarnF::SpeedButton6Click);
+
+  buConvert->OnClick = handler(&Tzh_tarnF::buConvertClick);
+  buInsert->OnClick = handler(&Tzh_tarnF::buInsertClick);
+  buSaveas->OnClick = handler(&Tzh_tarnF::buSaveasClick);
+  buLog->OnClick = handler(&Tzh_tarnF::buLogClick);
+  SpeedButton2->OnClick = handler(&Tzh_tarnF::SpeedButton2Click);
+  speedbutton1->OnClick = handler(&Tzh_tarnF::SpeedButton2Click);
+  SpeedButton3->OnClick = handler(&Tzh_tarnF::SpeedButton3Click);
+  SpeedButton4->OnClick = handler(&Tzh_tarnF::SpeedButton4Click);
+  buClose->OnClick = handler(&Tzh_tarnF::buCloseClick);
+  Button1->OnClick = handler(&Tzh_tarnF::Button1Click);
 }

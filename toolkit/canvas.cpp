@@ -83,6 +83,12 @@ void TCanvas::Ellipse(int x1, int y1, int x2, int y2) {
   ::Ellipse(dc_, x1, y1, x2, y2);
 }
 
+void TCanvas::Polygon(std::initializer_list<POINT> points) {
+  RequirePen();
+  RequireBrush();
+  ::Polygon(dc_, points.begin(), static_cast<int>(points.size()));
+}
+
 void TCanvas::FillRect(const RECT& rect) {
   RequireBrush();
   if (brush_.style != TBrushStyle::bsClear) ::FillRect(dc_, &rect, brushHandle_.Get());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -41,6 +42,7 @@ class TCanvas {
   void Rectangle(int x1, int y1, int x2, int y2);
   void RoundRect(int x1, int y1, int x2, int y2, int w, int h);
   void Ellipse(int x1, int y1, int x2, int y2);
+  void Polygon(std::initializer_list<POINT> points);
   void FillRect(const RECT& rect);
   void FrameRect(const RECT& rect);
   void DrawFocusRect(const RECT& rect);

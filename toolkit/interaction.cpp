@@ -18,7 +18,7 @@ class TDesktop final : public TInteraction {
   void ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                     const std::wstring& parameters, const std::wstring& directory,
                     int show) override {
-    ShellExecuteW(owner, verb.c_str(), file.c_str(),
+    ShellExecuteW(owner, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
                   parameters.empty() ? nullptr : parameters.c_str(),
                   directory.empty() ? nullptr : directory.c_str(), show);
   }

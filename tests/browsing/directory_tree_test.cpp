@@ -151,7 +151,7 @@ TEST_F(DirectoryTreeTest, KeyboardMovesRaiseOnlyChangingAndClicksRaiseBoth) {
   EXPECT_TRUE(SamePath(list->Directory(), temp / L"alpha"));
 }
 
-TEST_F(DirectoryTreeTest, AMissingFolderOpensItsNearestExistingParent) {
+TEST_F(DirectoryTreeTest, FoldersMadeOrDeletedSinceTheyWereReadAreFollowed) {
   tree->SetDirectory(temp / L"alpha\\inner");
   // A folder that is the current directory cannot go; another program
   // deletes it while the tree shows another folder.
@@ -162,6 +162,11 @@ TEST_F(DirectoryTreeTest, AMissingFolderOpensItsNearestExistingParent) {
 
   tree->SetDirectory(temp / L"gone\\deeper\\still");
   EXPECT_TRUE(SamePath(tree->Directory(), temp.Path()));
+
+  // Another program makes a folder inside one the tree has read.
+  MakeFolder(L"alpha\\later");
+  tree->SetDirectory(temp / L"alpha\\later");
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"alpha\\later"));
 }
 
 TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndAShareIsIgnored) {

@@ -1,0 +1,30 @@
+#include "frontend/file_names.h"
+
+#include <windows.h>
+
+namespace {
+
+// Where the extension's dot stands in the name, or npos.
+size_t DotOf(const std::wstring& name) {
+  const size_t dot = name.find_last_of(L".\\/:");
+  return dot != std::wstring::npos && name[dot] == L'.' ? dot : std::wstring::npos;
+}
+
+}  // namespace
+
+std::wstring ExtensionOf(const std::wstring& name) {
+  const size_t dot = DotOf(name);
+  return dot == std::wstring::npos ? std::wstring() : name.substr(dot);
+}
+
+std::wstring BaseNameOf(const std::wstring& name) { return name.substr(0, DotOf(name)); }
+
+std::wstring FileNameOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/:");
+  return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+bool IsFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}

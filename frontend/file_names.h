@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// The extension of a file name with its dot (".MD8", in the name's letter
+// case), or empty when the name has none.
+std::wstring ExtensionOf(const std::wstring& name);
+// The file name without its extension.
+std::wstring BaseNameOf(const std::wstring& name);
+// The file name without its folder.
+std::wstring FileNameOf(const std::wstring& path);
+// Whether path names an existing file (not a folder).
+bool IsFile(const std::wstring& path);

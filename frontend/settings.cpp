@@ -1,0 +1,85 @@
+#include "frontend/settings.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cwctype>
+#include <vector>
+
+#include "toolkit/exception.h"
+
+namespace {
+
+constexpr DWORD kValueBuffer = 2048;
+
+bool ParseDigits(std::wstring_view digits, unsigned base, uint64_t limit, uint64_t& value) {
+  if (digits.empty()) return false;
+  value = 0;
+  for (wchar_t ch : digits) {
+    unsigned digit;
+    if (ch >= L'0' && ch <= L'9') {
+      digit = static_cast<unsigned>(ch - L'0');
+    } else if (base == 16 && std::iswxdigit(ch)) {
+      digit = static_cast<unsigned>(std::towlower(ch) - L'a' + 10);
+    } else {
+      return false;
+    }
+    value = value * base + digit;
+    if (value > limit) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int ParseProfileInteger(std::wstring_view text, int fallback) {
+  uint64_t value;
+  if (text.size() > 2 && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X')) {
+    if (!ParseDigits(text.substr(2), 16, UINT32_MAX, value)) return fallback;
+    return static_cast<int32_t>(static_cast<uint32_t>(value));
+  }
+  bool negative = false;
+  if (!text.empty() && (text[0] == L'-' || text[0] == L'+')) {
+    negative = text[0] == L'-';
+    text.remove_prefix(1);
+  }
+  const uint64_t limit = negative ? uint64_t{1} << 31 : INT32_MAX;
+  if (!ParseDigits(text, 10, limit, value)) return fallback;
+  return static_cast<int>(negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value));
+}
+
+std::wstring TIniFile::ReadString(const wchar_t* section, const wchar_t* key,
+                                  const std::wstring& fallback) const {
+  wchar_t buffer[kValueBuffer];
+  const DWORD length = GetPrivateProfileStringW(section, key, fallback.c_str(), buffer,
+                                                kValueBuffer, fileName_.c_str());
+  return std::wstring(buffer, length);
+}
+
+int TIniFile::ReadInteger(const wchar_t* section, const wchar_t* key, int fallback) const {
+  return ParseProfileInteger(ReadString(section, key, L""), fallback);
+}
+
+bool TIniFile::ValueExists(const wchar_t* section, const wchar_t* key) const {
+  // The section's key names, each ended by a null character.
+  std::vector<wchar_t> names(32768);
+  const DWORD length = GetPrivateProfileStringW(section, nullptr, L"", names.data(),
+                                                static_cast<DWORD>(names.size()),
+                                                fileName_.c_str());
+  for (const wchar_t* name = names.data(); name < names.data() + length;
+       name += wcslen(name) + 1) {
+    if (CompareStringOrdinal(name, -1, key, -1, TRUE) == CSTR_EQUAL) return true;
+  }
+  return false;
+}
+
+void TIniFile::WriteString(const wchar_t* section, const wchar_t* key,
+                           const std::wstring& value) {
+  if (!WritePrivateProfileStringW(section, key, value.c_str(), fileName_.c_str())) {
+    throw Exception(Format(L"Unable to write to %s", fileName_));
+  }
+}
+
+void TIniFile::WriteInteger(const wchar_t* section, const wchar_t* key, int value) {
+  WriteString(section, key, std::to_wstring(value));
+}

@@ -1,0 +1,247 @@
+#include <algorithm>
+
+#include "frontend/converter_commands.h"
+#include "frontend/file_copy.h"
+#include "frontend/file_names.h"
+#include "frontend/process_runner.h"
+#include "frontend/settings.h"
+#include "frontend/zh_tarn.h"
+#include "toolkit/application.h"
+#include "toolkit/exception.h"
+
+namespace {
+
+constexpr TColor kLabelAtRest = 14343902;
+constexpr TColor kLabelRunning = 13103345;
+// The smallest console the run places.
+constexpr LONG kConsoleMinWidth = 160;
+constexpr LONG kConsoleMinHeight = 120;
+
+// The name with its extension replaced by the command's, in capitals.
+std::wstring WithResultExtension(const std::wstring& name, const ConverterCommand& command) {
+  return BaseNameOf(name) + L"." + command.extension;
+}
+
+// The operator box whose tick adds the command's operator, if it has one.
+TDsCheck* OperatorBox(const Tzh_tarnF& window, wchar_t letter) {
+  switch (letter) {
+    case L'f': return window.opK;
+    case L'c': return window.opF;
+    case L'r': return window.opD;
+    default: return nullptr;
+  }
+}
+
+// Scrolls a memo to its last line, one line at a time, as its own scroll
+// bar would.
+void ScrollMemoToEnd(TMemo* memo) {
+  const auto lines = SendMessageW(memo->Handle(), EM_GETLINECOUNT, 0, 0);
+  for (LRESULT i = 0; i <= lines; ++i) {
+    SendMessageW(memo->Handle(), WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  }
+}
+
+}  // namespace
+
+void Tzh_tarnF::buConvertClick(TComponent*) {
+  TRun run;
+  try {
+    RunConversion(run);
+  } catch (const Exception& error) {
+    // The run stops here; the window comes back as after a failed run and
+    // the error is then shown.
+    Log(error.Message());
+    runFailed_ = true;
+    SetLabelsAtRest();
+    for (TLabel* label : CommandLabels()) label->SetColor(kLabelAtRest);
+    FinishRun(run);
+    throw;
+  }
+}
+
+void Tzh_tarnF::RunConversion(TRun& run) {
+  LockForRun(run);
+  WriteRunSettings();
+  PrepareSelectedFile(run);
+  LogSelectedFile();
+  PlaceConsole(run);
+  runFailed_ = false;
+  Label8->Font().SetColor(clBlack);
+  Label8->SetCaption(L"converting..wait");
+  Label8->Repaint();
+  const auto boxes = CommandBoxes();
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    if (run.mayRun[i] && boxes[i]->Checked() && !runFailed_) RunCommand(i, run);
+  }
+  FinishRun(run);
+}
+
+void Tzh_tarnF::LockForRun(TRun& run) {
+  for (TxpButton* button : {buConvert, buInsert, buSaveas, buLog, buClose}) {
+    button->SetEnabled(false);
+  }
+  for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->Repaint();
+  for (TLabel* label : CommandLabels()) label->SetColor(kLabelAtRest);
+  const auto boxes = CommandBoxes();
+  for (size_t i = 0; i < boxes.size(); ++i) run.mayRun[i] = boxes[i]->Enabled();
+  for (TDsGroup* group : {DsGroup1, DsGroup3, DsGroup4}) group->SetEnabled(false);
+  Memo1->Clear();
+  MDL_f->SetEnabled(false);
+  MDL_D->Hide();
+  MDL_D->SetAlign(TAlign::alNone);
+  Memo1->SetAlign(TAlign::alClient);
+  Button1->Hide();
+  // With the console on view, the log waits for the end of the run.
+  if (cbHideLog->Checked()) Memo1->Show();
+  Application().ProcessMessages();
+  buInsert->SetEnabled(false);
+  buSaveas->SetEnabled(false);
+}
+
+void Tzh_tarnF::WriteRunSettings() {
+  TIniFile ini(ProgramFile(L"tarn.ini"));
+  ini.WriteInteger(kModelSection, kSizeRadiusKey, edSize->Value());
+  ini.WriteInteger(kMaterialSection, kPowerKey, edPower->Value());
+  const std::wstring specular = edRGB->Text();
+  for (const wchar_t* key : {kSpecularRKey, kSpecularGKey, kSpecularBKey}) {
+    ini.WriteString(kMaterialSection, key, specular);
+  }
+}
+
+// Copies the selected file to the working copy and removes the converted
+// files this run is going to make again.
+void Tzh_tarnF::PrepareSelectedFile(const TRun& run) {
+  workingCopyName_ = kWorkingCopyName;
+  const std::wstring workingCopy = ProgramFile(kWorkingCopyName);
+  DeleteFileW(workingCopy.c_str());
+  if (selectionOrigin_ == TSelectionOrigin::soSourceList) {
+    selectedPath_ = MDL_f->FileName();
+    selectedName_ = FileNameOf(selectedPath_);
+    FileCopy(selectedPath_, workingCopy);
+    memo2->Clear();
+    for (const ConverterCommand& command : ConverterCommands()) {
+      DeleteFileW(WithResultExtension(selectedPath_, command).c_str());
+    }
+    return;
+  }
+  const int selected = memo2->ItemIndex();
+  selectedName_ = selected < 0 ? std::wstring() : memo2->Item(selected);
+  selectedPath_ = MDL_D->Directory() + L"\\" + selectedName_;
+  FileCopy(selectedPath_, workingCopy);
+  const auto boxes = CommandBoxes();
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    if (!run.mayRun[i] || !boxes[i]->Checked()) continue;
+    const ConverterCommand& command = ConverterCommands()[i];
+    RemoveConverted(command.extension);
+    DeleteFileW(WithResultExtension(selectedPath_, command).c_str());
+  }
+}
+
+void Tzh_tarnF::LogSelectedFile() {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(selectedPath_.c_str(), GetFileExInfoStandard, &data)) {
+    throw Exception(LastErrorText());
+  }
+  const ULONGLONG size = (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+  Log(L"Convert Aircraft model file: " + selectedName_ + L" ");
+  Log(L"File size : " + std::to_wstring(size) + L" bytes");
+  Log(L"Conversion may take several minutes");
+  Log(L"Conversion starting..");
+  Log(L"");
+  Application().ProcessMessages();
+}
+
+// The console's place, just inside the main window, and never off the
+// screen's origin or too small to use.
+void Tzh_tarnF::PlaceConsole(TRun& run) const {
+  RECT bounds;
+  GetWindowRect(Handle(), &bounds);
+  run.consoleLeft = static_cast<DWORD>(std::max(bounds.left + 10, LONG{0}));
+  run.consoleTop = static_cast<DWORD>(std::max(bounds.top + 30, LONG{0}));
+  run.consoleWidth = static_cast<DWORD>(std::max(bounds.right - bounds.left - 50, kConsoleMinWidth));
+  run.consoleHeight =
+      static_cast<DWORD>(std::max(bounds.bottom - bounds.top - 60, kConsoleMinHeight));
+}
+
+void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
+  const ConverterCommand& command = ConverterCommands()[index];
+  const TDsCheck* op = OperatorBox(*this, command.letter);
+  const bool withOperator = op && op->Checked();
+  for (const ConverterCommand& later : CommandsFrom(command)) {
+    DeleteFileW(ProgramFile(ResultFileName(later)).c_str());
+  }
+  RemoveConverted(command.extension);
+  TLabel* label = CommandLabels()[index];
+  dsPage->SetActivePageIndex(static_cast<int>(index));
+  label->SetColor(kLabelRunning);
+  label->Repaint();
+  Log(command.startLine);
+  Application().ProcessMessages();
+
+  ExecuteAndWait(ConverterProgram(programDir_), ConverterParameters(command, withOperator),
+                 timeout_, cbHideLog->Checked(), run.exitCode, run.consoleLeft, run.consoleTop,
+                 run.consoleWidth, run.consoleHeight, &run.timedOut);
+  label->SetColor(kLabelAtRest);
+  label->Font().SetStyle(0);
+  label->Repaint();
+
+  if (run.exitCode == 0 && IsFile(ProgramFile(ResultFileName(command)))) {
+    AcceptResult(index);
+  } else {
+    label->Font().SetColor(clBlack);
+    for (const wchar_t* line : command.failureLines) Log(line);
+    runFailed_ = true;
+  }
+  Log(L"");
+  ScrollMemoToEnd(Memo1);
+  Application().ProcessMessages();
+}
+
+// The result becomes the working copy and a converted file beside the
+// selected one, listed and selected. The selected file itself is never
+// written.
+void Tzh_tarnF::AcceptResult(size_t index) {
+  const ConverterCommand& command = ConverterCommands()[index];
+  const std::wstring result = ProgramFile(ResultFileName(command));
+  MDL_f->SetItemIndex(-1);
+  FileCopy(result, ProgramFile(kWorkingCopyName));
+  FileCopy(result, WithResultExtension(selectedPath_, command));
+  for (const wchar_t* line : command.successLines) Log(line);
+  memo2->Add(WithResultExtension(selectedName_, command));
+  memo2->SetItemIndex(memo2->Count() - 1);
+  memo2->SetFocus();
+  selectionOrigin_ = TSelectionOrigin::soConvertedList;
+  Label1->SetCaption(command.newResultText);
+  for (const wchar_t* line : command.afterListLines) Log(line);
+}
+
+void Tzh_tarnF::FinishRun(const TRun& run) {
+  for (TDsGroup* group : {DsGroup1, DsGroup2, DsGroup3, DsGroup4}) group->SetEnabled(true);
+  Memo1->Show();
+  Button1->Show();
+  if (runFailed_) {
+    if (run.timedOut) Log(L"Program terminated due to DOS process timeout");
+    Label8->Font().SetColor(clRed);
+    Label8->SetCaption(L"Conversion failed");
+    buInsert->SetEnabled(false);
+    buSaveas->SetEnabled(false);
+    for (TCheckBox* box : CommandBoxes()) box->SetEnabled(true);
+  } else {
+    Label8->Font().SetColor(clGreen);
+    Label8->SetCaption(L"Conversion passed");
+    buInsert->SetEnabled(true);
+    buSaveas->SetEnabled(true);
+  }
+  EnableControls();
+  MDL_f->SetEnabled(true);
+  buLog->SetEnabled(true);
+  buClose->SetEnabled(true);
+  for (TxpButton* button : {buLog, buConvert, buInsert, buSaveas}) button->Repaint();
+}
+
+void Tzh_tarnF::RemoveConverted(const wchar_t* extension) {
+  const int found = memo2->IndexOf(BaseNameOf(selectedName_) + L"." + extension);
+  if (found >= 0) memo2->Delete(found);
+}
+
+void Tzh_tarnF::Log(const std::wstring& line) { Memo1->AddLine(line); }

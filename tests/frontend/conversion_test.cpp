@@ -1,0 +1,330 @@
+#include <algorithm>
+#include <cstdio>
+
+#include "frontend/settings.h"
+#include "tests/frontend/main_window_fixture.h"
+#include "toolkit/unique_handle.h"
+
+namespace {
+
+// An environment variable set for the stand-in converter while it lives.
+class Variable {
+ public:
+  Variable(const wchar_t* name, const wchar_t* value) : name_(name) {
+    SetEnvironmentVariableW(name, value);
+  }
+  Variable(const Variable&) = delete;
+  Variable& operator=(const Variable&) = delete;
+  ~Variable() { SetEnvironmentVariableW(name_, nullptr); }
+
+ private:
+  const wchar_t* name_;
+};
+
+// The folder the built programs lie in: two levels above this test.
+std::wstring BuildFolder() {
+  wchar_t path[MAX_PATH];
+  std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  for (int up = 0; up < 3; ++up) folder.resize(folder.find_last_of(L'\\'));
+  return folder;
+}
+
+const std::string kModel = "SAMPLE MODEL\r\n";
+
+// The stand-in converter in the program directory and a model folder
+// opened in the tree, with plane.MDL in it.
+class ConversionTest : public MainWindowTest {
+ protected:
+  ConversionTest() {
+    for (const wchar_t* program : {L"tarn.exe", L"rtm.exe"}) {
+      CopyFileW((BuildFolder() + L"\\" + program).c_str(), (dir / program).c_str(), FALSE);
+    }
+    UseModelFolder(dir / L"models");
+  }
+
+  void UseModelFolder(const std::wstring& folder) {
+    models = folder;
+    CreateDirectoryW(models.c_str(), nullptr);
+    WriteFileBytes(Model(L"plane.MDL"), kModel);
+    if (!window) Open();
+    OpenFolder(models);
+    ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  }
+
+  std::wstring Model(const wchar_t* name) const { return models + L"\\" + name; }
+  void Tick(std::initializer_list<TCheckBox*> boxes) {
+    for (TCheckBox* box : boxes) Click(box);
+  }
+  void Start() {
+    ASSERT_TRUE(window->buConvert->Enabled());
+    Click(window->buConvert);
+  }
+  std::vector<std::wstring> Converted() const {
+    std::vector<std::wstring> names;
+    for (int i = 0; i < window->memo2->Count(); ++i) names.push_back(window->memo2->Item(i));
+    return names;
+  }
+  std::wstring SelectedConverted() const {
+    const int index = window->memo2->ItemIndex();
+    return index < 0 ? L"" : window->memo2->Item(index);
+  }
+  // The stand-in's log lines.
+  std::vector<std::string> ConverterRuns() const {
+    std::vector<std::string> runs;
+    const std::string log = FileExists(dir / L"CONVERT.LOG") ? ReadFileBytes(dir / L"CONVERT.LOG")
+                                                               : std::string();
+    for (size_t start = 0, end; (end = log.find("\r\n", start)) != std::string::npos;
+         start = end + 2) {
+      runs.push_back(log.substr(start, end - start));
+    }
+    return runs;
+  }
+  void ExpectPassed() {
+    EXPECT_EQ(window->Label8->Caption(), L"Conversion passed");
+    EXPECT_EQ(window->Label8->Font().Color(), 32768u);
+    EXPECT_TRUE(window->buInsert->Enabled());
+    EXPECT_TRUE(window->buSaveas->Enabled());
+    ExpectUsable();
+  }
+  void ExpectFailed() {
+    EXPECT_EQ(window->Label8->Caption(), L"Conversion failed");
+    EXPECT_EQ(window->Label8->Font().Color(), 255u);
+    EXPECT_FALSE(window->buInsert->Enabled());
+    EXPECT_FALSE(window->buSaveas->Enabled());
+    ExpectUsable();
+  }
+  // The window after any run: unlocked, the log on view.
+  void ExpectUsable() {
+    for (TControl* control : std::initializer_list<TControl*>{
+             window->DsGroup1, window->DsGroup3, window->MDL_f, window->buLog, window->buClose}) {
+      EXPECT_TRUE(control->Enabled());
+    }
+    EXPECT_TRUE(window->Memo1->Showing());
+    EXPECT_TRUE(window->Button1->Showing());
+    EXPECT_FALSE(window->MDL_D->Visible());
+  }
+  std::vector<std::wstring> Log() const { return window->Memo1->Lines(); }
+  std::vector<std::wstring> Header() const {
+    return {L"Convert Aircraft model file: plane.MDL ",
+            L"File size : " + std::to_wstring(kModel.size()) + L" bytes",
+            L"Conversion may take several minutes", L"Conversion starting..", L""};
+  }
+
+  std::wstring models;
+};
+
+TEST_F(ConversionTest, OnlyZClearsOldResultsAndListsTheNewOne) {
+  for (const wchar_t* old : {L"plane.md8", L"plane.md2", L"plane.mdt", L"plane.mds",
+                             L"plane.mdr", L"plane.mdz"}) {
+    WriteFileBytes(Model(old), "old");
+  }
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  Tick({window->dsZ});
+  Start();
+  for (const wchar_t* old : {L"plane.md8", L"plane.md2", L"plane.mdt", L"plane.mds",
+                             L"plane.mdr"}) {
+    EXPECT_FALSE(FileExists(Model(old))) << old;
+  }
+  const std::string result = ReadFileBytes(Model(L"plane.MDZ"));
+  EXPECT_EQ(result.substr(0, kModel.size()), kModel);
+  EXPECT_NE(result.find("/z CONVERT.MD"), std::string::npos);
+  ASSERT_EQ(ConverterRuns().size(), 1u);
+  EXPECT_EQ(ConverterRuns()[0].find("/z CONVERT.MD; "), ConverterRuns()[0].find(':') + 2);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+  EXPECT_EQ(SelectedConverted(), L"plane.MDZ");
+  EXPECT_EQ(window->SelectionOrigin(), TSelectionOrigin::soConvertedList);
+  EXPECT_EQ(window->Label1->Caption(), L"Aircraft model size file");
+  std::vector<std::wstring> expected = Header();
+  for (const wchar_t* line : {L"Start set model size (MDZ)", L"Conversion sucsessfull", L""}) {
+    expected.push_back(line);
+  }
+  EXPECT_EQ(Log(), expected);
+  ExpectPassed();
+  // The model itself is never written.
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
+}
+
+TEST_F(ConversionTest, TheWholeChainWorksOnEachResultInTurn) {
+  Tick({window->dsF, window->dsC, window->dsT, window->dsS, window->dsR, window->dsZ});
+  Start();
+  const std::vector<std::wstring> all = {L"plane.MD8", L"plane.MD2", L"plane.MDT",
+                                         L"plane.MDS", L"plane.MDR", L"plane.MDZ"};
+  EXPECT_EQ(Converted(), all);
+  EXPECT_EQ(SelectedConverted(), L"plane.MDZ");
+  const std::vector<std::string> runs = ConverterRuns();
+  ASSERT_EQ(runs.size(), 6u);
+  const char* switches[] = {"/f ", "/c ", "/t ", "/s ", "/r ", "/z "};
+  for (size_t i = 0; i < 6; ++i) EXPECT_NE(runs[i].find(switches[i]), std::string::npos) << i;
+  // Each result carries the trailers of every command before it.
+  const std::string last = ReadFileBytes(Model(L"plane.MDZ"));
+  EXPECT_LT(last.find("/f CONVERT.MD"), last.find("/c CONVERT.MD"));
+  EXPECT_LT(last.find("/s CONVERT.MD"), last.find("/z CONVERT.MD"));
+  EXPECT_EQ(ReadFileBytes(dir / L"CONVERT.MD"), last);
+  const std::vector<std::wstring> log = Log();
+  const auto at = [&](const wchar_t* line) {
+    return std::find(log.begin(), log.end(), line) - log.begin();
+  };
+  EXPECT_LT(at(L"Start conversion to FS2002 (MD8)"), at(L"Start conversion to CFS2 (MD2)"));
+  EXPECT_NE(at(L"TARN command /t should be run to fix the model animations!"), log.end() - log.begin());
+  EXPECT_NE(at(L"Save MDT-file to \"Aircraft\"\\model\\MDL-file"), log.end() - log.begin());
+  EXPECT_EQ(log[at(L"Read Help file for hints on visual appearance") - 1], L"");
+  ExpectPassed();
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
+}
+
+TEST_F(ConversionTest, AFailingFStopsTheRunBeforeC) {
+  const Variable fail(L"TARN_STANDIN_EXIT_CODE", L"4");
+  Tick({window->dsF, window->dsC});
+  Start();
+  std::vector<std::wstring> expected = Header();
+  for (const wchar_t* line : {L"Start conversion to FS2002 (MD8)", L"Conversion failed,  aborted",
+                              L"Try converting directly to CFS2", L""}) {
+    expected.push_back(line);
+  }
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(ConverterRuns().size(), 1u);
+  EXPECT_TRUE(Converted().empty());
+  EXPECT_EQ(window->dsFt->Font().Color(), clBlack);
+  ExpectFailed();
+  for (TCheckBox* box : {window->dsF, window->dsC, window->dsT, window->dsZ}) {
+    EXPECT_TRUE(box->Enabled());
+  }
+}
+
+TEST_F(ConversionTest, SuccessNeedsBothExitCodeZeroAndTheResult) {
+  {
+    const Variable noResult(L"TARN_STANDIN_NO_RESULT", L"1");
+    Tick({window->dsZ});
+    Start();
+    ExpectFailed();
+    EXPECT_FALSE(FileExists(Model(L"plane.MDZ")));
+  }
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  const Variable resultThenFail(L"TARN_STANDIN_RESULT_THEN_EXIT", L"3");
+  Start();
+  ExpectFailed();
+  EXPECT_TRUE(FileExists(dir / L"CONVERT.MDZ"));
+  EXPECT_FALSE(FileExists(Model(L"plane.MDZ")));
+  EXPECT_TRUE(Converted().empty());
+}
+
+TEST_F(ConversionTest, AConverterOutlivingTheTimeOutIsStopped) {
+  window->SetTimeout(1500);
+  const Variable sleep(L"TARN_STANDIN_SLEEP_MS", L"120000");
+  Tick({window->dsS});
+  const DWORD started = GetTickCount();
+  Start();
+  EXPECT_LT(GetTickCount() - started, 100000u);
+  EXPECT_EQ(Log().back(), L"Program terminated due to DOS process timeout");
+  EXPECT_FALSE(FileExists(dir / L"CONVERT.MDS"));
+  ExpectFailed();
+}
+
+TEST_F(ConversionTest, AConvertedFileIsTheSourceOfTheNextRun) {
+  Tick({window->dsC});
+  Start();
+  ASSERT_EQ(SelectedConverted(), L"plane.MD2");
+  WriteFileBytes(Model(L"plane.MDS"), "old");
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  ClickItem(window->memo2, window->memo2->IndexOf(L"plane.MDS"));
+  ClickItem(window->memo2, window->memo2->IndexOf(L"plane.MD2"));
+  Click(window->dsC);
+  Tick({window->dsS});
+  Start();
+  EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MD2", L"plane.MDS"}));
+  EXPECT_EQ(SelectedConverted(), L"plane.MDS");
+  const std::string shining = ReadFileBytes(Model(L"plane.MDS"));
+  EXPECT_LT(shining.find("/c CONVERT.MD"), shining.find("/s CONVERT.MD"));
+  EXPECT_EQ(Log()[0], L"Convert Aircraft model file: plane.MD2 ");
+  ExpectPassed();
+}
+
+TEST_F(ConversionTest, APressWithNoCommandStillPreparesTheRun) {
+  Tick({window->dsZ});
+  window->dsZ->SetChecked(false);
+  window->edSize->SetValue(12);
+  window->edPower->SetValue(250);
+  window->edRGB->SetText(L"0.3");
+  Start();
+  EXPECT_EQ(Log(), Header());
+  EXPECT_EQ(ReadFileBytes(dir / L"CONVERT.MD"), kModel);
+  EXPECT_EQ(IniValue(kModelSection, kSizeRadiusKey), L"12");
+  EXPECT_EQ(IniValue(kMaterialSection, kPowerKey), L"250");
+  for (const wchar_t* key : {kSpecularRKey, kSpecularGKey, kSpecularBKey}) {
+    EXPECT_EQ(IniValue(kMaterialSection, key), L"0.3") << key;
+  }
+  EXPECT_TRUE(ConverterRuns().empty());
+  ExpectPassed();
+}
+
+TEST_F(ConversionTest, TheConverterReadsTheFieldsAsTheyWereWhenPressed) {
+  window->edSize->SetValue(14);
+  window->edPower->SetValue(90);
+  window->edRGB->SetText(L"0.8");
+  Tick({window->dsT});
+  Start();
+  ASSERT_EQ(ConverterRuns().size(), 1u);
+  EXPECT_NE(ConverterRuns()[0].find("size_radius=14 power=90 specular_r=0.8"), std::string::npos);
+}
+
+TEST_F(ConversionTest, AModelInAFolderWithSpacesAndAccentsConverts) {
+  UseModelFolder(dir / L"my models \u00e9t\u00e9 \u00c5");
+  Tick({window->dsR});
+  Start();
+  EXPECT_TRUE(FileExists(Model(L"plane.MDR")));
+  ExpectPassed();
+}
+
+TEST_F(ConversionTest, AStopByErrorLeavesAUsableWindowAndTheNextRunWorks) {
+  Tick({window->dsZ});
+  {
+    const KernelHandle holder(CreateFileW(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+    Start();
+  }
+  ASSERT_EQ(desktop.boxes.size(), 1u);
+  EXPECT_EQ(desktop.boxes[0].text, L"Unable to write to " + IniPath());
+  EXPECT_EQ(Log().back(), desktop.boxes[0].text);
+  EXPECT_TRUE(ConverterRuns().empty());
+  ExpectFailed();
+  for (TLabel* label : {window->dsFt, window->dsZt}) EXPECT_EQ(label->Color(), 14343902u);
+
+  // A model that vanished before the copy.
+  DeleteFileW(Model(L"plane.MDL").c_str());
+  window->buConvert->SetEnabled(true);
+  Start();
+  ASSERT_EQ(desktop.boxes.size(), 2u);
+  EXPECT_EQ(desktop.boxes[1].text, L"Cannot open file " + Model(L"plane.MDL"));
+  ExpectFailed();
+
+  WriteFileBytes(Model(L"plane.MDL"), kModel);
+  window->Button1Click(window->Button1);
+  OpenFolder(models);
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  Start();
+  ExpectPassed();
+  EXPECT_EQ(desktop.boxes.size(), 2u);
+}
+
+TEST_F(ConversionTest, AVisibleConsoleLiesJustInsideTheWindowAndTheLogWaits) {
+  const std::wstring report = dir / L"startup.txt";
+  const Variable reporting(L"TARN_STANDIN_STARTUP_REPORT", report.c_str());
+  Click(window->cbHideLog);
+  ASSERT_FALSE(window->cbHideLog->Checked());
+  Tick({window->dsZ});
+  Start();
+  RECT bounds;
+  GetWindowRect(window->Handle(), &bounds);
+  unsigned flags, show, x, y, width, height, fill;
+  ASSERT_EQ(sscanf(ReadFileBytes(report).c_str(), "%u %u %u %u %u %u %u", &flags, &show, &x, &y,
+                   &width, &height, &fill),
+            7);
+  EXPECT_EQ(show, unsigned{SW_SHOWNORMAL});
+  EXPECT_EQ(x, static_cast<unsigned>(std::max(bounds.left + 10, LONG{0})));
+  EXPECT_EQ(y, static_cast<unsigned>(std::max(bounds.top + 30, LONG{0})));
+  EXPECT_EQ(width, static_cast<unsigned>(bounds.right - bounds.left - 50));
+  EXPECT_EQ(height, static_cast<unsigned>(bounds.bottom - bounds.top - 60));
+  ExpectPassed();
+}
+
+}  // namespace

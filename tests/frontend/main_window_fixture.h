@@ -1,0 +1,47 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "frontend/zh_tarn.h"
+#include "tests/support/fake_interaction.h"
+#include "tests/support/temp_dir.h"
+
+// A fresh program directory holding the converter's four files, made the
+// process's current directory, in which the main window is built.
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest();
+  ~MainWindowTest() override;
+
+  // Builds the window; its create handler runs.
+  void Build();
+  // Builds the window if needed and shows it; its show handler runs. A
+  // missing files notice is closed as the user would, and its heading kept
+  // in missingNotice.
+  void Open();
+  // Closes the window as the close box does.
+  void CloseWindow();
+
+  // A left click (or another button's) in the middle of a control or of a
+  // list entry, as mouse messages.
+  static void Click(TControl* control, TMouseButton button = TMouseButton::mbLeft);
+  static void ClickItem(TListBox* list, int index);
+  // Moves the tree to the folder and clicks its selection.
+  void OpenFolder(const std::wstring& folder);
+
+  std::wstring IniPath() const { return dir / L"tarn.ini"; }
+  void WriteIni(const std::string& content) { WriteFileBytes(IniPath(), content); }
+  // A value of tarn.ini, or "<absent>".
+  std::wstring IniValue(const wchar_t* section, const wchar_t* key) const;
+
+  TempDir dir;
+  FakeInteraction desktop;
+  std::unique_ptr<Tzh_tarnF> window;
+  std::wstring missingNotice;
+
+ private:
+  std::wstring previousDirectory_;
+};

@@ -1,0 +1,163 @@
+#include <functional>
+
+#include "tests/frontend/main_window_fixture.h"
+
+namespace {
+
+using MainWindowLayoutTest = MainWindowTest;
+
+RECT WindowRectIn(const TControl* control, const TControl* parent) {
+  RECT rect;
+  GetWindowRect(control->Handle(), &rect);
+  MapWindowPoints(nullptr, parent->Handle(), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void ForEachControl(TControl* control, const std::function<void(TControl*)>& visit) {
+  visit(control);
+  for (TControl* child : control->Children()) ForEachControl(child, visit);
+}
+
+TEST_F(MainWindowLayoutTest, TheWindowAsFirstSeen) {
+  Open();
+  EXPECT_EQ(window->Caption(), L"ZH_tarn");
+  EXPECT_EQ(window->ClientWidth(), 693);
+  EXPECT_EQ(window->ClientHeight(), 488);
+  const RECT panel = WindowRectIn(window->Panel1, window.get());
+  EXPECT_EQ(panel.left, 0);
+  EXPECT_EQ(panel.top, 0);
+  EXPECT_EQ(panel.right, 693);
+  EXPECT_EQ(panel.bottom, 457);
+
+  // The tree fills its panel inside the bevel; the log memo and its close
+  // button wait hidden.
+  const RECT tree = WindowRectIn(window->MDL_D, window->Panel5);
+  const RECT inside = window->Panel5->ClientRect();
+  EXPECT_GT(tree.right - tree.left, 245);
+  EXPECT_LE(tree.right, inside.right);
+  EXPECT_GT(tree.bottom - tree.top, 300);
+  EXPECT_TRUE(window->MDL_D->Showing());
+  EXPECT_FALSE(window->Memo1->Visible());
+  EXPECT_FALSE(window->Button1->Visible());
+  EXPECT_FALSE(window->DsGroup4->Visible());
+  EXPECT_FALSE(window->md_files->Visible());
+  EXPECT_FALSE(window->OVC1->Visible());
+  EXPECT_TRUE(window->Image1->Showing());
+
+  EXPECT_EQ(window->MDL_f->Parent(), window->Panel7);
+  EXPECT_EQ(window->Panel7->Parent(), window->DsGroup1);
+  EXPECT_EQ(window->memo2->Parent(), window->Panel6);
+  EXPECT_EQ(window->opK->Parent(), window->DsGroup4);
+  EXPECT_EQ(window->dsPage->Parent(), window->Panel3);
+  EXPECT_EQ(window->buLog->Parent(), window.get());
+  EXPECT_EQ(window->Label8->Caption(), L"");
+  EXPECT_EQ(window->Label1->Caption(), L"");
+}
+
+TEST_F(MainWindowLayoutTest, CreationRecoloursAndLocksTheStartButtons) {
+  Build();
+  for (TControl* control : std::initializer_list<TControl*>{
+           window->Panel1, window->Panel2, window->DsGroup1, window->DsGroup2, window->DsGroup3}) {
+    EXPECT_EQ(control->Color(), 14215660u);
+  }
+  for (TDsGroup* group : {window->DsGroup1, window->DsGroup2, window->DsGroup3, window->DsGroup4}) {
+    EXPECT_EQ(group->FaceColor(), 13423306u);
+  }
+  for (TControl* control : std::initializer_list<TControl*>{
+           window->cbHideLog, window->Label1, window->opK, window->opF, window->opD}) {
+    EXPECT_EQ(control->Color(), 13423306u);
+  }
+  for (TxpButton* button : {window->buConvert, window->buInsert, window->buSaveas}) {
+    EXPECT_FALSE(button->Enabled());
+  }
+  EXPECT_TRUE(window->buLog->Enabled());
+  EXPECT_TRUE(window->buClose->Enabled());
+  EXPECT_EQ(window->buConvert->BackgroundColor(), 14215660u);
+  EXPECT_EQ(window->buInsert->BackgroundColor(), 13423306u);
+  EXPECT_EQ(window->buSaveas->BackgroundColor(), 13423306u);
+  for (TDsCheck* op : {window->opK, window->opF, window->opD}) {
+    EXPECT_FALSE(op->Enabled());
+    EXPECT_FALSE(op->Checked());
+  }
+  EXPECT_TRUE(window->cbHideLog->Checked());
+}
+
+// Types text into a spin field and leaves it.
+void TypeAndLeave(TSpinEdit* field, const wchar_t* text, TControl* next) {
+  field->SetFocus();
+  field->SetText(text);
+  next->SetFocus();
+  PumpMessages();
+}
+
+TEST_F(MainWindowLayoutTest, ParameterFieldsAsAUserMeetsThem) {
+  Open();
+  TypeAndLeave(window->edSize, L"20", window->edPower);
+  EXPECT_EQ(window->edSize->Text(), L"16");
+  TypeAndLeave(window->edSize, L"", window->edPower);
+  EXPECT_EQ(window->edSize->Text(), L"");
+  EXPECT_EQ(window->edSize->Value(), 1);
+
+  window->edPower->SetValue(10);
+  window->edPower->SetFocus();
+  std::vector<int> steps;
+  for (int i = 0; i < 17; ++i) {
+    SendMessageW(window->edPower->Handle(), WM_KEYDOWN, VK_UP, 0);
+    steps.push_back(window->edPower->Value());
+  }
+  EXPECT_EQ(steps[0], 30);
+  EXPECT_EQ(steps[1], 50);
+  EXPECT_EQ(steps[13], 290);
+  EXPECT_EQ(steps[14], 300);
+  EXPECT_EQ(steps[16], 300);
+
+  ASSERT_EQ(window->edRGB->Count(), 10);
+  EXPECT_EQ(window->edRGB->Item(0), L"0.1");
+  EXPECT_EQ(window->edRGB->Item(9), L"1.0");
+  window->edRGB->SetText(L"0.55x");
+  window->edSize->SetFocus();
+  PumpMessages();
+  EXPECT_EQ(window->edRGB->Text(), L"0.55x");
+}
+
+TEST_F(MainWindowLayoutTest, ThePageTabsLieUnderTheCaptionPanel) {
+  Open();
+  EXPECT_EQ(window->Panel4->Caption(), L"Command parameters");
+  EXPECT_EQ(window->dsPage->PageCount(), 6);
+  // Every point of the tab row belongs to the caption panel.
+  for (int x = 2; x < 60; x += 5) {
+    POINT point{x, 5};
+    MapWindowPoints(window->dsPage->Handle(), nullptr, &point, 1);
+    EXPECT_EQ(WindowFromPoint(point), window->Panel4->Handle()) << x;
+  }
+  window->dsPage->SetActivePageIndex(4);
+  EXPECT_TRUE(window->Label11->Showing());
+  EXPECT_FALSE(window->Label9->Showing());
+}
+
+TEST_F(MainWindowLayoutTest, OnlyThreeControlsShowToolTips) {
+  Build();
+  std::vector<TControl*> hinted;
+  ForEachControl(window.get(), [&](TControl* control) {
+    if (control->ShowHint()) hinted.push_back(control);
+  });
+  EXPECT_EQ(hinted, (std::vector<TControl*>{window->SpeedButton2, window->buInsert,
+                                            window->buSaveas}));
+  EXPECT_EQ(window->SpeedButton2->Hint(), L"Edit TARN.INI configuration file");
+}
+
+TEST_F(MainWindowLayoutTest, SideDocumentsOpenInNotepadInTheProgramDirectory) {
+  Open();
+  window->SpeedButton2Click(window->SpeedButton2);
+  window->SpeedButton3Click(window->SpeedButton3);
+  window->SpeedButton4Click(window->SpeedButton4);
+  ASSERT_EQ(desktop.shells.size(), 3u);
+  EXPECT_EQ(desktop.shells[0].file, L"NOTEPAD.EXE");
+  EXPECT_EQ(desktop.shells[0].parameters, L"tarn.ini");
+  EXPECT_EQ(desktop.shells[1].parameters, L"readme.txt");
+  EXPECT_EQ(desktop.shells[2].parameters, L"zh_help.txt");
+  EXPECT_EQ(desktop.shells[2].directory, dir.Path());
+  EXPECT_EQ(desktop.shells[2].show, SW_SHOW);
+}
+
+}  // namespace

@@ -1,0 +1,198 @@
+#include "tests/frontend/main_window_fixture.h"
+
+namespace {
+
+// A folder of models and converted files beside them, opened in the tree,
+// with the window shown.
+class SelectionTest : public MainWindowTest {
+ protected:
+  SelectionTest() {
+    CreateDirectoryW(models.c_str(), nullptr);
+    CreateDirectoryW(sub.c_str(), nullptr);
+    WriteFileBytes(sub + L"\\JET.MDL", "model");
+    for (const wchar_t* name : {L"PLANE.MDL", L"PLANE.MD2", L"plane.md8", L"OTHER.MDL",
+                                L"OTHER.MDS", L"PLANEX.MD8", L"PLANE.MD8.BAK", L"SOLO.MDL"}) {
+      WriteFileBytes(models + L"\\" + name, "model");
+    }
+    Open();
+    OpenFolder(models);
+  }
+
+  int ModelIndex(const wchar_t* name) const { return window->MDL_f->IndexOf(name); }
+  void PickModel(const wchar_t* name) { ClickItem(window->MDL_f, ModelIndex(name)); }
+  std::vector<std::wstring> Converted() const {
+    std::vector<std::wstring> names;
+    for (int i = 0; i < window->memo2->Count(); ++i) names.push_back(window->memo2->Item(i));
+    return names;
+  }
+  std::vector<bool> BoxesEnabled() const {
+    std::vector<bool> enabled;
+    for (TCheckBox* box : {window->dsF, window->dsC, window->dsT, window->dsS, window->dsR,
+                           window->dsZ}) {
+      enabled.push_back(box->Enabled());
+    }
+    return enabled;
+  }
+
+  const std::wstring models = dir / L"models";
+  const std::wstring sub = models + L"\\sub";
+};
+
+TEST_F(SelectionTest, AModelListsItsOwnResultsInChainOrder) {
+  EXPECT_EQ(window->MDL_f->Count(), 3);
+  PickModel(L"PLANE.MDL");
+  EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.md8", L"PLANE.MD2"}));
+  EXPECT_EQ(window->memo2->ItemIndex(), -1);
+  EXPECT_EQ(window->SelectionOrigin(), TSelectionOrigin::soSourceList);
+  EXPECT_FALSE(window->buInsert->Enabled());
+  EXPECT_FALSE(window->buSaveas->Enabled());
+
+  PickModel(L"SOLO.MDL");
+  EXPECT_TRUE(Converted().empty());
+  EXPECT_FALSE(window->buInsert->Enabled());
+}
+
+TEST_F(SelectionTest, SelectingInOneListClearsTheOther) {
+  PickModel(L"PLANE.MDL");
+  ClickItem(window->memo2, 1);
+  EXPECT_EQ(window->MDL_f->ItemIndex(), -1);
+  EXPECT_EQ(window->SelectionOrigin(), TSelectionOrigin::soConvertedList);
+  EXPECT_EQ(window->Label1->Caption(), L"CFS2 aircraft model file");
+  EXPECT_TRUE(window->buInsert->Enabled());
+  EXPECT_TRUE(window->buSaveas->Enabled());
+  PickModel(L"PLANE.MDL");
+  EXPECT_EQ(window->memo2->ItemIndex(), -1);
+  EXPECT_EQ(window->Label1->Caption(), L"");
+  EXPECT_EQ(Converted().size(), 2u);
+}
+
+TEST_F(SelectionTest, StartNeedsAUsableSourceAndATickedEnabledCommand) {
+  PickModel(L"PLANE.MDL");
+  EXPECT_FALSE(window->buConvert->Enabled());
+  Click(window->dsZ);
+  EXPECT_TRUE(window->dsZ->Checked());
+  EXPECT_TRUE(window->buConvert->Enabled());
+  EXPECT_EQ(GetFocus(), window->memo2->Handle());
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 5);
+
+  // A model deleted since the list was read is no source.
+  DeleteFileW((models + L"\\PLANE.MDL").c_str());
+  Click(window->dsT);
+  EXPECT_FALSE(window->buConvert->Enabled());
+}
+
+TEST_F(SelectionTest, FWithoutCClosesTheLaterCommands) {
+  PickModel(L"PLANE.MDL");
+  Click(window->dsS);
+  Click(window->dsF);
+  EXPECT_EQ(BoxesEnabled(), (std::vector<bool>{true, true, false, false, false, false}));
+  EXPECT_FALSE(window->dsS->Checked());
+  EXPECT_TRUE(window->opK->Enabled());
+  EXPECT_TRUE(window->buConvert->Enabled());
+  Click(window->dsC);
+  EXPECT_EQ(BoxesEnabled(), std::vector<bool>(6, true));
+  EXPECT_FALSE(window->dsS->Checked());
+  Click(window->dsF);
+  Click(window->dsC);
+  EXPECT_EQ(BoxesEnabled(), std::vector<bool>(6, true));
+}
+
+TEST_F(SelectionTest, EachConvertedKindOpensTheCommandsAfterIt) {
+  struct Case {
+    const wchar_t* name;
+    const wchar_t* kind;
+    std::vector<bool> enabled;
+  };
+  const std::vector<Case> cases = {
+      {L"plane.md8", L"FS2002 aircraft model file", {false, true, false, false, false, false}},
+      {L"PLANE.MD2", L"CFS2 aircraft model file", {false, false, true, true, true, true}},
+      {L"PLANE.MDT", L"Fixed animation file", {false, false, false, true, true, true}},
+      {L"PLANE.MDS", L"Shining model file", {false, false, false, false, true, true}},
+      {L"PLANE.MDR", L"Reflective model file", {false, false, false, false, false, true}},
+      {L"PLANE.MDZ", L"Model size radius file", {false, false, false, false, false, false}}};
+  for (const wchar_t* name : {L"PLANE.MDT", L"PLANE.MDS", L"PLANE.MDR", L"PLANE.MDZ"}) {
+    WriteFileBytes(models + L"\\" + name, "model");
+  }
+  OpenFolder(models);
+  for (size_t i = 0; i < cases.size(); ++i) {
+    PickModel(L"PLANE.MDL");
+    if (!window->dsZ->Checked()) Click(window->dsZ);
+    ClickItem(window->memo2, static_cast<int>(i));
+    EXPECT_EQ(window->Label1->Caption(), cases[i].kind) << i;
+    EXPECT_EQ(BoxesEnabled(), cases[i].enabled) << i;
+    EXPECT_EQ(window->buConvert->Enabled(), i >= 1 && i <= 4) << i;
+  }
+}
+
+TEST_F(SelectionTest, AnFs2002ResultGoesOnOnlyThroughCfs2) {
+  PickModel(L"PLANE.MDL");
+  Click(window->dsR);
+  ClickItem(window->memo2, 0);
+  EXPECT_FALSE(window->buConvert->Enabled());
+  EXPECT_FALSE(window->dsR->Checked());
+  Click(window->dsC);
+  EXPECT_TRUE(window->buConvert->Enabled());
+  EXPECT_EQ(BoxesEnabled(), (std::vector<bool>{false, true, true, true, true, true}));
+  EXPECT_FALSE(window->dsR->Checked());
+  EXPECT_TRUE(window->opF->Enabled());
+}
+
+TEST_F(SelectionTest, ATickedButDisabledBoxDoesNotCount) {
+  PickModel(L"PLANE.MDL");
+  Click(window->dsF);
+  ClickItem(window->memo2, 1);
+  EXPECT_TRUE(window->dsF->Checked());
+  EXPECT_FALSE(window->dsF->Enabled());
+  EXPECT_FALSE(window->buConvert->Enabled());
+}
+
+TEST_F(SelectionTest, ARightReleaseShowsThePageAndReEvaluates) {
+  PickModel(L"PLANE.MDL");
+  Click(window->dsT);
+  EXPECT_TRUE(window->buConvert->Enabled());
+  window->buConvert->SetEnabled(false);
+  window->dsPage->SetActivePageIndex(0);
+  Click(window->dsS, TMouseButton::mbRight);
+  EXPECT_FALSE(window->dsS->Checked());
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 3);
+  EXPECT_TRUE(window->buConvert->Enabled());
+}
+
+TEST_F(SelectionTest, KeyboardTogglesAndLabelClicksChangeNothingElse) {
+  PickModel(L"PLANE.MDL");
+  window->dsS->SetFocus();
+  SendMessageW(window->dsS->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageW(window->dsS->Handle(), WM_KEYUP, VK_SPACE, 0);
+  PumpMessages();
+  EXPECT_TRUE(window->dsS->Checked());
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 0);
+  EXPECT_FALSE(window->buConvert->Enabled());
+
+  Click(window->dsRt);
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 4);
+  EXPECT_FALSE(window->dsR->Checked());
+  EXPECT_FALSE(window->buConvert->Enabled());
+}
+
+TEST_F(SelectionTest, TheTreeLocksTheStartButtonAndKeysOnlyMoveTheList) {
+  PickModel(L"PLANE.MDL");
+  Click(window->dsZ);
+  ASSERT_TRUE(window->buConvert->Enabled());
+  OpenFolder(models);
+  EXPECT_FALSE(window->buConvert->Enabled());
+  EXPECT_TRUE(Converted().empty());
+
+  PickModel(L"PLANE.MDL");
+  window->Label8->SetCaption(L"Conversion passed");
+  window->MDL_D->SetFocus();
+  SendMessageW(window->MDL_D->Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+  SendMessageW(window->MDL_D->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  PumpMessages();
+  EXPECT_EQ(window->MDL_D->Directory(), sub);
+  EXPECT_EQ(window->MDL_f->Count(), 1);
+  EXPECT_EQ(Converted().size(), 2u);
+  EXPECT_EQ(window->Label8->Caption(), L"");
+  EXPECT_FALSE(window->buLog->Enabled());
+}
+
+}  // namespace

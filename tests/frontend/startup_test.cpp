@@ -1,0 +1,148 @@
+#include <filesystem>
+
+#include "frontend/settings.h"
+#include "tests/frontend/main_window_fixture.h"
+#include "toolkit/unique_handle.h"
+
+namespace {
+
+using StartupTest = MainWindowTest;
+
+TEST_F(StartupTest, AFirstStartWithAnEmptySettingsFileWritesTheDefaults) {
+  Open();
+  EXPECT_EQ(window->Timeout(), 5 * 60000);
+  EXPECT_EQ(window->edSize->Text(), L"9");
+  EXPECT_EQ(window->edRGB->Text(), L"0.5");
+  EXPECT_EQ(window->edPower->Value(), 200);
+  EXPECT_EQ(IniValue(kFrontEndSection, kDosTimeoutKey), L"5");
+  EXPECT_EQ(IniValue(kMaterialSection, kPowerKey), L"200");
+  EXPECT_EQ(IniValue(kModelSection, kSizeRadiusKey), L"9");
+  EXPECT_EQ(IniValue(kMaterialSection, kSpecularRKey), L"<absent>");
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 0);
+  EXPECT_TRUE(missingNotice.empty());
+}
+
+TEST_F(StartupTest, DosTimeoutRules) {
+  struct Case {
+    const char* stored;
+    int timeout;
+    const wchar_t* afterwards;
+  };
+  for (const Case& c : {Case{"0", 5 * 60000, L"5"}, Case{"-2", -120000, L"-2"},
+                        Case{"0x0A", 10 * 60000, L"0x0A"}, Case{"abc", 5 * 60000, L"5"},
+                        Case{"99999", 35791 * 60000, L"99999"},
+                        Case{"-99999", -35791 * 60000, L"-99999"}}) {
+    WriteIni(std::string("[ZH_TARN]\r\nDosTimeout=") + c.stored + "\r\n");
+    Open();
+    EXPECT_EQ(window->Timeout(), c.timeout) << c.stored;
+    EXPECT_EQ(IniValue(kFrontEndSection, kDosTimeoutKey), c.afterwards) << c.stored;
+    window.reset();
+  }
+}
+
+TEST_F(StartupTest, PowerSizeAndSpecularAsStored) {
+  struct Case {
+    const char* power;
+    int shown;
+    const wchar_t* afterwards;
+  };
+  for (const Case& c : {Case{"-5", 200, L"200"}, Case{"400", 300, L"400"}, Case{"5", 5, L"5"}}) {
+    WriteIni(std::string("[BGL_MATERIAL_LIST]\r\npower=") + c.power +
+             "\r\nspecular_r=0.25\r\n[MDLH_SECTION]\r\nsize_radius=20\r\n");
+    Open();
+    EXPECT_EQ(window->edPower->Value(), c.shown) << c.power;
+    EXPECT_EQ(IniValue(kMaterialSection, kPowerKey), c.afterwards) << c.power;
+    EXPECT_EQ(window->edPower->MinValue(), 10);
+    EXPECT_EQ(window->edRGB->Text(), L"0.2");
+    EXPECT_EQ(window->edSize->Value(), 16);
+    EXPECT_EQ(IniValue(kModelSection, kSizeRadiusKey), L"20");
+    window.reset();
+  }
+}
+
+TEST_F(StartupTest, TheNoticeNamesTheFirstMissingFile) {
+  struct Case {
+    std::vector<const wchar_t*> removed;
+    const wchar_t* named;
+  };
+  for (const Case& c : {Case{{L"tarn.exe"}, L"tarn.exe"}, Case{{L"tarn.ini"}, L"tarn.ini"},
+                        Case{{L"rtm.exe"}, L"rtm.exe"}, Case{{L"dictguid.txt"}, L"dictguid.txt"},
+                        Case{{L"tarn.exe", L"rtm.exe"}, L"tarn.exe"},
+                        Case{{L"rtm.exe", L"dictguid.txt"}, L"rtm.exe"}}) {
+    for (const wchar_t* name : c.removed) DeleteFileW((dir / name).c_str());
+    missingNotice.clear();
+    Open();
+    EXPECT_TRUE(window->FilesMissing());
+    EXPECT_EQ(window->MissingFileName(), c.named);
+    EXPECT_EQ(missingNotice, std::wstring(L" Missing files: ") + c.named);
+    // Start-up goes on after the notice.
+    EXPECT_EQ(window->edPower->Value(), 200);
+    window.reset();
+    for (const wchar_t* name : c.removed) WriteFileBytes(dir / name, "");
+  }
+}
+
+TEST_F(StartupTest, ClosingStoresTheTreeFolderUnlessFilesWereMissing) {
+  const std::wstring models = dir / L"models";
+  CreateDirectoryW(models.c_str(), nullptr);
+  WriteIni("[ZH_TARN]\r\nLast_Directory=" + std::filesystem::path(models).string() + "\r\n");
+  DeleteFileW((dir / L"rtm.exe").c_str());
+  Open();
+  EXPECT_EQ(window->MDL_D->Directory(), models);
+  window->MDL_D->SetDirectory(dir.Path());
+  CloseWindow();
+  EXPECT_EQ(IniValue(kFrontEndSection, kLastDirectoryKey), models);
+
+  WriteFileBytes(dir / L"rtm.exe", "");
+  window.reset();
+  Open();
+  window->MDL_D->SetDirectory(dir.Path());
+  CloseWindow();
+  EXPECT_EQ(IniValue(kFrontEndSection, kLastDirectoryKey), dir.Path());
+}
+
+TEST_F(StartupTest, ADeletedLastDirectoryOpensAtItsNearestParent) {
+  WriteIni("[ZH_TARN]\r\nLast_Directory=" +
+           std::filesystem::path(dir / L"gone\\deeper").string() + "\r\n");
+  Open();
+  EXPECT_EQ(window->MDL_D->Directory(), dir.Path());
+  EXPECT_TRUE(desktop.boxes.empty());
+}
+
+TEST_F(StartupTest, AnEmptyLastDirectoryStartsAtTheProgramDirectory) {
+  Open();
+  EXPECT_EQ(window->MDL_D->Directory(), dir.Path());
+  EXPECT_EQ(window->MDL_f->Directory(), dir.Path());
+}
+
+TEST_F(StartupTest, ALastDirectoryOnAMissingDriveIsReportedAndStartUpGoesOn) {
+  WriteIni("[ZH_TARN]\r\nLast_Directory=Q:\\planes\r\n[BGL_MATERIAL_LIST]\r\npower=40\r\n");
+  Open();
+  ASSERT_EQ(desktop.boxes.size(), 1u);
+  EXPECT_EQ(desktop.boxes[0].text, L"The Q:\\planes directory does not exist");
+  EXPECT_EQ(window->edPower->Value(), 40);
+  EXPECT_EQ(window->Timeout(), 5 * 60000);
+  EXPECT_EQ(window->MDL_D->Directory(), dir.Path());
+}
+
+TEST_F(StartupTest, ARefusedWriteIsReportedWithThePath) {
+  WriteIni("[BGL_MATERIAL_LIST]\r\nspecular_r=0.75\r\n");
+  const KernelHandle holder(CreateFileW(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, 0, nullptr));
+  Open();
+  ASSERT_EQ(desktop.boxes.size(), 1u);
+  EXPECT_EQ(desktop.boxes[0].text, L"Unable to write to " + IniPath());
+}
+
+TEST_F(StartupTest, WorkFilesOfAnEarlierRunGoButTheLogStays) {
+  const wchar_t* work[] = {L"CONVERT.MD",  L"CONVERT.MDL", L"CONVERT.MD8", L"CONVERT.MD2",
+                           L"CONVERT.MDT", L"CONVERT.MDR", L"CONVERT.MDS", L"CONVERT.MDZ"};
+  for (const wchar_t* name : work) WriteFileBytes(dir / name, "old");
+  WriteFileBytes(dir / L"CONVERT.LOG", "log");
+  Build();
+  for (const wchar_t* name : work) EXPECT_FALSE(FileExists(dir / name)) << name;
+  EXPECT_EQ(ReadFileBytes(dir / L"CONVERT.LOG"), "log");
+  EXPECT_EQ(window->ProgramDir(), dir.Path());
+}
+
+}  // namespace
