@@ -22,8 +22,8 @@ int IndexOf(const std::array<T*, N>& items, const TComponent* item) {
 
 void Tzh_tarnF::EnableControls() {
   bool usable = false;
-  if (memo2->Count() > 0 && memo2->ItemIndex() >= 0) {
-    usable = ApplyConvertedSource(memo2->Item(memo2->ItemIndex()));
+  if (const std::wstring converted = SelectedConverted(); !converted.empty()) {
+    usable = ApplyConvertedSource(converted);
   } else if (MDL_f->Count() > 0 && MDL_f->ItemIndex() >= 0) {
     usable = ApplyModelSource();
   }

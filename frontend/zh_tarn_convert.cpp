@@ -124,8 +124,7 @@ void Tzh_tarnF::PrepareSelectedFile(const TRun& run) {
     }
     return;
   }
-  const int selected = memo2->ItemIndex();
-  selectedName_ = selected < 0 ? std::wstring() : memo2->Item(selected);
+  selectedName_ = SelectedConverted();
   selectedPath_ = MDL_D->Directory() + L"\\" + selectedName_;
   FileCopy(selectedPath_, workingCopy);
   const auto boxes = CommandBoxes();

@@ -1,5 +1,8 @@
+#include "frontend/file_copy.h"
+#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/interaction.h"
+#include "toolkit/save_dialog.h"
 
 namespace {
 
@@ -10,11 +13,69 @@ void OpenWithProgram(HWND owner, const std::wstring& program, const std::wstring
   Interaction().ShellOpen(owner, L"", program, parameters, directory, show);
 }
 
+// The Save dialog's filter for a converted file's extension, in any letter
+// case, or nullptr for another extension.
+const wchar_t* SaveFilterFor(const std::wstring& extension) {
+  static constexpr struct {
+    const wchar_t* extension;
+    const wchar_t* filter;
+  } kFilters[] = {
+      {L".MD8", L"FS2002 model file (*.mdl)|*.mdl|FS2002 conversion file (*.md8)|*.md8"},
+      {L".MD2", L"CSF2 model file (*.mdl)|*.mdl|CFS2 conversion file (*.md2)|*.md2"},
+      {L".MDT", L"CFS2 model file (*.mdl)|*.mdl|Animation conversion file (*.mdt)|*.mdt"},
+      {L".MDS", L"CFS2 model file (*.mdl)|*.mdl|Shining conversion file (*.mds)|*.mds"},
+      {L".MDR", L"CFS2 model file (*.mdl)|*.mdl|Reflective conversion file (*.mdr)|*.mdr"},
+      {L".MDZ", L"Model file (*.mdl)|*.mdl|Model size file (*.mdz)|*.mdz"},
+  };
+  for (const auto& entry : kFilters) {
+    if (lstrcmpiW(extension.c_str(), entry.extension) == 0) return entry.filter;
+  }
+  return nullptr;
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
 }  // namespace
 
-void Tzh_tarnF::buInsertClick(TComponent*) {}
+std::wstring Tzh_tarnF::SelectedConverted() const {
+  const int index = memo2->ItemIndex();
+  return index < 0 ? std::wstring() : memo2->Item(index);
+}
 
-void Tzh_tarnF::buSaveasClick(TComponent*) {}
+void Tzh_tarnF::buInsertClick(TComponent*) {
+  selectedName_ = SelectedConverted();
+  selectedPath_ = MDL_D->Directory() + L"\\" + selectedName_;
+  if (IsFile(selectedPath_)) {
+    const std::wstring target = BaseNameOf(selectedName_) + L".mdl";
+    const std::wstring question =
+        L"   Do you want to replace the original  [" + target + L"]  file?      ";
+    if (Interaction().MessageDialog(Handle(), question, L"Confirm", MB_YESNO | MB_ICONQUESTION) ==
+        IDYES) {
+      FileCopy(selectedPath_, FolderOf(selectedPath_) + L"\\" + target);
+    }
+  }
+  buInsert->SetEnabled(false);
+}
+
+// Saves the converted file selected in the list, which after a run is its
+// result; the working copy only when nothing is selected there.
+void Tzh_tarnF::buSaveasClick(TComponent*) {
+  const std::wstring converted = SelectedConverted();
+  SaveAsDlg->FileName = BaseNameOf(selectedName_);
+  SaveAsDlg->DefaultExt = L"mdl";
+  SaveAsDlg->InitialDir = FolderOf(selectedPath_);
+  if (const wchar_t* filter = SaveFilterFor(ExtensionOf(converted))) {
+    SaveAsDlg->Filter = filter;
+  }
+  SaveAsDlg->FilterIndex = 1;
+  if (!SaveAsDlg->Execute()) return;
+  const std::wstring source = converted.empty() ? ProgramFile(workingCopyName_)
+                                                : MDL_D->Directory() + L"\\" + converted;
+  FileCopy(source, SaveAsDlg->FileName);
+}
 
 void Tzh_tarnF::buLogClick(TComponent*) {
   const std::wstring log = ProgramFile(L"CONVERT.LOG");

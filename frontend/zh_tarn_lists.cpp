@@ -63,9 +63,8 @@ void Tzh_tarnF::memo2Click(TComponent*) {
   MDL_f->SetItemIndex(-1);
   for (TDsCheck* op : {opK, opF, opD}) op->SetEnabled(false);
   buConvert->SetEnabled(false);
-  const int selected = memo2->ItemIndex();
-  if (memo2->Count() > 0 && selected >= 0) {
-    if (const ConverterCommand* made = CommandByExtension(ExtensionOf(memo2->Item(selected)))) {
+  if (const std::wstring selected = SelectedConverted(); !selected.empty()) {
+    if (const ConverterCommand* made = CommandByExtension(ExtensionOf(selected))) {
       Label1->SetCaption(made->pickedFileText);
       const size_t step = CommandIndex(*made);
       if (step == 0) dsF->SetEnabled(false);

@@ -16,7 +16,8 @@ int FakeInteraction::MessageDialog(HWND, const std::wstring& text, const std::ws
 }
 
 bool FakeInteraction::ExecuteSave(TSaveDialog& dialog) {
-  saveOffers.push_back(dialog.FileName);
+  saveOffers.push_back(
+      {dialog.FileName, dialog.DefaultExt, dialog.Filter, dialog.FilterIndex, dialog.InitialDir});
   if (saveAnswers.empty()) return false;
   const std::wstring answer = saveAnswers.front();
   saveAnswers.pop_front();

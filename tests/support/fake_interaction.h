@@ -15,6 +15,14 @@ class FakeInteraction : public TInteraction {
     std::wstring caption;
     UINT flags;
   };
+  // What a Save dialog was preset with.
+  struct SaveOffer {
+    std::wstring fileName;
+    std::wstring defaultExt;
+    std::wstring filter;
+    int filterIndex;
+    std::wstring initialDir;
+  };
   struct Shell {
     std::wstring verb;
     std::wstring file;
@@ -35,7 +43,7 @@ class FakeInteraction : public TInteraction {
 
   std::vector<Box> boxes;
   std::deque<int> boxAnswers;            // IDOK when empty
-  std::vector<std::wstring> saveOffers;  // FileName offered at each Save dialog
+  std::vector<SaveOffer> saveOffers;
   std::deque<std::wstring> saveAnswers;  // chosen names; empty string = cancel
   std::vector<Shell> shells;
 };
