@@ -1,20 +1,17 @@
 #include "dialogs/Unit3.h"
 
 #include "frontend/zh_tarn.h"
-#include "toolkit/interaction.h"
 
 namespace {
 
-TLabel* MakeLink(TForm3* form, int top) {
-  auto* link = form->Add<TLabel>(form);
+TOvcURL* MakeLink(TForm3* form, int top) {
+  auto* link = form->Add<TOvcURL>(form);
   link->SetAutoSize(false);
   link->SetBounds(40, top, 421, 13);
   link->SetColor(clWhite);
-  link->SetFont(TFont(L"MS Sans Serif", 11, fsUnderline, 0xFF0000));
-  link->OnClick = [link](TComponent*) {
-    Interaction().ShellOpen(link->ParentForm()->Handle(), L"open", link->Caption(), L"", L"",
-                            SW_SHOWNORMAL);
-  };
+  link->SetFont(TFont(L"MS Sans Serif", 11, fsUnderline, clBlue));
+  link->SetHighlightColor(clRed);
+  link->SetVisitedColor(clBlack);
   return link;
 }
 
@@ -55,6 +52,6 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
 
 void TForm3::FormShow(TComponent*) {
   Label1->SetCaption(L" Missing files: " + zh_tarnF->MissingFileName());
-  URL1->SetCaption(kDownloadPage);
-  URL2->SetCaption(kDownloadArchive);
+  URL1->SetURL(kDownloadPage);
+  URL2->SetURL(kDownloadArchive);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/OvcURL.h"
 #include "toolkit/form.h"
 #include "toolkit/label.h"
 #include "toolkit/memo.h"
@@ -15,8 +16,8 @@ class TForm3 : public TForm {
   void FormShow(TComponent* sender);
 
   TShape* Shape1;
-  TLabel* URL1;
-  TLabel* URL2;
+  TOvcURL* URL1;
+  TOvcURL* URL2;
   TLabel* Label1;
   TMemo* Memo1;
 };

@@ -19,6 +19,9 @@ constexpr TColor clGreen = 0x008000;
 constexpr TColor clYellow = 0x00FFFF;
 constexpr TColor clGray = 0x808080;
 constexpr TColor clSilver = 0xC0C0C0;
+constexpr TColor clBlue = 0xFF0000;
+// No colour: a property given it takes its meaning from elsewhere.
+constexpr TColor clNone = 0x1FFFFFFF;
 
 constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
 constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);

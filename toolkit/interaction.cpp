@@ -15,12 +15,15 @@ class TDesktop final : public TInteraction {
 
   bool ExecuteSave(TSaveDialog& dialog) override { return dialog.RunSystemDialog(); }
 
-  void ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
-                    const std::wstring& parameters, const std::wstring& directory,
-                    int show) override {
-    ShellExecuteW(owner, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                  parameters.empty() ? nullptr : parameters.c_str(),
-                  directory.empty() ? nullptr : directory.c_str(), show);
+  bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
+                 const std::wstring& parameters, const std::wstring& directory,
+                 int show) override {
+    const HINSTANCE result =
+        ShellExecuteW(owner, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                      parameters.empty() ? nullptr : parameters.c_str(),
+                      directory.empty() ? nullptr : directory.c_str(), show);
+    // The shell's codes of 32 and below are errors.
+    return reinterpret_cast<INT_PTR>(result) > 32;
   }
 };
 

@@ -15,9 +15,10 @@ class TInteraction {
   virtual int MessageDialog(HWND owner, const std::wstring& text, const std::wstring& caption,
                          UINT flags) = 0;
   virtual bool ExecuteSave(TSaveDialog& dialog) = 0;
-  virtual void ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
-                            const std::wstring& parameters, const std::wstring& directory,
-                            int show) = 0;
+  // Asks the shell to open file; false when the shell refused.
+  virtual bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
+                         const std::wstring& parameters, const std::wstring& directory,
+                         int show) = 0;
 };
 
 // The interaction in force: the real desktop unless a test replaced it.

@@ -26,8 +26,9 @@ bool FakeInteraction::ExecuteSave(TSaveDialog& dialog) {
   return true;
 }
 
-void FakeInteraction::ShellOpen(HWND, const std::wstring& verb, const std::wstring& file,
-                                   const std::wstring& parameters, const std::wstring& directory,
-                                   int show) {
-  shells.push_back({verb, file, parameters, directory, show});
+bool FakeInteraction::ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
+                                const std::wstring& parameters, const std::wstring& directory,
+                                int show) {
+  shells.push_back({owner, verb, file, parameters, directory, show});
+  return shellSucceeds;
 }

@@ -24,6 +24,7 @@ class FakeInteraction : public TInteraction {
     std::wstring initialDir;
   };
   struct Shell {
+    HWND owner;
     std::wstring verb;
     std::wstring file;
     std::wstring parameters;
@@ -37,13 +38,14 @@ class FakeInteraction : public TInteraction {
   int MessageDialog(HWND owner, const std::wstring& text, const std::wstring& caption,
                  UINT flags) override;
   bool ExecuteSave(TSaveDialog& dialog) override;
-  void ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
-                    const std::wstring& parameters, const std::wstring& directory,
-                    int show) override;
+  bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
+                 const std::wstring& parameters, const std::wstring& directory,
+                 int show) override;
 
   std::vector<Box> boxes;
   std::deque<int> boxAnswers;            // IDOK when empty
   std::vector<SaveOffer> saveOffers;
   std::deque<std::wstring> saveAnswers;  // chosen names; empty string = cancel
   std::vector<Shell> shells;
+  bool shellSucceeds = true;
 };

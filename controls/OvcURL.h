@@ -1,0 +1,55 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "toolkit/label.h"
+#include "toolkit/timer.h"
+
+// A label that acts as a web link: underlined blue text under a hand
+// pointer, a highlight colour while the pointer is over it, and a click that
+// has the shell open its URL. It shows its URL while its caption is empty.
+class TOvcURL : public TLabel {
+ public:
+  TOvcURL(TComponent* owner, TControl* parent);
+
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(const std::wstring& caption);
+  const std::wstring& URL() const { return url_; }
+  void SetURL(const std::wstring& url);
+
+  // clNone stands for the font's colour at the time of setting.
+  TColor HighlightColor() const { return highlightColor_; }
+  void SetHighlightColor(TColor color);
+  TColor VisitedColor() const { return visitedColor_; }
+  void SetVisitedColor(TColor color);
+  // After a click, the link shows VisitedColor once the pointer has left.
+  bool UseVisitedColor() const { return useVisitedColor_; }
+  void SetUseVisitedColor(bool use) { useVisitedColor_ = use; }
+
+  // What a click does: opens the URL, raises OnClick, marks the link visited.
+  void Click();
+
+ protected:
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void ShowText();
+  TColor ColorOrFont(TColor color) const;
+  bool Inside(POINT point) const;
+  void MouseMoved(POINT point);
+  void HoverTick();
+  void MouseReleased(POINT point);
+
+  std::wstring caption_;
+  TColor highlightColor_ = clRed;
+  std::wstring url_;
+  bool useVisitedColor_ = false;
+  TColor visitedColor_ = clBlack;
+  std::unique_ptr<TTimer> timer_;
+  // The colour to put back when the pointer leaves; kNoRestore while none
+  // is saved.
+  static constexpr TColor kNoRestore = 0x2000000;
+  TColor restoreColor_ = kNoRestore;
+  bool pressed_ = false;
+};
