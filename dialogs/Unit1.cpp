@@ -89,13 +89,7 @@ void TForm1::BuildRgbGroup() {
   Label12 = MakeCaption(DsGroup2, L" Specular RGB=0.1 ", 12, 132);
   Label11 = MakeCaption(DsGroup2, L" Specular RGB=0.5 ", 216, 132);
   Label10 = MakeCaption(DsGroup2, L" Specular RGB=0.9 ", 420, 132);
-  edRGB = Place(DsGroup2->Add<TComboBox>(DsGroup2), 28, 161, 45, 23);
-  edRGB->SetFont(kArial12);
-  for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
-                              L"0.9", L"1.0"}) {
-    edRGB->Add(item);
-  }
-  edRGB->SetItemHeight(15);
+  edRGB = Place(MakeRgbCombo(DsGroup2), 28, 161, 45, 23);
   edRGB->SetText(L"0.0");
   Label6 = MakeFieldLabel(DsGroup2, L"Set Specular RGB");
   Memo2 = MakeNote(DsGroup2, 224, 157, 390,
@@ -105,12 +99,12 @@ void TForm1::BuildRgbGroup() {
 }
 
 void TForm1::BuildButtons() {
-  xpButton1 = Place(MakeButton(Panel1, L"Cancel", kDialogButton), 468, 440, 75, 25);
-  xpButton1->SetModalResult(mrCancel);
-  xpButton1->OnClick = [this](TComponent* sender) { xpButton1Click(sender); };
-  xpButton2 = Place(MakeButton(Panel1, L"Ok", kDialogButton), 548, 440, 75, 25);
-  xpButton2->SetModalResult(IDYES);
-  xpButton2->OnClick = [this](TComponent* sender) { xpButton2Click(sender); };
+  xpButton1 = Place(MakeModalButton(Panel1, L"Cancel", kDialogButton, mrCancel,
+                                    [this](TComponent* sender) { xpButton1Click(sender); }),
+                    468, 440, 75, 25);
+  xpButton2 = Place(MakeModalButton(Panel1, L"Ok", kDialogButton, IDYES,
+                                    [this](TComponent* sender) { xpButton2Click(sender); }),
+                    548, 440, 75, 25);
 }
 
 void TForm1::FormShow(TComponent*) {

@@ -75,12 +75,12 @@ void TForm2::BuildPreviewGroup() {
 }
 
 void TForm2::BuildButtons() {
-  xpButton1 = Place(MakeButton(this, L"Cancel", kDialogButton), 244, 220, 75, 25);
-  xpButton1->SetModalResult(mrCancel);
-  xpButton1->OnClick = [this](TComponent* sender) { xpButton1Click(sender); };
-  xpButton2 = Place(MakeButton(this, L"Ok", kDialogButton), 336, 220, 75, 25);
-  xpButton2->SetModalResult(IDYES);
-  xpButton2->OnClick = [this](TComponent* sender) { xpButton2Click(sender); };
+  xpButton1 = Place(MakeModalButton(this, L"Cancel", kDialogButton, mrCancel,
+                                    [this](TComponent* sender) { xpButton1Click(sender); }),
+                    244, 220, 75, 25);
+  xpButton2 = Place(MakeModalButton(this, L"Ok", kDialogButton, IDYES,
+                                    [this](TComponent* sender) { xpButton2Click(sender); }),
+                    336, 220, 75, 25);
 }
 
 void TForm2::FormCreate(TComponent*) { rb1->SetChecked(true); }

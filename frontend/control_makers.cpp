@@ -1,5 +1,7 @@
 #include "frontend/control_makers.h"
 
+#include <utility>
+
 #include "toolkit/form.h"
 
 TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look) {
@@ -45,4 +47,23 @@ TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLe
   spin->SetIncrement(increment);
   spin->SetMaxLength(maxLength);
   return spin;
+}
+
+TComboBox* MakeRgbCombo(TControl* parent) {
+  auto* combo = parent->Add<TComboBox>(parent);
+  combo->SetFont(TFont(L"Arial", 12));
+  for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
+                              L"0.9", L"1.0"}) {
+    combo->Add(item);
+  }
+  combo->SetItemHeight(15);
+  return combo;
+}
+
+TxpButton* MakeModalButton(TControl* parent, const wchar_t* caption, const ButtonLook& look,
+                           int result, TNotifyEvent click) {
+  auto* button = MakeButton(parent, caption, look);
+  button->SetModalResult(result);
+  button->OnClick = std::move(click);
+  return button;
 }

@@ -2,6 +2,7 @@
 
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
+#include "toolkit/combo_box.h"
 #include "toolkit/label.h"
 #include "toolkit/spin_edit.h"
 
@@ -31,4 +32,10 @@ TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook
 TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top);
 // An etched frame with an engraved caption at the left.
 TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face);
+// The specular RGB field: free text with the ten usual levels to choose.
+TComboBox* MakeRgbCombo(TControl* parent);
+// A push button that ends its form's modal run with result, and then
+// calls click.
+TxpButton* MakeModalButton(TControl* parent, const wchar_t* caption, const ButtonLook& look,
+                           int result, TNotifyEvent click);
 TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLength);

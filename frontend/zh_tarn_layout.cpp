@@ -176,13 +176,7 @@ void Tzh_tarnF::BuildPages() {
 void Tzh_tarnF::BuildShiningPage() {
   TabSheet4 = dsPage->AddPage(L"TabSheet4");
   StaticText2 = MakePageHeader(TabSheet4, L"  Shining model");
-  edRGB = Place(TabSheet4->Add<TComboBox>(TabSheet4), 8, 24, 45, 23);
-  edRGB->SetFont(kArial12);
-  for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
-                              L"0.9", L"1.0"}) {
-    edRGB->Add(item);
-  }
-  edRGB->SetItemHeight(15);
+  edRGB = Place(MakeRgbCombo(TabSheet4), 8, 24, 45, 23);
   edRGB->SetText(L"9.9");
   Label13 = MakeLabel(TabSheet4, L"Specular RGB", 56, 28);
   edPower = Place(MakeSpin(TabSheet4, 0, 300, 20, 3), 8, 52, 45, 24);

@@ -83,13 +83,7 @@ Bitmap ShiningExample(int power, double specular) {
           part ? Shade(*part, normal, power, specular) : Sky(y);
     }
   }
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = kShiningWidth;
-  info.bmiHeader.biHeight = -kShiningHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  const BITMAPINFO info = TopDownInfo(kShiningWidth, kShiningHeight);
   WindowDC screen;
   Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), kShiningWidth, kShiningHeight));
   SetDIBits(screen.Get(), bitmap.Get(), 0, kShiningHeight, pixels.data(), &info, DIB_RGB_COLORS);
