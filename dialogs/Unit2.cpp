@@ -1,8 +1,115 @@
 #include "dialogs/Unit2.h"
 
+#include <algorithm>
+
+#include "frontend/control_makers.h"
+#include "frontend/zh_tarn.h"
+#include "pictures/aircraft_views.h"
+
+namespace {
+
+constexpr int kEdgePerSize = 15;
+constexpr TColor kPreviewColor = 7687936;
+const ButtonLook kDialogButton{14666957, clBtnFace, true, true, TFont(L"Arial", 13)};
+
+TDsGroup* MakeDialogGroup(TControl* parent, const wchar_t* caption) {
+  auto* group = MakeGroup(parent, caption, clBtnFace);
+  group->SetCaptionStyle(TDsTextStyle::txPlain);
+  group->SetFont(TFont(L"Arial", 12));
+  return group;
+}
+
+TRadioButton* MakeType(TControl* group, const wchar_t* caption, int top, int width, int height) {
+  auto* radio = Place(group->Add<TRadioButton>(group), 16, top, width, height);
+  radio->SetCaption(caption);
+  return radio;
+}
+
+}  // namespace
+
 TForm2::TForm2(TComponent* owner) : TForm(owner) {
   SetCaption(L"Aircraft model size");
   SetBorderStyle(TBorderStyle::bsToolWindow);
   SetClientSize(464, 253);
   SetPosition(TPosition::poOwnerFormCenter);
+  SetFont(TFont(L"MS Sans Serif", 11));
+  BuildTypeGroup();
+  BuildSizeGroup();
+  BuildPreviewGroup();
+  BuildButtons();
+  OnCreate = [this](TComponent* sender) { FormCreate(sender); };
+  OnShow = [this](TComponent* sender) { FormShow(sender); };
 }
+
+void TForm2::BuildTypeGroup() {
+  DsGroup1 = Place(MakeDialogGroup(this, L"Select Aircraft type"), 12, 12, 153, 133);
+  rb1 = MakeType(DsGroup1, L"Fighter or recon", 28, 125, 17);
+  rb2 = MakeType(DsGroup1, L"Fighter bomber", 49, 125, 17);
+  rb3 = MakeType(DsGroup1, L"Medium bomber", 72, 113, 17);
+  rb4 = MakeType(DsGroup1, L"Heavy bomber", 92, 113, 21);
+  types_ = {rb1, rb2, rb3, rb4};
+  for (TRadioButton* radio : types_) {
+    radio->OnClick = [this](TComponent* sender) { rb1Click(sender); };
+  }
+}
+
+void TForm2::BuildSizeGroup() {
+  DsGroup2 = Place(MakeDialogGroup(this, L"Aircraft size"), 12, 152, 153, 61);
+  edSize = Place(MakeSpin(DsGroup2, 1, 16, 1, 2), 12, 23, 49, 26);
+  edSize->SetFont(TFont(L"Arial", 13));
+  edSize->SetValue(1);
+  edSize->OnChange = [this](TComponent* sender) { edSizeChange(sender); };
+  Label1 = MakeLabel(DsGroup2, L"Set Size [1-16]", 68, 28);
+}
+
+void TForm2::BuildPreviewGroup() {
+  DsGroup3 = Place(MakeDialogGroup(this, L"Preview 'collision bubble'"), 180, 13, 273, 200);
+  Panel1 = Place(DsGroup3->Add<TPanel>(DsGroup3), 12, 20, 247, 152);
+  Panel1->SetBevelOuter(TBevelCut::bvLowered);
+  Panel1->SetColor(kPreviewColor);
+  Image1 = Place(Panel1->Add<TImage>(Panel1), 20, 12, 190, 115);
+  Image1->SetCenter(true);
+  Label2 = Place(MakeLabel(DsGroup3, L"Label2", 12, 176), 12, 176, 249, 15);
+  Label2->SetAutoSize(false);
+  Label2->SetAlignment(TAlignment::taCenter);
+}
+
+void TForm2::BuildButtons() {
+  xpButton1 = Place(MakeModalButton(this, L"Cancel", kDialogButton, mrCancel,
+                                    [this](TComponent* sender) { xpButton1Click(sender); }),
+                    244, 220, 75, 25);
+  xpButton2 = Place(MakeModalButton(this, L"Ok", kDialogButton, IDYES,
+                                    [this](TComponent* sender) { xpButton2Click(sender); }),
+                    336, 220, 75, 25);
+}
+
+void TForm2::FormCreate(TComponent*) { rb1->SetChecked(true); }
+
+void TForm2::FormShow(TComponent* sender) {
+  edSize->SetValue(zh_tarnF->edSize->Value());
+  edSizeChange(sender);
+}
+
+void TForm2::rb1Click(TComponent* sender) {
+  const auto chosen = std::find(types_.begin(), types_.end(), sender);
+  if (chosen == types_.end()) return;
+  Label2->SetCaption((*chosen)->Caption());
+  Image1->SetPicture(AircraftView(static_cast<TAircraftType>(chosen - types_.begin())));
+  edSizeChange(sender);
+}
+
+// While a size outside 1 to 16 is being typed, the square stays at the
+// nearest size in range, so that it never takes a negative or a runaway
+// extent.
+void TForm2::edSizeChange(TComponent*) {
+  const int size = std::clamp(edSize->Value(), edSize->MinValue(), edSize->MaxValue());
+  const int edge = size * kEdgePerSize;
+  Image1->SetHeight(edge);
+  Image1->SetWidth(edge);
+  Image1->SetLeft(Panel1->Width() / 2 - Image1->Width() / 2);
+  Image1->SetTop(Panel1->Height() / 2 - Image1->Height() / 2);
+}
+
+void TForm2::xpButton1Click(TComponent*) {}
+
+void TForm2::xpButton2Click(TComponent*) { zh_tarnF->edSize->SetValue(edSize->Value()); }

@@ -1,5 +1,6 @@
 #include "frontend/zh_tarn.h"
 
+#include "frontend/control_makers.h"
 #include "pictures/glyphs.h"
 
 Tzh_tarnF* zh_tarnF = nullptr;
@@ -12,62 +13,10 @@ const TFont kArial12(L"Arial", 12);
 const TFont kHeaderFont(L"Arial", 19, fsBold, clGray);
 constexpr TColor kPanelColor = 14215660;
 constexpr TColor kPageColor = 14145495;
-constexpr TColor kButtonFocus = 3191802;
-
-template <class T>
-T* Place(T* control, int left, int top, int width, int height) {
-  control->SetBounds(left, top, width, height);
-  return control;
-}
-
-// What sets one push button apart from another.
-struct ButtonLook {
-  TColor color;
-  TColor background;
-  bool border;
-  bool focusRectangle;
-  TFont font;
-};
 
 const ButtonLook kMainButton{14666957, clWhite, true, true, kSans11};
 const ButtonLook kBottomButton{14737622, clBtnFace, false, true, TFont(L"Arial", 12)};
 const ButtonLook kPageButton{16119285, 14145495, false, true, kSans11};
-
-TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look) {
-  auto* button = parent->Add<TxpButton>(parent);
-  button->SetCaption(caption);
-  button->SetColor(look.color);
-  button->SetBackgroundColor(look.background);
-  button->SetBorder(look.border);
-  button->SetFocusRectangle(look.focusRectangle);
-  button->SetFocusColor(kButtonFocus);
-  button->SetButtonFlat(false);
-  button->SetFlatColor(clBtnFace);
-  button->SetFont(look.font);
-  return button;
-}
-
-TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top) {
-  auto* label = parent->Add<TLabel>(parent);
-  label->SetCaption(caption);
-  label->SetLeft(left);
-  label->SetTop(top);
-  return label;
-}
-
-TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face) {
-  auto* group = parent->Add<TDsGroup>(parent);
-  group->SetCaption(caption);
-  group->SetBorderStyle(TDsBorderStyle::brFlat);
-  group->SetCaptionAlign(TCapAlignment::caLeft);
-  group->SetCaptionStyle(TDsTextStyle::txLowered);
-  group->SetColorHigh(clBtnHighlight);
-  group->SetColorLow(clBtnShadow);
-  group->SetCornerRadius(3);
-  group->SetColor(clBtnFace);
-  group->SetFaceColor(face);
-  return group;
-}
 
 TPanel* MakeWhiteFrame(TControl* parent) {
   auto* panel = Place(parent->Add<TPanel>(parent), 11, 20, 146, 121);
@@ -86,15 +35,6 @@ TStaticText* MakePageHeader(TTabSheet* page, const wchar_t* text) {
   header->SetColor(clGray);
   header->SetFont(TFont(L"MS Sans Serif", 11, fsBold, clWhite));
   return header;
-}
-
-TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLength) {
-  auto* spin = parent->Add<TSpinEdit>(parent);
-  spin->SetMinValue(min);
-  spin->SetMaxValue(max);
-  spin->SetIncrement(increment);
-  spin->SetMaxLength(maxLength);
-  return spin;
 }
 
 TSpeedButton* MakeSpeedButton(TControl* parent, const wchar_t* caption, TGlyph glyph) {
@@ -236,13 +176,7 @@ void Tzh_tarnF::BuildPages() {
 void Tzh_tarnF::BuildShiningPage() {
   TabSheet4 = dsPage->AddPage(L"TabSheet4");
   StaticText2 = MakePageHeader(TabSheet4, L"  Shining model");
-  edRGB = Place(TabSheet4->Add<TComboBox>(TabSheet4), 8, 24, 45, 23);
-  edRGB->SetFont(kArial12);
-  for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
-                              L"0.9", L"1.0"}) {
-    edRGB->Add(item);
-  }
-  edRGB->SetItemHeight(15);
+  edRGB = Place(MakeRgbCombo(TabSheet4), 8, 24, 45, 23);
   edRGB->SetText(L"9.9");
   Label13 = MakeLabel(TabSheet4, L"Specular RGB", 56, 28);
   edPower = Place(MakeSpin(TabSheet4, 0, 300, 20, 3), 8, 52, 45, 24);

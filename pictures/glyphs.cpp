@@ -1,6 +1,6 @@
 #include "pictures/glyphs.h"
 
-#include "toolkit/canvas.h"
+#include "pictures/draw_picture.h"
 
 namespace {
 
@@ -11,21 +11,6 @@ constexpr TColor kRed = 0x0000D0;
 
 using Painter = void (*)(TCanvas&);
 
-// A picture of the given size, filled with the transparent key and then
-// painted.
-template <class Paint>
-Bitmap DrawPicture(int width, int height, const Paint& paint) {
-  WindowDC screen;
-  Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-  MemoryDC dc;
-  SelectGuard select(dc.Get(), bitmap.Get());
-  TCanvas canvas(dc.Get());
-  canvas.Brush().color = kTransparentKey;
-  canvas.FillRect({0, 0, width, height});
-  paint(canvas);
-  return bitmap;
-}
-
 // The greyed twin of a glyph: every dark pixel becomes a shadow pixel with
 // a highlight one step down and right, as the system draws disabled
 // pictures; light pixels vanish.
@@ -34,7 +19,7 @@ Bitmap Greyed(const Bitmap& normal) {
   SelectGuard selectSource(source.Get(), normal.Get());
   const COLORREF shadow = GetSysColor(COLOR_BTNSHADOW);
   const COLORREF highlight = GetSysColor(COLOR_BTNHIGHLIGHT);
-  return DrawPicture(kGlyphSize, kGlyphSize, [&](TCanvas& canvas) {
+  return DrawPicture(kGlyphSize, kGlyphSize, kTransparentKey, [&](TCanvas& canvas) {
     for (int pass = 0; pass < 2; ++pass) {
       for (int y = 0; y < kGlyphSize; ++y) {
         for (int x = 0; x < kGlyphSize; ++x) {
@@ -53,7 +38,7 @@ Bitmap Greyed(const Bitmap& normal) {
 }
 
 TGlyph MakeGlyph(Painter paint) {
-  TGlyph glyph{DrawPicture(kGlyphSize, kGlyphSize, paint), {}};
+  TGlyph glyph{DrawPicture(kGlyphSize, kGlyphSize, kTransparentKey, paint), {}};
   glyph.disabled = Greyed(glyph.normal);
   return glyph;
 }
@@ -120,4 +105,4 @@ void PaintArrow(TCanvas& canvas) {
 TGlyph QuestionGlyph() { return MakeGlyph(PaintQuestion); }
 TGlyph BookGlyph() { return MakeGlyph(PaintBook); }
 TGlyph WritingHandGlyph() { return MakeGlyph(PaintWritingHand); }
-Bitmap YellowArrow() { return DrawPicture(30, 33, PaintArrow); }
+Bitmap YellowArrow() { return DrawPicture(30, 33, kTransparentKey, PaintArrow); }

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-PixelBitmap::PixelBitmap(int width, int height) : width_(width), height_(height) {
+BITMAPINFO TopDownInfo(int width, int height) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(info.bmiHeader);
   info.bmiHeader.biWidth = width;
@@ -10,6 +10,11 @@ PixelBitmap::PixelBitmap(int width, int height) : width_(width), height_(height)
   info.bmiHeader.biPlanes = 1;
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
+PixelBitmap::PixelBitmap(int width, int height) : width_(width), height_(height) {
+  const BITMAPINFO info = TopDownInfo(width, height);
   void* bits = nullptr;
   bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap_) throw std::runtime_error("CreateDIBSection failed");

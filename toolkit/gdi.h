@@ -52,6 +52,9 @@ class WindowDC {
   HDC dc_;
 };
 
+// The header of a 32-bit top-down device-independent bitmap.
+BITMAPINFO TopDownInfo(int width, int height);
+
 // A 32-bit top-down DIB section whose pixels can be read directly.
 class PixelBitmap {
  public:

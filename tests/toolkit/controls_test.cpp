@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "tests/support/temp_dir.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/form.h"
@@ -7,6 +9,7 @@
 #include "toolkit/list_box.h"
 #include "toolkit/memo.h"
 #include "toolkit/page_control.h"
+#include "toolkit/radio_button.h"
 #include "toolkit/spin_edit.h"
 
 namespace {
@@ -170,6 +173,23 @@ TEST_F(ControlsTest, AutoSizeLabelFitsItsTextAndFixedLabelKeepsItsBounds) {
   fixed->SetCaption(L"A rather longer text than fits in the label at all");
   EXPECT_EQ(fixed->Width(), 145);
   EXPECT_EQ(fixed->Height(), 13);
+}
+
+TEST_F(ControlsTest, RadioButtonsOfOneParentKeepOneCheckedAndReportEachCheck) {
+  std::vector<TRadioButton*> radios;
+  std::vector<TComponent*> clicked;
+  for (int i = 0; i < 3; ++i) {
+    radios.push_back(form->Add<TRadioButton>(form.get()));
+    radios.back()->SetBounds(10, 10 + 20 * i, 100, 17);
+    radios.back()->OnClick = [&clicked](TComponent* sender) { clicked.push_back(sender); };
+  }
+  radios[0]->SetChecked(true);
+  SendMessageW(radios[2]->Handle(), BM_CLICK, 0, 0);
+  EXPECT_FALSE(radios[0]->Checked());
+  EXPECT_FALSE(radios[1]->Checked());
+  EXPECT_TRUE(radios[2]->Checked());
+  radios[2]->SetChecked(true);
+  EXPECT_EQ(clicked, (std::vector<TComponent*>{radios[0], radios[2]}));
 }
 
 }  // namespace

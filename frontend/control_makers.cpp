@@ -1,0 +1,69 @@
+#include "frontend/control_makers.h"
+
+#include <utility>
+
+#include "toolkit/form.h"
+
+TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look) {
+  auto* button = parent->ParentForm()->Add<TxpButton>(parent);
+  button->SetCaption(caption);
+  button->SetColor(look.color);
+  button->SetBackgroundColor(look.background);
+  button->SetBorder(look.border);
+  button->SetFocusRectangle(look.focusRectangle);
+  button->SetFocusColor(kButtonFocus);
+  button->SetButtonFlat(false);
+  button->SetFlatColor(clBtnFace);
+  button->SetFont(look.font);
+  return button;
+}
+
+TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top) {
+  auto* label = parent->Add<TLabel>(parent);
+  label->SetCaption(caption);
+  label->SetLeft(left);
+  label->SetTop(top);
+  return label;
+}
+
+TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face) {
+  auto* group = parent->Add<TDsGroup>(parent);
+  group->SetCaption(caption);
+  group->SetBorderStyle(TDsBorderStyle::brFlat);
+  group->SetCaptionAlign(TCapAlignment::caLeft);
+  group->SetCaptionStyle(TDsTextStyle::txLowered);
+  group->SetColorHigh(clBtnHighlight);
+  group->SetColorLow(clBtnShadow);
+  group->SetCornerRadius(3);
+  group->SetColor(clBtnFace);
+  group->SetFaceColor(face);
+  return group;
+}
+
+TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLength) {
+  auto* spin = parent->Add<TSpinEdit>(parent);
+  spin->SetMinValue(min);
+  spin->SetMaxValue(max);
+  spin->SetIncrement(increment);
+  spin->SetMaxLength(maxLength);
+  return spin;
+}
+
+TComboBox* MakeRgbCombo(TControl* parent) {
+  auto* combo = parent->Add<TComboBox>(parent);
+  combo->SetFont(TFont(L"Arial", 12));
+  for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
+                              L"0.9", L"1.0"}) {
+    combo->Add(item);
+  }
+  combo->SetItemHeight(15);
+  return combo;
+}
+
+TxpButton* MakeModalButton(TControl* parent, const wchar_t* caption, const ButtonLook& look,
+                           int result, TNotifyEvent click) {
+  auto* button = MakeButton(parent, caption, look);
+  button->SetModalResult(result);
+  button->OnClick = std::move(click);
+  return button;
+}

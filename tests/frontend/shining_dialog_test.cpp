@@ -1,0 +1,118 @@
+#include <vector>
+
+#include "dialogs/Unit1.h"
+#include "tests/frontend/main_window_fixture.h"
+#include "tests/frontend/modal_runner.h"
+
+namespace {
+
+class ShiningDialogTest : public MainWindowTest {
+ protected:
+  ShiningDialogTest() {
+    Open();
+    window->edRGB->SetText(L"0.3");
+    window->edPower->SetValue(170);
+  }
+
+  // Opens the dialog from the shining page's "Example" button.
+  int RunDialog(const std::function<void(TForm1&)>& act) {
+    return RunModal([this] { window->speedbutton5->Click(); },
+                    [&act](TForm& form) { act(dynamic_cast<TForm1&>(form)); });
+  }
+
+  void ExpectMainValues(const wchar_t* rgb, int power) {
+    EXPECT_EQ(window->edRGB->Text(), rgb);
+    EXPECT_EQ(window->edPower->Value(), power);
+  }
+};
+
+TEST_F(ShiningDialogTest, ShowsTheMainValuesAndOkWritesItsOwnBack) {
+  std::wstring shownRgb;
+  int shownPower = 0;
+  const int result = RunDialog([&](TForm1& dialog) {
+    shownRgb = dialog.edRGB->Text();
+    shownPower = dialog.edPower->Value();
+    dialog.edRGB->SetText(L"0.75 typed");
+    dialog.edPower->SetValue(90);
+    dialog.xpButton2->Click();
+  });
+  EXPECT_EQ(shownRgb, L"0.3");
+  EXPECT_EQ(shownPower, 170);
+  EXPECT_EQ(result, IDYES);
+  ExpectMainValues(L"0.75 typed", 90);
+  EXPECT_FALSE(FormExists(L"Form1"));
+}
+
+TEST_F(ShiningDialogTest, CancelCloseBoxAndUnchangedOkLeaveTheMainValues) {
+  const auto change = [](TForm1& dialog) {
+    dialog.edRGB->SetText(L"0.9");
+    dialog.edPower->SetValue(250);
+  };
+  EXPECT_EQ(RunDialog([&](TForm1& dialog) {
+              change(dialog);
+              dialog.xpButton1->Click();
+            }),
+            IDCANCEL);
+  EXPECT_EQ(RunDialog([&](TForm1& dialog) {
+              change(dialog);
+              SendMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+            }),
+            IDCANCEL);
+  EXPECT_EQ(RunDialog([](TForm1& dialog) { dialog.xpButton2->Click(); }), IDYES);
+  ExpectMainValues(L"0.3", 170);
+}
+
+TEST_F(ShiningDialogTest, UnlistedTextAndOutOfRangePowerFromTheMainWindow) {
+  window->edRGB->SetText(L"abc,5");
+  window->edPower->SetText(L"7");
+  RunDialog([](TForm1& dialog) {
+    EXPECT_EQ(dialog.edRGB->Text(), L"abc,5");
+    EXPECT_EQ(dialog.edPower->Text(), L"10");
+    dialog.edPower->SetText(L"x");
+    dialog.xpButton2->Click();
+  });
+  ExpectMainValues(L"abc,5", 10);
+}
+
+TEST_F(ShiningDialogTest, PowerStepsByTwentyUpToItsMaximum) {
+  std::vector<int> steps;
+  RunDialog([&steps](TForm1& dialog) {
+    dialog.edPower->SetValue(10);
+    for (int i = 0; i < 16; ++i) {
+      SendMessageW(dialog.edPower->Handle(), WM_KEYDOWN, VK_UP, 0);
+      steps.push_back(dialog.edPower->Value());
+    }
+  });
+  ASSERT_EQ(steps.size(), 16u);
+  EXPECT_EQ(steps.front(), 30);
+  EXPECT_EQ(steps[13], 290);
+  EXPECT_EQ(steps[14], 300);
+  EXPECT_EQ(steps[15], 300);
+}
+
+TEST_F(ShiningDialogTest, SetSpecularPowerReloadsTheMainValuesAndSetSpecularRgbDoesNot) {
+  RunDialog([](TForm1& dialog) {
+    dialog.edRGB->SetText(L"0.9");
+    dialog.edPower->SetValue(250);
+    Click(dialog.Label6);
+    EXPECT_EQ(dialog.edRGB->Text(), L"0.9");
+    EXPECT_EQ(dialog.edPower->Value(), 250);
+    Click(dialog.Label5);
+    EXPECT_EQ(dialog.edRGB->Text(), L"0.3");
+    EXPECT_EQ(dialog.edPower->Value(), 170);
+  });
+}
+
+TEST_F(ShiningDialogTest, EnterAndEscapeInAFieldPressNeitherButtonButEnterOnOkDoes) {
+  const int result = RunDialog([](TForm1& dialog) {
+    dialog.edPower->SetValue(50);
+    PressKey(*dialog.edPower, VK_RETURN);
+    PressKey(*dialog.edPower, VK_ESCAPE);
+    EXPECT_EQ(dialog.ModalResult(), mrNone);
+    PressKey(*dialog.xpButton2, VK_RETURN);
+  });
+  EXPECT_EQ(result, IDYES);
+  ExpectMainValues(L"0.3", 50);
+}
+
+}  // namespace

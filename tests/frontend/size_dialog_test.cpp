@@ -1,0 +1,116 @@
+#include "dialogs/Unit2.h"
+#include "tests/frontend/main_window_fixture.h"
+#include "tests/frontend/modal_runner.h"
+
+namespace {
+
+class SizeDialogTest : public MainWindowTest {
+ protected:
+  SizeDialogTest() {
+    Open();
+    window->edSize->SetValue(7);
+  }
+
+  // Opens the dialog from the collision bubble page's "Example" button.
+  int RunDialog(const std::function<void(TForm2&)>& act) {
+    return RunModal([this] { window->xpButton1->Click(); },
+                    [&act](TForm& form) { act(dynamic_cast<TForm2&>(form)); });
+  }
+
+  static void ExpectSquare(const TForm2& dialog, int edge, int left, int top) {
+    EXPECT_EQ(dialog.Image1->Width(), edge);
+    EXPECT_EQ(dialog.Image1->Height(), edge);
+    EXPECT_EQ(dialog.Image1->Left(), left);
+    EXPECT_EQ(dialog.Image1->Top(), top);
+  }
+};
+
+TEST_F(SizeDialogTest, OpensWithTheFighterAndTheSquareOfTheMainSize) {
+  RunDialog([](TForm2& dialog) {
+    EXPECT_TRUE(dialog.rb1->Checked());
+    EXPECT_EQ(dialog.Label2->Caption(), L"Fighter or recon");
+    EXPECT_EQ(dialog.edSize->Value(), 7);
+    ExpectSquare(dialog, 105, 71, 24);
+  });
+}
+
+TEST_F(SizeDialogTest, TypeChoiceChangesPictureAndCaptionButNotTheSize) {
+  RunDialog([](TForm2& dialog) {
+    const HBITMAP fighter = dialog.Image1->Picture();
+    SendMessageW(dialog.rb4->Handle(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(dialog.rb4->Checked());
+    EXPECT_FALSE(dialog.rb1->Checked());
+    EXPECT_EQ(dialog.Label2->Caption(), L"Heavy bomber");
+    EXPECT_NE(dialog.Image1->Picture(), fighter);
+    EXPECT_EQ(dialog.edSize->Value(), 7);
+    ExpectSquare(dialog, 105, 71, 24);
+  });
+}
+
+TEST_F(SizeDialogTest, SquareGrowsFifteenPixelsPerSizeCentredInThePanel) {
+  struct Row {
+    int size, edge, left, top;
+  };
+  RunDialog([](TForm2& dialog) {
+    for (const Row& row : {Row{1, 15, 116, 69}, Row{9, 135, 56, 9}, Row{10, 150, 48, 1},
+                           Row{11, 165, 41, -6}, Row{13, 195, 26, -21}, Row{16, 240, 3, -44}}) {
+      SCOPED_TRACE(row.size);
+      dialog.edSize->SetValue(row.size);
+      ExpectSquare(dialog, row.edge, row.left, row.top);
+    }
+  });
+}
+
+TEST_F(SizeDialogTest, SquareStaysInRangeWhileAnOutOfRangeSizeIsTyped) {
+  RunDialog([](TForm2& dialog) {
+    dialog.edSize->SetText(L"99");
+    ExpectSquare(dialog, 240, 3, -44);
+    dialog.edSize->SetText(L"-5");
+    ExpectSquare(dialog, 15, 116, 69);
+  });
+}
+
+TEST_F(SizeDialogTest, OkWritesTheSizeBackAndCancelOrCloseBoxDoNot) {
+  EXPECT_EQ(RunDialog([](TForm2& dialog) {
+              dialog.edSize->SetValue(3);
+              dialog.xpButton1->Click();
+            }),
+            IDCANCEL);
+  EXPECT_EQ(RunDialog([](TForm2& dialog) {
+              dialog.edSize->SetValue(4);
+              SendMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+            }),
+            IDCANCEL);
+  EXPECT_EQ(window->edSize->Value(), 7);
+  EXPECT_EQ(RunDialog([](TForm2& dialog) {
+              dialog.edSize->SetValue(12);
+              dialog.xpButton2->Click();
+            }),
+            IDYES);
+  EXPECT_EQ(window->edSize->Value(), 12);
+  EXPECT_FALSE(FormExists(L"Aircraft model size"));
+}
+
+TEST_F(SizeDialogTest, EachOpeningStartsWithTheFighter) {
+  RunDialog([](TForm2& dialog) {
+    SendMessageW(dialog.rb3->Handle(), BM_CLICK, 0, 0);
+    dialog.xpButton2->Click();
+  });
+  RunDialog([](TForm2& dialog) {
+    EXPECT_TRUE(dialog.rb1->Checked());
+    EXPECT_FALSE(dialog.rb3->Checked());
+    EXPECT_EQ(dialog.Label2->Caption(), L"Fighter or recon");
+  });
+}
+
+TEST_F(SizeDialogTest, EnterAndEscapeInTheSizeFieldPressNeitherButton) {
+  const int result = RunDialog([](TForm2& dialog) {
+    dialog.edSize->SetValue(9);
+    PressKey(*dialog.edSize, VK_RETURN);
+    PressKey(*dialog.edSize, VK_ESCAPE);
+  });
+  EXPECT_EQ(result, mrNone);
+  EXPECT_EQ(window->edSize->Value(), 7);
+}
+
+}  // namespace

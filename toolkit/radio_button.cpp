@@ -1,0 +1,33 @@
+#include "toolkit/radio_button.h"
+
+TRadioButton::TRadioButton(TComponent* owner, TControl* parent)
+    : TControl(owner, parent, {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, 113, 17}) {
+  SetParentColor(true);
+}
+
+bool TRadioButton::Checked() const {
+  return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void TRadioButton::SetMark(bool checked) {
+  SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void TRadioButton::SetChecked(bool checked) {
+  if (checked == Checked()) return;
+  SetMark(checked);
+  if (!checked) return;
+  for (TControl* sibling : Parent()->Children()) {
+    auto* radio = dynamic_cast<TRadioButton*>(sibling);
+    if (radio && radio != this) radio->SetMark(false);
+  }
+  if (OnClick) OnClick(this);
+}
+
+bool TRadioButton::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (msg == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    SetChecked(true);
+    return true;
+  }
+  return TControl::Notification(msg, wParam, lParam, result);
+}
