@@ -10,6 +10,8 @@ size_t DotOf(const std::wstring& name) {
   return dot != std::wstring::npos && name[dot] == L'.' ? dot : std::wstring::npos;
 }
 
+size_t LastSeparatorOf(const std::wstring& path) { return path.find_last_of(L"\\/:"); }
+
 }  // namespace
 
 std::wstring ExtensionOf(const std::wstring& name) {
@@ -20,8 +22,13 @@ std::wstring ExtensionOf(const std::wstring& name) {
 std::wstring BaseNameOf(const std::wstring& name) { return name.substr(0, DotOf(name)); }
 
 std::wstring FileNameOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/:");
+  const size_t slash = LastSeparatorOf(path);
   return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring FolderOf(const std::wstring& path) {
+  const size_t slash = LastSeparatorOf(path);
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
 bool IsFile(const std::wstring& path) {

@@ -9,5 +9,7 @@ std::wstring ExtensionOf(const std::wstring& name);
 std::wstring BaseNameOf(const std::wstring& name);
 // The file name without its folder.
 std::wstring FileNameOf(const std::wstring& path);
+// The folder of a path without its last separator, or empty when it has none.
+std::wstring FolderOf(const std::wstring& path);
 // Whether path names an existing file (not a folder).
 bool IsFile(const std::wstring& path);

@@ -170,6 +170,8 @@ class Tzh_tarnF : public TForm {
   std::wstring ProgramFile(const std::wstring& name) const;
   // The entry selected in the converted files list, or empty.
   std::wstring SelectedConverted() const;
+  // Where a converted file of that name lies: the tree's folder.
+  std::wstring ConvertedPath(const std::wstring& name) const;
   // The six command boxes and their labels, in chain order.
   std::array<TCheckBox*, 6> CommandBoxes() const { return {dsF, dsC, dsT, dsS, dsR, dsZ}; }
   std::array<TLabel*, 6> CommandLabels() const { return {dsFt, dsCt, dsTt, dsSt, dsRt, dsZt}; }

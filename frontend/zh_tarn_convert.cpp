@@ -125,7 +125,7 @@ void Tzh_tarnF::PrepareSelectedFile(const TRun& run) {
     return;
   }
   selectedName_ = SelectedConverted();
-  selectedPath_ = MDL_D->Directory() + L"\\" + selectedName_;
+  selectedPath_ = ConvertedPath(selectedName_);
   FileCopy(selectedPath_, workingCopy);
   const auto boxes = CommandBoxes();
   for (size_t i = 0; i < boxes.size(); ++i) {

@@ -33,12 +33,11 @@ const wchar_t* SaveFilterFor(const std::wstring& extension) {
   return nullptr;
 }
 
-std::wstring FolderOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
 }  // namespace
+
+std::wstring Tzh_tarnF::ConvertedPath(const std::wstring& name) const {
+  return MDL_D->Directory() + L"\\" + name;
+}
 
 std::wstring Tzh_tarnF::SelectedConverted() const {
   const int index = memo2->ItemIndex();
@@ -47,14 +46,14 @@ std::wstring Tzh_tarnF::SelectedConverted() const {
 
 void Tzh_tarnF::buInsertClick(TComponent*) {
   selectedName_ = SelectedConverted();
-  selectedPath_ = MDL_D->Directory() + L"\\" + selectedName_;
+  selectedPath_ = ConvertedPath(selectedName_);
   if (IsFile(selectedPath_)) {
     const std::wstring target = BaseNameOf(selectedName_) + L".mdl";
     const std::wstring question =
         L"   Do you want to replace the original  [" + target + L"]  file?      ";
     if (Interaction().MessageDialog(Handle(), question, L"Confirm", MB_YESNO | MB_ICONQUESTION) ==
         IDYES) {
-      FileCopy(selectedPath_, FolderOf(selectedPath_) + L"\\" + target);
+      FileCopy(selectedPath_, ConvertedPath(target));
     }
   }
   buInsert->SetEnabled(false);
@@ -73,7 +72,7 @@ void Tzh_tarnF::buSaveasClick(TComponent*) {
   SaveAsDlg->FilterIndex = 1;
   if (!SaveAsDlg->Execute()) return;
   const std::wstring source = converted.empty() ? ProgramFile(workingCopyName_)
-                                                : MDL_D->Directory() + L"\\" + converted;
+                                                : ConvertedPath(converted);
   FileCopy(source, SaveAsDlg->FileName);
 }
 

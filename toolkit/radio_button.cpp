@@ -1,17 +1,7 @@
 #include "toolkit/radio_button.h"
 
 TRadioButton::TRadioButton(TComponent* owner, TControl* parent)
-    : TControl(owner, parent, {L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, 113, 17}) {
-  SetParentColor(true);
-}
-
-bool TRadioButton::Checked() const {
-  return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void TRadioButton::SetMark(bool checked) {
-  SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-}
+    : TButtonControl(owner, parent, BS_RADIOBUTTON, 113) {}
 
 void TRadioButton::SetChecked(bool checked) {
   if (checked == Checked()) return;
