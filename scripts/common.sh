@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 PACKAGES=(cmake ninja-build python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine64 xvfb xdotool imagemagick)
+          wine wine64 xvfb xdotool imagemagick)
 
 # Installs whichever of the packages are missing.
 ensure_packages() {
