@@ -74,19 +74,21 @@ struct Child {
 };
 
 // Creates the process suspended, puts it into the job, then lets it run.
-bool StartChild(std::wstring commandLine, const std::wstring& folder, STARTUPINFOW& startup,
-                ChildJob& job, Child& child) {
+// Returns the system's error code when that fails, otherwise ERROR_SUCCESS.
+DWORD StartChild(std::wstring commandLine, const std::wstring& folder, STARTUPINFOW& startup,
+                 ChildJob& job, Child& child) {
   PROCESS_INFORMATION info{};
   if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE,
                       NORMAL_PRIORITY_CLASS | CREATE_SUSPENDED, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &info))
-    return false;
+    return GetLastError();
   child.process.Reset(info.hProcess);
   child.thread.Reset(info.hThread);
   job.Adopt(info.hProcess);
-  if (ResumeThread(info.hThread) != static_cast<DWORD>(-1)) return true;
+  if (ResumeThread(info.hThread) != static_cast<DWORD>(-1)) return ERROR_SUCCESS;
+  const DWORD error = GetLastError();
   job.Stop(info.hProcess);
-  return false;
+  return error;
 }
 
 // Waits until the process is idle for input. A console program has no
@@ -107,16 +109,17 @@ DWORD Wait(HANDLE process, int timeout) {
 
 }  // namespace
 
-bool ExecuteAndWait(const std::wstring& program, const std::wstring& parameters, int timeout,
-                    bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width, DWORD height,
-                    bool* timedOut) {
+bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& folder, int timeout,
+                        bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width,
+                        DWORD height, bool* timedOut, DWORD* startError) {
   exitCode = 0;
   if (timedOut) *timedOut = false;
   STARTUPINFOW startup = ConsoleStartup(hide, left, top, width, height);
   ChildJob job;
   Child child;
-  if (!StartChild(Quoted(program) + L' ' + parameters, ProgramFolder(program), startup, job, child))
-    return false;
+  const DWORD error = StartChild(commandLine, folder, startup, job, child);
+  if (startError) *startError = error;
+  if (error != ERROR_SUCCESS) return false;
   if (timeout == 0) {
     job.Release();
     return true;
@@ -130,4 +133,11 @@ bool ExecuteAndWait(const std::wstring& program, const std::wstring& parameters,
   if (timedOut) *timedOut = waited == WAIT_TIMEOUT;
   GetExitCodeProcess(child.process.Get(), &exitCode);
   return done;
+}
+
+bool ExecuteAndWait(const std::wstring& program, const std::wstring& parameters, int timeout,
+                    bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width, DWORD height,
+                    bool* timedOut, DWORD* startError) {
+  return ExecuteCommandLine(Quoted(program) + L' ' + parameters, ProgramFolder(program), timeout,
+                            hide, exitCode, left, top, width, height, timedOut, startError);
 }

@@ -19,7 +19,16 @@
 // right after it: the program's exit code, or STILL_ACTIVE (259) for one
 // that runs on or is still going away after being stopped.
 // Returns true when the program started and no wait ran out or failed.
-// timedOut, when given, tells whether the wait ran out.
+// timedOut, when given, tells whether the wait ran out; startError, when
+// given, receives the system's error code when the program could not be
+// started (ERROR_FILE_NOT_FOUND, ERROR_BAD_EXE_FORMAT, ...), otherwise
+// ERROR_SUCCESS.
 bool ExecuteAndWait(const std::wstring& program, const std::wstring& parameters, int timeout,
                     bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width, DWORD height,
-                    bool* timedOut = nullptr);
+                    bool* timedOut = nullptr, DWORD* startError = nullptr);
+
+// As ExecuteAndWait, for a whole command line run in `folder`; the caller
+// quotes the program's path where it holds blanks.
+bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& folder, int timeout,
+                        bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width,
+                        DWORD height, bool* timedOut = nullptr, DWORD* startError = nullptr);

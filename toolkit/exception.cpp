@@ -8,8 +8,7 @@ std::wstring Format(const std::wstring& format, const std::wstring& argument) {
   return format.substr(0, at) + argument + format.substr(at + 2);
 }
 
-std::wstring LastErrorText() {
-  const DWORD code = GetLastError();
+std::wstring ErrorText(unsigned long code) {
   wchar_t* buffer = nullptr;
   const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -20,3 +19,5 @@ std::wstring LastErrorText() {
     text.pop_back();
   return text;
 }
+
+std::wstring LastErrorText() { return ErrorText(GetLastError()); }

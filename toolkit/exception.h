@@ -18,5 +18,8 @@ class Exception : public std::exception {
 // The message formats use one %s; this puts the argument in its place.
 std::wstring Format(const std::wstring& format, const std::wstring& argument);
 
+// The system's text for a Windows error code, without the line end.
+std::wstring ErrorText(unsigned long code);
+
 // The text of the calling thread's last Windows error.
 std::wstring LastErrorText();

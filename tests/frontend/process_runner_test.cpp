@@ -9,6 +9,7 @@
 
 #include "tests/support/process_watch.h"
 #include "tests/support/temp_dir.h"
+#include "toolkit/exception.h"
 
 namespace {
 
@@ -46,7 +47,7 @@ struct Outcome {
   DWORD exitCode;
   bool timedOut;
   DWORD elapsed;
-  DWORD lastError;
+  DWORD startError;
 };
 
 // Runs a copy of the child program that lives under a folder name with
@@ -62,11 +63,10 @@ class ProcessRunnerTest : public testing::Test {
 
   Outcome RunOnce(const std::wstring& path, const std::wstring& parameters, int timeout,
                   bool hide) {
-    Outcome outcome{false, 12345, true, 0, 0};
+    Outcome outcome{false, 12345, true, 0, 12345};
     const DWORD started = GetTickCount();
     outcome.result = ExecuteAndWait(path, parameters, timeout, hide, outcome.exitCode, 10, 20,
-                                    300, 200, &outcome.timedOut);
-    outcome.lastError = GetLastError();
+                                    300, 200, &outcome.timedOut, &outcome.startError);
     outcome.elapsed = GetTickCount() - started;
     return outcome;
   }
@@ -78,9 +78,8 @@ class ProcessRunnerTest : public testing::Test {
               bool hide = true) {
     for (int attempt = 1;; ++attempt) {
       const Outcome outcome = RunOnce(path, parameters, timeout, hide);
-      const bool notStarted = !outcome.result && !outcome.timedOut && outcome.exitCode == 0;
-      if (!notStarted || attempt == 3) return outcome;
-      std::printf("The child did not start (error %lu); trying again.\n", outcome.lastError);
+      if (outcome.startError == ERROR_SUCCESS || attempt == 3) return outcome;
+      std::printf("The child did not start (error %lu); trying again.\n", outcome.startError);
     }
   }
 
@@ -97,6 +96,7 @@ TEST_F(ProcessRunnerTest, RunsAPathWithSpacesInItsFolderWithTheGivenConsoleWindo
   EXPECT_TRUE(shown.result);
   EXPECT_EQ(shown.exitCode, 7u);
   EXPECT_FALSE(shown.timedOut);
+  EXPECT_EQ(shown.startError, DWORD{ERROR_SUCCESS});
   EXPECT_EQ(Lower(ReadText(report)), Lower(expected));
 
   DeleteFileW(report.c_str());
@@ -156,12 +156,25 @@ TEST_F(ProcessRunnerTest, AnIdleWaitOnAConsoleProgramWaitsForItsEnd) {
   EXPECT_TRUE(ProcessWatch(started[0]).EndsWithin(5000));
 }
 
-TEST_F(ProcessRunnerTest, AMissingProgramGivesFalseAndExitCodeZero) {
-  for (const std::wstring& missing : {folder + L"\\no such program", dir / L"absent\\tarn"}) {
-    const Outcome outcome = RunOnce(missing, L"", 10000, true);
+// The system's reason comes back: a missing program, a file that is not a
+// Windows program, a program in a folder that is not there.
+TEST_F(ProcessRunnerTest, AProgramThatCannotStartGivesFalseExitCodeZeroAndTheReason) {
+  WriteFileBytes(folder + L"\\text.exe", "not a program\r\n");
+  const struct {
+    std::wstring program;
+    DWORD error;
+  } cases[] = {{folder + L"\\no such program", ERROR_FILE_NOT_FOUND},
+               {folder + L"\\text", ERROR_BAD_EXE_FORMAT},
+               {dir / L"absent\\tarn", 0}};  // 0: the reason differs between systems
+  for (const auto& c : cases) {
+    const Outcome outcome = RunOnce(c.program, L"", 10000, true);
     EXPECT_FALSE(outcome.result);
     EXPECT_EQ(outcome.exitCode, 0u);
     EXPECT_FALSE(outcome.timedOut);
+    if (c.error)
+      EXPECT_EQ(outcome.startError, c.error) << ErrorText(outcome.startError);
+    else
+      EXPECT_NE(outcome.startError, DWORD{ERROR_SUCCESS});
   }
 }
 
