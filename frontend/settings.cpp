@@ -11,6 +11,7 @@
 namespace {
 
 constexpr DWORD kValueBuffer = 2048;
+constexpr size_t kSectionBuffer = 4096;
 
 bool ParseDigits(std::wstring_view digits, unsigned base, uint64_t limit, uint64_t& value) {
   if (digits.empty()) return false;
@@ -28,6 +29,31 @@ bool ParseDigits(std::wstring_view digits, unsigned base, uint64_t limit, uint64
     if (value > limit) return false;
   }
   return true;
+}
+
+std::wstring_view Trimmed(std::wstring_view text) {
+  const size_t first = text.find_first_not_of(L" \t");
+  if (first == std::wstring_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(L" \t") - first + 1);
+}
+
+bool SameName(std::wstring_view a, const wchar_t* b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b, -1, TRUE) == CSTR_EQUAL;
+}
+
+// The section's lines as the profile functions hand them back, quotes
+// untouched: each key=value line ended by a null character.
+std::vector<wchar_t> SectionLines(const wchar_t* section, const std::wstring& file) {
+  std::vector<wchar_t> lines(kSectionBuffer);
+  for (;;) {
+    const DWORD length = GetPrivateProfileSectionW(section, lines.data(),
+                                                   static_cast<DWORD>(lines.size()), file.c_str());
+    if (length + 2 < lines.size()) {
+      lines.resize(length);
+      return lines;
+    }
+    lines.resize(lines.size() * 2);
+  }
 }
 
 }  // namespace
@@ -56,6 +82,18 @@ std::wstring TIniFile::ReadString(const wchar_t* section, const wchar_t* key,
   return std::wstring(buffer, length);
 }
 
+std::wstring TIniFile::ReadRawString(const wchar_t* section, const wchar_t* key) const {
+  const std::vector<wchar_t> lines = SectionLines(section, fileName_);
+  for (const wchar_t* line = lines.data(); line < lines.data() + lines.size();
+       line += wcslen(line) + 1) {
+    const std::wstring_view entry = line;
+    const size_t equals = entry.find(L'=');
+    if (equals != std::wstring_view::npos && SameName(Trimmed(entry.substr(0, equals)), key))
+      return std::wstring(Trimmed(entry.substr(equals + 1)));
+  }
+  return {};
+}
+
 int TIniFile::ReadInteger(const wchar_t* section, const wchar_t* key, int fallback) const {
   return ParseProfileInteger(ReadString(section, key, L""), fallback);
 }
@@ -68,7 +106,7 @@ bool TIniFile::ValueExists(const wchar_t* section, const wchar_t* key) const {
                                                 fileName_.c_str());
   for (const wchar_t* name = names.data(); name < names.data() + length;
        name += wcslen(name) + 1) {
-    if (CompareStringOrdinal(name, -1, key, -1, TRUE) == CSTR_EQUAL) return true;
+    if (SameName(name, key)) return true;
   }
   return false;
 }

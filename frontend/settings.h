@@ -8,6 +8,7 @@
 inline constexpr wchar_t kFrontEndSection[] = L"ZH_TARN";
 inline constexpr wchar_t kLastDirectoryKey[] = L"Last_Directory";
 inline constexpr wchar_t kDosTimeoutKey[] = L"DosTimeout";
+inline constexpr wchar_t kDosLauncherKey[] = L"DosLauncher";
 inline constexpr wchar_t kModelSection[] = L"MDLH_SECTION";
 inline constexpr wchar_t kSizeRadiusKey[] = L"size_radius";
 inline constexpr wchar_t kMaterialSection[] = L"BGL_MATERIAL_LIST";
@@ -28,6 +29,10 @@ class TIniFile {
   // At most 2047 characters of the value; fallback when the key is absent.
   std::wstring ReadString(const wchar_t* section, const wchar_t* key,
                           const std::wstring& fallback) const;
+  // The value exactly as it stands in the file, quotes included, without
+  // the blanks around it; empty when the key is absent. (ReadString drops a
+  // pair of quotes around a whole value.)
+  std::wstring ReadRawString(const wchar_t* section, const wchar_t* key) const;
   // The value as an integer (see ParseProfileInteger).
   int ReadInteger(const wchar_t* section, const wchar_t* key, int fallback) const;
   bool ValueExists(const wchar_t* section, const wchar_t* key) const;

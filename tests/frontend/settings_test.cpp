@@ -69,6 +69,26 @@ TEST_F(IniFileTest, ALongValueIsCutAt2047Characters) {
   EXPECT_EQ(ini.ReadString(kFrontEndSection, kLastDirectoryKey, L"").size(), 2047u);
 }
 
+// A template that starts and ends with a quoted part keeps both quotes, in
+// an ANSI file as in a UTF-16 one, behind a section longer than the first
+// buffer; comments, other sections and a later repeat of the key are passed
+// over, and the blanks around the name and the value do not count.
+TEST_F(IniFileTest, ARawValueKeepsItsQuotes) {
+  const std::string value = R"("C:\DOSBox\DOSBox.exe" -c "mount c {dir}" -c "exit")";
+  const std::string text = "[BGL_MATERIAL_LIST]\r\nDosLauncher=other\r\n[ZH_TARN]\r\nfiller=" +
+                           std::string(6000, 'x') + "\r\n;DosLauncher=comment\r\n dosLAUNCHER = " +
+                           value + " \r\nDosLauncher=later\r\n";
+  const std::wstring wide(text.begin(), text.end());
+  const std::string utf16 = "\xFF\xFE" + std::string(reinterpret_cast<const char*>(wide.data()),
+                                                      wide.size() * sizeof(wchar_t));
+  for (const std::string& content : {text, utf16}) {
+    WriteFileBytes(ini.FileName(), content);
+    EXPECT_EQ(ini.ReadRawString(kFrontEndSection, kDosLauncherKey),
+              std::wstring(value.begin(), value.end()));
+    EXPECT_EQ(ini.ReadRawString(kModelSection, kDosLauncherKey), L"");
+  }
+}
+
 TEST_F(IniFileTest, ARefusedWriteNamesTheFile) {
   WriteFileBytes(ini.FileName(), "[ZH_TARN]\r\nDosTimeout=3\r\n");
   const KernelHandle holder(CreateFileW(ini.FileName().c_str(), GENERIC_READ, FILE_SHARE_READ,
