@@ -161,7 +161,9 @@ TEST_F(TarnStandinTest, ReportsHowItWasStarted) {
   const std::wstring report = dir / L"startup.txt";
   const ScopedVariable variable(L"TARN_STANDIN_STARTUP_REPORT", report);
   EXPECT_EQ(Start(ConverterParameters(zCommand, false), 20000, false).exitCode, 0u);
-  EXPECT_EQ(ReadFileBytes(report), "23 1 10 20 300 200 241 ");
+  const std::string folder(programDir.begin(), programDir.end());
+  EXPECT_EQ(ReadFileBytes(report),
+            "23 1 10 20 300 200 241 \r\n" + folder + "\r\n\"" + folder + "\\TARN\" /z CONVERT.MD");
 }
 
 }  // namespace

@@ -59,11 +59,13 @@ const ConverterCommand* Recognise(std::wstring_view arguments) {
   return nullptr;
 }
 
-std::wstring HereFile(const std::wstring& name) {
+std::wstring CurrentFolder() {
   wchar_t folder[MAX_PATH];
   const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
-  return std::wstring(folder, length < MAX_PATH ? length : 0) + L'\\' + name;
+  return std::wstring(folder, length < MAX_PATH ? length : 0);
 }
+
+std::wstring HereFile(const std::wstring& name) { return CurrentFolder() + L'\\' + name; }
 
 std::string IniValue(const wchar_t* section, const wchar_t* key) {
   wchar_t value[256];
@@ -106,6 +108,7 @@ void ReportStartup(const std::wstring& path) {
   for (const DWORD value : {startup.dwFlags, DWORD{startup.wShowWindow}, startup.dwX, startup.dwY,
                             startup.dwXSize, startup.dwYSize, startup.dwFillAttribute})
     text += std::to_string(value) + ' ';
+  text += "\r\n" + Narrow(CurrentFolder()) + "\r\n" + Narrow(GetCommandLineW());
   Write(path, text, false);
 }
 
