@@ -205,6 +205,8 @@ class Tzh_tarnF : public TForm {
   std::wstring programDir_;
   int timeout_ = 300000;
   int dosTimeout_ = 0;
+  // The DosLauncher template, empty when the converter runs by itself.
+  std::wstring dosLauncher_;
   bool filesMissing_ = false;
   std::wstring missingFileName_;
   bool commandChosen_ = false;

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "frontend/converter_commands.h"
+#include "frontend/converter_start.h"
 #include "frontend/file_copy.h"
 #include "frontend/file_names.h"
 #include "frontend/process_runner.h"
@@ -177,9 +178,12 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   Log(command.startLine);
   Application().ProcessMessages();
 
-  ExecuteAndWait(ConverterProgram(programDir_), ConverterParameters(command, withOperator),
-                 timeout_, cbHideLog->Checked(), run.exitCode, run.consoleLeft, run.consoleTop,
-                 run.consoleWidth, run.consoleHeight, &run.timedOut);
+  const std::wstring commandLine =
+      ConverterStartLine(dosLauncher_, programDir_, command, withOperator);
+  DWORD startError = ERROR_SUCCESS;
+  ExecuteCommandLine(commandLine, programDir_, timeout_, cbHideLog->Checked(), run.exitCode,
+                     run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
+                     &run.timedOut, &startError);
   label->SetColor(kLabelAtRest);
   label->Font().SetStyle(0);
   label->Repaint();
@@ -188,6 +192,11 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
     AcceptResult(index);
   } else {
     label->Font().SetColor(clBlack);
+    if (startError != ERROR_SUCCESS) {
+      for (const std::wstring& line :
+           StartFailureLines(StartedProgram(commandLine), startError, !dosLauncher_.empty()))
+        Log(line);
+    }
     for (const wchar_t* line : command.failureLines) Log(line);
     runFailed_ = true;
   }

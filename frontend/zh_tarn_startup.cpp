@@ -102,6 +102,7 @@ void Tzh_tarnF::ReadSetParameters() {
   Application().Protect(
       [&] { MDL_D->SetDirectory(ini.ReadString(kFrontEndSection, kLastDirectoryKey, L"")); });
 
+  dosLauncher_ = ini.ReadRawString(kFrontEndSection, kDosLauncherKey);
   dosTimeout_ = ini.ReadInteger(kFrontEndSection, kDosTimeoutKey, 0);
   if (dosTimeout_ == 0 || !ini.ValueExists(kFrontEndSection, kDosTimeoutKey)) {
     ini.WriteInteger(kFrontEndSection, kDosTimeoutKey, kDefaultDosTimeout);

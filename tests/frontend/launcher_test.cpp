@@ -1,0 +1,122 @@
+#include <string>
+#include <vector>
+
+#include "tests/frontend/conversion_fixture.h"
+#include "toolkit/exception.h"
+
+namespace {
+
+// The paths involved are ASCII.
+std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t start = 0;;) {
+    const size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == std::string::npos) return lines;
+    start = end + 2;
+  }
+}
+
+class LauncherTest : public ConversionTest {
+ protected:
+  // Builds the window afresh in another program directory that holds the
+  // stand-in converter, a copy of it named msdos.exe and the settings given,
+  // and picks plane.MDL again.
+  void ReopenIn(const std::wstring& folder, const std::string& settings) {
+    window.reset();
+    CreateDirectoryW(folder.c_str(), nullptr);
+    InstallConverter(folder);
+    CopyFileW((BuildFolder() + L"\\tarn.exe").c_str(), (folder + L"\\msdos.exe").c_str(), FALSE);
+    WriteFileBytes(folder + L"\\tarn.ini", settings);
+    WriteFileBytes(folder + L"\\dictguid.txt", "");
+    SetCurrentDirectoryW(folder.c_str());
+    UseModelFolder(models);
+  }
+
+  std::vector<std::wstring> LogAfterHeader(std::initializer_list<std::wstring> lines) const {
+    std::vector<std::wstring> log = Header();
+    log.insert(log.end(), lines);
+    return log;
+  }
+};
+
+// The stand-in reports its working folder and command line; as msdos.exe it
+// refuses the launcher's arguments, so those runs fail.
+TEST_F(LauncherTest, TheCommandLineFollowsDosLauncher) {
+  const std::wstring folder = dir / L"Tarn Folder";
+  const std::string f = Narrow(folder);
+  const std::wstring report = dir / L"startup.txt";
+  const Variable reporting(L"TARN_STANDIN_STARTUP_REPORT", report.c_str());
+  const struct {
+    std::string setting;
+    std::string commandLine;
+    const wchar_t* status;
+  } cases[] = {
+      {"", "\"" + f + "\\TARN\" /z CONVERT.MD", L"Conversion passed"},
+      {"DosLauncher=msdos.exe", "\"" + f + "\\msdos.exe\" \"" + f + "\\tarn.exe\" /z CONVERT.MD",
+       L"Conversion failed"},
+      {R"(DosLauncher="{dir}\msdos.exe" -c "mount c {dir}" -c "tarn {args}")",
+       "\"" + f + "\\msdos.exe\" -c \"mount c " + f + "\" -c \"tarn /z CONVERT.MD\"",
+       L"Conversion failed"},
+  };
+  for (const auto& c : cases) {
+    ReopenIn(folder, "[ZH_TARN]\r\n" + c.setting + "\r\n");
+    DeleteFileW(report.c_str());
+    Tick({window->dsZ});
+    Start();
+    const std::vector<std::string> started = Lines(ReadFileBytes(report));
+    ASSERT_EQ(started.size(), 3u) << c.setting;
+    EXPECT_EQ(started[1], f);
+    EXPECT_EQ(started[2], c.commandLine);
+    EXPECT_EQ(window->Label8->Caption(), c.status) << c.setting;
+  }
+}
+
+TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
+  const std::wstring program = dir / L"TARN";
+  DeleteFileW((dir / L"tarn.exe").c_str());
+  Tick({window->dsF});
+  Start();
+  EXPECT_EQ(Log(), LogAfterHeader({L"Start conversion to FS2002 (MD8)",
+                                   L"Cannot start " + program + L": " +
+                                       ErrorText(ERROR_FILE_NOT_FOUND),
+                                   L"Conversion failed,  aborted",
+                                   L"Try converting directly to CFS2", L""}));
+  ExpectFailed();
+
+  // The system's text names the program by its file name where it has "%1".
+  std::wstring reason = ErrorText(ERROR_BAD_EXE_FORMAT);
+  if (const size_t insert = reason.find(L"%1"); insert != std::wstring::npos)
+    reason.replace(insert, 2, L"TARN");
+  WriteFileBytes(dir / L"tarn.exe", "not a Windows program\r\n");
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  Start();
+  EXPECT_EQ(Log(), LogAfterHeader({L"Start conversion to FS2002 (MD8)",
+                                   L"Cannot start " + program + L": " + reason,
+                                   L"TARN is a DOS program: set DosLauncher in tarn.ini to run it "
+                                   L"through a DOS emulator (see Help).",
+                                   L"Conversion failed,  aborted",
+                                   L"Try converting directly to CFS2", L""}));
+  ExpectFailed();
+}
+
+// The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
+// through the DOSBox.exe stand-in, as DOSBox for Windows would run it.
+TEST_F(LauncherTest, ADosConverterRunsThroughDosbox) {
+  CopyFileW((BuildFolder() + L"\\dos\\tarn.exe").c_str(), (dir / L"tarn.exe").c_str(), FALSE);
+  WriteIni("[ZH_TARN]\r\nDosTimeout=1\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
+           R"(\DOSBox.exe" -c "mount c {dir}" -c "c:" -c "tarn {args}" -c "exit")" + "\r\n");
+  window->ReadSetParameters();
+  Tick({window->dsZ});
+  Start();
+  const std::string notice = "TARN stand-in for DOS (converts nothing): /z CONVERT.MD";
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")), kModel + "\r\n; " + notice + "\r\n");
+  EXPECT_EQ(ConverterRuns(),
+            std::vector<std::string>{notice + "; copied CONVERT.MD to CONVERT.MDZ, exit code 0"});
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+  ExpectPassed();
+}
+
+}  // namespace
