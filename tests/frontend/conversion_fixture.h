@@ -75,8 +75,7 @@ class ConversionTest : public MainWindowTest {
   // The stand-in's log lines.
   std::vector<std::string> ConverterRuns() const {
     std::vector<std::string> runs;
-    const std::string log = FileExists(dir / L"CONVERT.LOG") ? ReadFileBytes(dir / L"CONVERT.LOG")
-                                                               : std::string();
+    const std::string log = ReadFileBytes(programDir + L"\\CONVERT.LOG");
     for (size_t start = 0, end; (end = log.find("\r\n", start)) != std::string::npos;
          start = end + 2) {
       runs.push_back(log.substr(start, end - start));
@@ -114,5 +113,6 @@ class ConversionTest : public MainWindowTest {
             L"Conversion may take several minutes", L"Conversion starting..", L""};
   }
 
+  std::wstring programDir = dir.Path();
   std::wstring models;
 };

@@ -32,6 +32,7 @@ class LauncherTest : public ConversionTest {
     WriteFileBytes(folder + L"\\tarn.ini", settings);
     WriteFileBytes(folder + L"\\dictguid.txt", "");
     SetCurrentDirectoryW(folder.c_str());
+    programDir = folder;
     UseModelFolder(models);
   }
 
@@ -103,20 +104,30 @@ TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
 }
 
 // The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
-// through the DOSBox.exe stand-in, as DOSBox for Windows would run it.
+// through the DOSBox.exe stand-in as DOSBox for Windows would run it: with
+// the template of the help file, and with the folder quoted for a program
+// directory whose path holds a space.
 TEST_F(LauncherTest, ADosConverterRunsThroughDosbox) {
-  CopyFileW((BuildFolder() + L"\\dos\\tarn.exe").c_str(), (dir / L"tarn.exe").c_str(), FALSE);
-  WriteIni("[ZH_TARN]\r\nDosTimeout=1\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
-           R"(\DOSBox.exe" -c "mount c {dir}" -c "c:" -c "tarn {args}" -c "exit")" + "\r\n");
-  window->ReadSetParameters();
-  Tick({window->dsZ});
-  Start();
   const std::string notice = "TARN stand-in for DOS (converts nothing): /z CONVERT.MD";
-  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")), kModel + "\r\n; " + notice + "\r\n");
-  EXPECT_EQ(ConverterRuns(),
-            std::vector<std::string>{notice + "; copied CONVERT.MD to CONVERT.MDZ, exit code 0"});
-  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
-  ExpectPassed();
+  const struct {
+    std::wstring folder;
+    const char* mount;
+  } cases[] = {{dir.Path(), R"(-c "mount c {dir}")"},
+               {dir / L"Tarn Folder", R"(-c "mount c \"{dir}\"")"}};
+  for (const auto& c : cases) {
+    ReopenIn(c.folder, "[ZH_TARN]\r\nDosTimeout=1\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
+                           "\\DOSBox.exe\" " + c.mount + R"( -c "c:" -c "tarn {args}" -c "exit")" +
+                           "\r\n");
+    CopyFileW((BuildFolder() + L"\\dos\\tarn.exe").c_str(), (c.folder + L"\\tarn.exe").c_str(),
+              FALSE);
+    Tick({window->dsZ});
+    Start();
+    EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")), kModel + "\r\n; " + notice + "\r\n");
+    EXPECT_EQ(ConverterRuns(), std::vector<std::string>{
+                                   notice + "; copied CONVERT.MD to CONVERT.MDZ, exit code 0"});
+    EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+    ExpectPassed();
+  }
 }
 
 }  // namespace
