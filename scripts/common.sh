@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 PACKAGES=(cmake ninja-build python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine wine64 xvfb xdotool imagemagick)
+          wine wine64 wine32:i386 xvfb xdotool imagemagick nasm dosbox)
 
 # Installs whichever of the packages are missing.
 ensure_packages() {
@@ -15,6 +15,8 @@ ensure_packages() {
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  # wine32, which runs the 32-bit build, comes from the i386 architecture.
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -q
   apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
