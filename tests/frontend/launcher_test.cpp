@@ -21,7 +21,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 class LauncherTest : public ConversionTest {
  protected:
-  // Builds the window afresh in another program directory that holds the
+  // Builds the window afresh in a program directory that holds the
   // stand-in converter, a copy of it named msdos.exe and the settings given,
   // and picks plane.MDL again.
   void ReopenIn(const std::wstring& folder, const std::string& settings) {
@@ -34,12 +34,6 @@ class LauncherTest : public ConversionTest {
     SetCurrentDirectoryW(folder.c_str());
     programDir = folder;
     UseModelFolder(models);
-  }
-
-  std::vector<std::wstring> LogAfterHeader(std::initializer_list<std::wstring> lines) const {
-    std::vector<std::wstring> log = Header();
-    log.insert(log.end(), lines);
-    return log;
   }
 };
 
@@ -75,32 +69,47 @@ TEST_F(LauncherTest, TheCommandLineFollowsDosLauncher) {
   }
 }
 
+// The log names the program that cannot start and the system's reason, in
+// whose text the program's file name takes the place of "%1"; for a program
+// that is not a Windows program it points at DosLauncher.
 TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
-  const std::wstring program = dir / L"TARN";
-  DeleteFileW((dir / L"tarn.exe").c_str());
+  const std::string notAProgram = "not a Windows program\r\n";
+  WriteFileBytes(dir / L"emu.exe", notAProgram);
+  const struct {
+    const std::string* tarn;  // tarn.exe's content; none when null
+    const char* setting;
+    const wchar_t* program;
+    DWORD error;
+    std::vector<std::wstring> hint;
+  } cases[] = {
+      {nullptr, "", L"TARN", ERROR_FILE_NOT_FOUND, {}},
+      {&notAProgram, "", L"TARN", ERROR_BAD_EXE_FORMAT,
+       {L"TARN is a DOS program: set DosLauncher in tarn.ini to run it through a DOS emulator "
+        L"(see Help)."}},
+      {&notAProgram, "DosLauncher=emu.exe", L"emu.exe", ERROR_BAD_EXE_FORMAT,
+       {L"Check DosLauncher in tarn.ini (see Help)."}},
+  };
   Tick({window->dsF});
-  Start();
-  EXPECT_EQ(Log(), LogAfterHeader({L"Start conversion to FS2002 (MD8)",
-                                   L"Cannot start " + program + L": " +
-                                       ErrorText(ERROR_FILE_NOT_FOUND),
-                                   L"Conversion failed,  aborted",
-                                   L"Try converting directly to CFS2", L""}));
-  ExpectFailed();
-
-  // The system's text names the program by its file name where it has "%1".
-  std::wstring reason = ErrorText(ERROR_BAD_EXE_FORMAT);
-  if (const size_t insert = reason.find(L"%1"); insert != std::wstring::npos)
-    reason.replace(insert, 2, L"TARN");
-  WriteFileBytes(dir / L"tarn.exe", "not a Windows program\r\n");
-  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
-  Start();
-  EXPECT_EQ(Log(), LogAfterHeader({L"Start conversion to FS2002 (MD8)",
-                                   L"Cannot start " + program + L": " + reason,
-                                   L"TARN is a DOS program: set DosLauncher in tarn.ini to run it "
-                                   L"through a DOS emulator (see Help).",
-                                   L"Conversion failed,  aborted",
-                                   L"Try converting directly to CFS2", L""}));
-  ExpectFailed();
+  for (const auto& c : cases) {
+    DeleteFileW((dir / L"tarn.exe").c_str());
+    if (c.tarn) WriteFileBytes(dir / L"tarn.exe", *c.tarn);
+    WriteIni("[ZH_TARN]\r\n" + std::string(c.setting) + "\r\n");
+    window->ReadSetParameters();
+    ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+    Start();
+    std::wstring reason = ErrorText(c.error);
+    if (const size_t insert = reason.find(L"%1"); insert != std::wstring::npos)
+      reason.replace(insert, 2, c.program);
+    std::vector<std::wstring> expected = Header();
+    expected.push_back(L"Start conversion to FS2002 (MD8)");
+    expected.push_back(L"Cannot start " + dir / c.program + L": " + reason);
+    expected.insert(expected.end(), c.hint.begin(), c.hint.end());
+    for (const wchar_t* line :
+         {L"Conversion failed,  aborted", L"Try converting directly to CFS2", L""})
+      expected.push_back(line);
+    EXPECT_EQ(Log(), expected);
+    ExpectFailed();
+  }
 }
 
 // The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
