@@ -147,6 +147,38 @@ TEST_F(ControlsTest, MemoLinesRoundTrip) {
   EXPECT_EQ(memo->Lines(), (std::vector<std::wstring>{L"one", L"two"}));
 }
 
+// AddLine starts a new line after any text, however short, and after a last
+// line that only wraps; it adds no empty line after a line break.
+TEST_F(ControlsTest, MemoAddLineStartsANewLineAfterAnyText) {
+  const std::wstring wrapping = std::wstring(40, L'w') + L" " + std::wstring(40, L'w') + L" ";
+  for (const std::wstring& before : {std::wstring(L"a"), std::wstring(L"ab"),
+                                     std::wstring(L"ab\r\n"), wrapping}) {
+    auto* memo = form->Add<TMemo>(form.get());
+    memo->SetText(before);
+    memo->AddLine(L"next");
+    const std::wstring kept = before.substr(0, before.find(L'\r'));
+    EXPECT_EQ(memo->Lines(), (std::vector<std::wstring>{kept, L"next"})) << before.size();
+  }
+  auto* empty = form->Add<TMemo>(form.get());
+  empty->AddLine(L"first");
+  EXPECT_EQ(empty->Text(), L"first\r\n");
+}
+
+// A memo that keeps its lines shows each given line as one line, however
+// narrow it is; a wrapping memo breaks the same line.
+TEST_F(ControlsTest, MemoKeepsOrWrapsLongLines) {
+  const std::vector<std::wstring> lines{L"one rather long line of words", L"", L"another long line"};
+  auto* keeps = form->Add<TMemo>(form.get(), TWordWrap::wwKeepLines);
+  auto* wraps = form->Add<TMemo>(form.get());
+  for (TMemo* memo : {keeps, wraps}) {
+    memo->SetBounds(0, 0, 60, 80);
+    memo->SetLines(lines);
+  }
+  EXPECT_EQ(SendMessageW(keeps->Handle(), EM_GETLINECOUNT, 0, 0), 4);
+  EXPECT_GT(SendMessageW(wraps->Handle(), EM_GETLINECOUNT, 0, 0), 4);
+  EXPECT_EQ(keeps->Lines(), lines);
+}
+
 TEST_F(ControlsTest, PageControlShowsOnePageChosenByIndex) {
   auto* pages = form->Add<TPageControl>(form.get());
   auto* one = pages->AddPage(L"one");
