@@ -73,7 +73,7 @@ void Tzh_tarnF::BuildHeader() {
   Panel2->SetBevelOuter(TBevelCut::bvNone);
   OvcLabel2 = Place(MakeLabel(Panel2, L"    Win utility for  ", 0, 4), 0, 4, 149, 32);
   OvcLabel2->SetFont(kHeaderFont);
-  Label2 = MakeLabel(Panel2, L"the converter's", 148, 11);
+  Label2 = MakeLabel(Panel2, L"its author's", 148, 11);
   Label2->SetAutoSize(false);
   Label2->SetBounds(148, 11, 77, 16);
   Label2->SetFont(TFont(L"MS Sans Serif", 13, fsBold, clGray));
@@ -159,7 +159,7 @@ void Tzh_tarnF::BuildPages() {
   Label10 = MakeLabel(TabSheet2, L"Converting to CFS2....", 20, 40);
   TabSheet3 = dsPage->AddPage(L"TabSheet3");
   StaticText6 = MakePageHeader(TabSheet3, L" Model animation");
-  Memo3 = Place(TabSheet3->Add<TMemo>(TabSheet3), 4, 24, 137, 85);
+  Memo3 = Place(TabSheet3->Add<TMemo>(TabSheet3, TWordWrap::wwKeepLines), 4, 24, 137, 85);
   Memo3->SetReadOnly(true);
   Memo3->SetBorder(false);
   Memo3->SetParentColor(true);

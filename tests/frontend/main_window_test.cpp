@@ -1,6 +1,9 @@
 #include <functional>
 
+#include "dialogs/Unit1.h"
+#include "dialogs/Unit3.h"
 #include "tests/frontend/main_window_fixture.h"
+#include "toolkit/canvas.h"
 
 namespace {
 
@@ -133,6 +136,27 @@ TEST_F(MainWindowLayoutTest, ThePageTabsLieUnderTheCaptionPanel) {
   window->dsPage->SetActivePageIndex(4);
   EXPECT_TRUE(window->Label11->Showing());
   EXPECT_FALSE(window->Label9->Showing());
+}
+
+// The credit fits its fixed label in the label's own font, and every line
+// of the fixed notes of the windows shows as one line.
+TEST_F(MainWindowLayoutTest, TheCreditAndTheFixedNotesFitTheirPlaces) {
+  Build();
+  const std::wstring credit = window->Label2->Caption();
+  EXPECT_TRUE(credit.ends_with(L"'s"));
+  MemoryDC dc;
+  TCanvas canvas(dc.Get());
+  canvas.Font().Assign(window->Label2->Font());
+  const SIZE extent = canvas.TextExtent(credit);
+  EXPECT_LE(extent.cx, window->Label2->Width());
+  EXPECT_LE(extent.cy, window->Label2->Height());
+
+  const auto shining = CreateForm<TForm1>(window.get());
+  const auto notice = CreateForm<TForm3>(window.get());
+  for (TMemo* memo : {window->Memo3, shining->Memo1, shining->Memo2, notice->Memo1}) {
+    const auto lines = static_cast<LRESULT>(memo->Lines().size());
+    EXPECT_EQ(SendMessageW(memo->Handle(), EM_GETLINECOUNT, 0, 0), lines + 1) << memo->Text();
+  }
 }
 
 TEST_F(MainWindowLayoutTest, OnlyThreeControlsShowToolTips) {
