@@ -120,6 +120,7 @@ void Tzh_tarnF::BuildCommands() {
   dsPage = Panel3->Add<TPageControl>(Panel3);
   dsPage->SetAlign(TAlign::alClient);
   dsPage->SetTabSize(10, 14);
+  dsPage->SetUserSwitching(false);
   BuildPages();
   // Lies over the page tabs, so only the program switches pages.
   Panel4 = Place(DsGroup3->Add<TPanel>(DsGroup3), 225, 29, 150, 16);

@@ -123,7 +123,14 @@ TEST_F(MainWindowLayoutTest, ParameterFieldsAsAUserMeetsThem) {
   EXPECT_EQ(window->edRGB->Text(), L"0.55x");
 }
 
-TEST_F(MainWindowLayoutTest, ThePageTabsLieUnderTheCaptionPanel) {
+// Posts a key press to the focused window, as typing does.
+void Type(WORD key) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+  PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+  PumpMessages();
+}
+
+TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
   Open();
   EXPECT_EQ(window->Panel4->Caption(), L"Command parameters");
   EXPECT_EQ(window->dsPage->PageCount(), 6);
@@ -136,6 +143,22 @@ TEST_F(MainWindowLayoutTest, ThePageTabsLieUnderTheCaptionPanel) {
   window->dsPage->SetActivePageIndex(4);
   EXPECT_TRUE(window->Label11->Showing());
   EXPECT_FALSE(window->Label9->Showing());
+
+  // Tab never stops on the page control, a press on its edge does not focus
+  // it, and the arrow keys do not turn its pages even when it has the focus.
+  window->buConvert->SetEnabled(true);
+  window->buConvert->SetFocus();
+  for (int i = 0; i < 40; ++i) {
+    Type(VK_TAB);
+    EXPECT_NE(GetFocus(), window->dsPage->Handle()) << i;
+  }
+  const int edge = window->dsPage->Height() - 2;
+  SendMessageW(window->dsPage->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, edge));
+  SendMessageW(window->dsPage->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, edge));
+  EXPECT_NE(GetFocus(), window->dsPage->Handle());
+  window->dsPage->SetFocus();
+  for (WORD key : {VK_RIGHT, VK_LEFT, VK_HOME, VK_END}) Type(key);
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 4);
 }
 
 // The credit fits its fixed label in the label's own font, and every line
