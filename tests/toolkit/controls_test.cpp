@@ -86,7 +86,7 @@ TEST_F(ControlsTest, SpinFieldKeepsItsArrowsInSightWhileTyping) {
     EXPECT_EQ(ShownRightEnd(*form, *size), arrows) << size->Text();
   }
   PostMessageW(size->Handle(), WM_KEYDOWN, VK_HOME, 0);
-  Leave();
+  SetFocus(form->Handle());
   PumpMessages();
   EXPECT_EQ(ShownRightEnd(*form, *size), arrows) << size->Text();
 }
