@@ -217,6 +217,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (parent_ && align_ != TAlign::alNone) parent_->Realign();
+  if (showHint_) {
+    if (TForm* form = ParentForm()) form->UpdateHint(*this);
+  }
 }
 
 void TControl::SetVisible(bool visible) {
