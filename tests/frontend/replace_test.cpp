@@ -73,6 +73,20 @@ TEST_F(ReplaceTest, AFailedReplaceIsReportedAndLeavesTheButtonEnabled) {
   EXPECT_TRUE(window->buInsert->Enabled());
 }
 
+// Straight after start-up, with no run and no Replace, the offer comes from
+// the converted file selected in the list.
+TEST_F(ReplaceTest, SaveAsPresetsNameAndFolderFromTheSelectedConvertedFile) {
+  desktop.saveAnswers = {L""};
+  Click(window->buSaveas);
+  ASSERT_EQ(desktop.saveOffers.size(), 1u);
+  const FakeInteraction::SaveOffer& offer = desktop.saveOffers[0];
+  EXPECT_EQ(offer.fileName, L"PLANE");
+  EXPECT_EQ(offer.initialDir, models);
+  EXPECT_EQ(offer.defaultExt, L"mdl");
+  EXPECT_EQ(offer.filter, L"CSF2 model file (*.mdl)|*.mdl|CFS2 conversion file (*.md2)|*.md2");
+  EXPECT_EQ(offer.filterIndex, 1);
+}
+
 TEST_F(ReplaceTest, SaveAsOffersTheSelectedFileAndSavesTheSelectedConvertedFile) {
   // Replace makes PLANE.MD2 the selected file.
   desktop.boxAnswers = {IDNO};
