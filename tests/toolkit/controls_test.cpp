@@ -198,21 +198,6 @@ TEST_F(ControlsTest, MemoAddLineStartsANewLineAfterAnyText) {
   EXPECT_EQ(empty->Text(), L"first\r\n");
 }
 
-// A memo that keeps its lines shows each given line as one line, however
-// narrow it is; a wrapping memo breaks the same line.
-TEST_F(ControlsTest, MemoKeepsOrWrapsLongLines) {
-  const std::vector<std::wstring> lines{L"one rather long line of words", L"", L"another long line"};
-  auto* keeps = form->Add<TMemo>(form.get(), TWordWrap::wwKeepLines);
-  auto* wraps = form->Add<TMemo>(form.get());
-  for (TMemo* memo : {keeps, wraps}) {
-    memo->SetBounds(0, 0, 60, 80);
-    memo->SetLines(lines);
-  }
-  EXPECT_EQ(SendMessageW(keeps->Handle(), EM_GETLINECOUNT, 0, 0), 4);
-  EXPECT_GT(SendMessageW(wraps->Handle(), EM_GETLINECOUNT, 0, 0), 4);
-  EXPECT_EQ(keeps->Lines(), lines);
-}
-
 TEST_F(ControlsTest, PageControlShowsOnePageChosenByIndex) {
   auto* pages = form->Add<TPageControl>(form.get());
   auto* one = pages->AddPage(L"one");
