@@ -12,9 +12,13 @@ constexpr size_t kMaxURL = 1023;
 
 }  // namespace
 
-TOvcURL::TOvcURL(TComponent* owner, TControl* parent) : TLabel(owner, parent) {
+TOvcURL::TOvcURL(TComponent* owner, TControl* parent)
+    : TLabel(owner, parent), timer_(Add<TTimer>()) {
   Font().SetStyle(Font().Style() | fsUnderline);
   Font().SetColor(clBlue);
+  timer_->SetEnabled(false);
+  timer_->SetInterval(kHoverInterval);
+  timer_->OnTimer = [this](TComponent*) { HoverTick(); };
 }
 
 void TOvcURL::SetCaption(const std::wstring& caption) {
@@ -57,12 +61,9 @@ bool TOvcURL::Inside(POINT point) const {
 }
 
 void TOvcURL::MouseMoved(POINT point) {
-  if (!Inside(point) || timer_) return;
+  if (!Inside(point) || timer_->Enabled()) return;
   if (restoreColor_ == kNoRestore) restoreColor_ = Font().Color();
   Font().SetColor(highlightColor_);
-  timer_ = std::make_unique<TTimer>(nullptr);
-  timer_->SetInterval(kHoverInterval);
-  timer_->OnTimer = [this](TComponent*) { HoverTick(); };
   timer_->SetEnabled(true);
 }
 
@@ -71,7 +72,7 @@ void TOvcURL::HoverTick() {
   GetCursorPos(&point);
   ScreenToClient(Handle(), &point);
   if (Inside(point)) return;
-  timer_.reset();
+  timer_->SetEnabled(false);
   Font().SetColor(restoreColor_);
   Repaint();
 }

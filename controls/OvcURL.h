@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "toolkit/label.h"
@@ -30,6 +29,10 @@ class TOvcURL : public TLabel {
   // What a click does: opens the URL, raises OnClick, marks the link visited.
   void Click();
 
+  // Runs while the pointer is over the link; made with the link and only
+  // stopped when the pointer leaves, never freed from its own tick.
+  const TTimer& HoverTimer() const { return *timer_; }
+
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -46,7 +49,7 @@ class TOvcURL : public TLabel {
   std::wstring url_;
   bool useVisitedColor_ = false;
   TColor visitedColor_ = clBlack;
-  std::unique_ptr<TTimer> timer_;
+  TTimer* timer_;
   // The colour to put back when the pointer leaves; kNoRestore while none
   // is saved.
   static constexpr TColor kNoRestore = 0x2000000;

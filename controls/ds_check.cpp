@@ -50,8 +50,7 @@ void TDsCheck::SetChecked(bool checked) {
 }
 
 bool TDsCheck::DialogChar(wchar_t ch) {
-  if (!IsHotKey(Caption(), ch) || !IsWindowVisible(Handle()) || !IsWindowEnabled(Handle()))
-    return false;
+  if (!IsHotKey(Caption(), ch) || !Focusable()) return false;
   SetFocus();
   if (Focused()) Toggle();
   return true;

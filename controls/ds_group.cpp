@@ -47,8 +47,7 @@ void TDsGroup::FontChanged() {
 }
 
 bool TDsGroup::DialogChar(wchar_t ch) {
-  if (!IsHotKey(Caption(), ch) || !IsWindowVisible(Handle()) || !IsWindowEnabled(Handle()))
-    return false;
+  if (!IsHotKey(Caption(), ch) || !Focusable()) return false;
   if (TControl* first = FirstFocusable(*this)) first->SetFocus();
   return true;
 }

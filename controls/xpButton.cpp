@@ -45,6 +45,7 @@ bool IsInput(UINT msg) {
 
 TxpButton::TxpButton(TComponent* owner, TControl* parent)
     : TCustomControl(owner, parent, 75, 25, WS_TABSTOP) {
+  SetFont(TFont());
   SetText(L"XP Button");
   SetColor(RGB(205, 204, 223));
 }
@@ -86,6 +87,9 @@ void TxpButton::ColorChanged() {
   TCustomControl::ColorChanged();
   Repaint();
 }
+
+// The button keeps its own font whatever ParentFont says.
+void TxpButton::ParentFontChanged() {}
 
 void TxpButton::FontChanged() {
   TCustomControl::FontChanged();
@@ -233,7 +237,7 @@ void TxpButton::PaintEdges(TCanvas& canvas) {
   Line(canvas, outer, 3, h - 1, w - 3, h - 1);
   Line(canvas, outer, w - 1, h - 4, w - 1, 2);
   if (hot_) {
-    canvas.Pen() = {focusColor_, 1, TPenStyle::psSolid};
+    canvas.Pen() = {LowBytes(focusColor_), 1, TPenStyle::psSolid};
     canvas.RoundRect(3, 3, w - 3, h - 3, 2, 2);
   }
 }

@@ -6,7 +6,8 @@
 // vertical gradient (reversed while held down under the pointer), a ring
 // while the pointer is over it, a dotted focus rectangle and a flat grey
 // look when disabled. A click raises OnClick and then hands a non-zero
-// ModalResult to the owning form.
+// ModalResult to the owning form. It starts with the toolkit's default font
+// and keeps its own font, whatever its parent's.
 class TxpButton : public TCustomControl {
  public:
   TxpButton(TComponent* owner, TControl* parent);
@@ -54,6 +55,7 @@ class TxpButton : public TCustomControl {
   void MouseLeave() override;
   void ColorChanged() override;
   void FontChanged() override;
+  void ParentFontChanged() override;
   void DoEnter() override;
   void DoExit() override;
 

@@ -32,10 +32,10 @@ TLabel* MakeFieldLabel(TControl* group, const wchar_t* caption) {
   return label;
 }
 
-// A two-line note 40 pixels high.
+// A two-line note 40 pixels high; each line stays one line.
 TMemo* MakeNote(TControl* group, int left, int top, int width,
                 const std::vector<std::wstring>& lines) {
-  auto* memo = Place(group->Add<TMemo>(group), left, top, width, 40);
+  auto* memo = Place(group->Add<TMemo>(group, TWordWrap::wwKeepLines), left, top, width, 40);
   memo->SetBorder(false);
   memo->SetColor(kMemoColor);
   memo->SetLines(lines);

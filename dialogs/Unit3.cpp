@@ -36,7 +36,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
   Label1->SetFont(TFont(L"Arial", 16, fsBold));
   Label1->SetCaption(L"  Missing files  ");
   Label1->SetColor(clWhite);
-  Memo1 = Add<TMemo>(this);
+  Memo1 = Add<TMemo>(this, TWordWrap::wwKeepLines);
   Memo1->SetBounds(16, 48, 461, 73);
   Memo1->SetBorder(false);
   Memo1->SetColor(clWindow);

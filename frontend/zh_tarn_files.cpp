@@ -59,21 +59,21 @@ void Tzh_tarnF::buInsertClick(TComponent*) {
   buInsert->SetEnabled(false);
 }
 
-// Saves the converted file selected in the list, which after a run is its
-// result; the working copy only when nothing is selected there.
+// Offers and saves the converted file selected in the list, which after a
+// run is its result; with nothing selected there, the working copy under
+// the name of the run's selected file.
 void Tzh_tarnF::buSaveasClick(TComponent*) {
   const std::wstring converted = SelectedConverted();
-  SaveAsDlg->FileName = BaseNameOf(selectedName_);
+  const std::wstring path = converted.empty() ? selectedPath_ : ConvertedPath(converted);
+  SaveAsDlg->FileName = BaseNameOf(converted.empty() ? selectedName_ : converted);
   SaveAsDlg->DefaultExt = L"mdl";
-  SaveAsDlg->InitialDir = FolderOf(selectedPath_);
+  SaveAsDlg->InitialDir = FolderOf(path);
   if (const wchar_t* filter = SaveFilterFor(ExtensionOf(converted))) {
     SaveAsDlg->Filter = filter;
   }
   SaveAsDlg->FilterIndex = 1;
   if (!SaveAsDlg->Execute()) return;
-  const std::wstring source = converted.empty() ? ProgramFile(workingCopyName_)
-                                                : ConvertedPath(converted);
-  FileCopy(source, SaveAsDlg->FileName);
+  FileCopy(converted.empty() ? ProgramFile(workingCopyName_) : path, SaveAsDlg->FileName);
 }
 
 void Tzh_tarnF::buLogClick(TComponent*) {

@@ -73,7 +73,7 @@ void Tzh_tarnF::BuildHeader() {
   Panel2->SetBevelOuter(TBevelCut::bvNone);
   OvcLabel2 = Place(MakeLabel(Panel2, L"    Win utility for  ", 0, 4), 0, 4, 149, 32);
   OvcLabel2->SetFont(kHeaderFont);
-  Label2 = MakeLabel(Panel2, L"the converter's", 148, 11);
+  Label2 = MakeLabel(Panel2, L"its author's", 148, 11);
   Label2->SetAutoSize(false);
   Label2->SetBounds(148, 11, 77, 16);
   Label2->SetFont(TFont(L"MS Sans Serif", 13, fsBold, clGray));
@@ -120,6 +120,7 @@ void Tzh_tarnF::BuildCommands() {
   dsPage = Panel3->Add<TPageControl>(Panel3);
   dsPage->SetAlign(TAlign::alClient);
   dsPage->SetTabSize(10, 14);
+  dsPage->SetUserSwitching(false);
   BuildPages();
   // Lies over the page tabs, so only the program switches pages.
   Panel4 = Place(DsGroup3->Add<TPanel>(DsGroup3), 225, 29, 150, 16);
@@ -159,7 +160,7 @@ void Tzh_tarnF::BuildPages() {
   Label10 = MakeLabel(TabSheet2, L"Converting to CFS2....", 20, 40);
   TabSheet3 = dsPage->AddPage(L"TabSheet3");
   StaticText6 = MakePageHeader(TabSheet3, L" Model animation");
-  Memo3 = Place(TabSheet3->Add<TMemo>(TabSheet3), 4, 24, 137, 85);
+  Memo3 = Place(TabSheet3->Add<TMemo>(TabSheet3, TWordWrap::wwKeepLines), 4, 24, 137, 85);
   Memo3->SetReadOnly(true);
   Memo3->SetBorder(false);
   Memo3->SetParentColor(true);

@@ -5,8 +5,9 @@
 inline constexpr int kShiningWidth = 200;
 inline constexpr int kShiningHeight = 130;
 
-// A side view of a stylised aircraft against the sky, lit by one light from
-// the upper left and shaded the way the converter's shining setting looks:
-// a diffuse body with a specular highlight that grows as power falls and
-// brightens as the specular level (0 to 1) rises.
+// A single-engined aircraft seen from above and ahead at three-quarters,
+// against the sky, shaded per pixel the way the converter's shining setting
+// looks (Blinn-Phong): a diffuse body under one white light, with a
+// highlight that narrows as the specular power grows and brightens as the
+// specular level (0 to 1) grows.
 Bitmap ShiningExample(int power, double specular);

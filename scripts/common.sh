@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 PACKAGES=(cmake ninja-build python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine wine64 wine32:i386 xvfb xdotool imagemagick nasm dosbox)
+          wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick nasm dosbox)
 
 # Installs whichever of the packages are missing.
 ensure_packages() {
@@ -42,6 +42,15 @@ ensure_prefix() {
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
   fi
+  install_wine_fonts
+}
+
+# Wine does not load its own fonts (fonts-wine) from where Debian puts them;
+# copied into the prefix, MS Sans Serif and Courier get their real metrics.
+install_wine_fonts() {
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp -n /usr/share/wine/fonts/* "$fonts/"
 }
 
 # Starts a private X server; sets XVFB_PID and DISPLAY.

@@ -217,6 +217,9 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (parent_ && align_ != TAlign::alNone) parent_->Realign();
+  if (showHint_) {
+    if (TForm* form = ParentForm()) form->UpdateHint(*this);
+  }
 }
 
 void TControl::SetVisible(bool visible) {
@@ -281,7 +284,7 @@ HBRUSH TControl::BackgroundBrush() {
 
 void TControl::SetParentFont(bool parentFont) {
   parentFont_ = parentFont;
-  if (parentFont) ApplyParentFont();
+  if (parentFont) ParentFontChanged();
 }
 
 void TControl::ApplyParentFont() {
@@ -295,7 +298,7 @@ void TControl::FontChanged() {
   if (!applyingParentFont_) parentFont_ = false;
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
   Invalidate();
-  for (TControl* child : children_) child->ApplyParentFont();
+  for (TControl* child : children_) child->ParentFontChanged();
 }
 
 void TControl::SetAlign(TAlign align) {
@@ -360,9 +363,15 @@ void TControl::FrameChanged() {
 
 void TControl::SetFocus() { ::SetFocus(handle_); }
 
-bool TControl::CanFocus() const {
-  return TabStop() && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
+bool TControl::Focusable() const {
+  if (!IsWindowVisible(handle_)) return false;
+  for (const TControl* control = this; control; control = control->parent_) {
+    if (!IsWindowEnabled(control->handle_)) return false;
+  }
+  return true;
 }
+
+bool TControl::CanFocus() const { return TabStop() && Focusable(); }
 
 void TControl::Invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
 

@@ -108,7 +108,10 @@ class TControl : public TComponent {
   void SetTabStop(bool tabStop);
   bool Focused() const { return GetFocus() == handle_; }
   void SetFocus();
-  // Whether Tab may move the focus here now.
+  // Whether the control could take the focus now: shown, and it and every
+  // parent enabled.
+  bool Focusable() const;
+  // Whether Tab may move the focus here now: a focusable Tab stop.
   bool CanFocus() const;
 
   // Invalidate requests a repaint; Repaint paints before it returns.
@@ -134,6 +137,9 @@ class TControl : public TComponent {
   virtual RECT AlignRect() const { return ClientRect(); }
   virtual void ColorChanged();
   virtual void FontChanged();
+  // The parent's font changed, or ParentFont was set: takes the parent's
+  // font while ParentFont holds.
+  virtual void ParentFontChanged() { ApplyParentFont(); }
   virtual void EnabledChanged() { Invalidate(); }
   virtual void TextChanged() {}
   virtual void DoEnter();

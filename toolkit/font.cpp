@@ -6,7 +6,11 @@ TFont::TFont(const std::wstring& name, int height, unsigned style, TColor color)
     : name_(name), height_(height), style_(style), color_(color) {}
 
 TFont::TFont(const TFont& other)
-    : name_(other.name_), height_(other.height_), style_(other.style_), color_(other.color_) {}
+    : name_(other.name_),
+      height_(other.height_),
+      style_(other.style_),
+      pitch_(other.pitch_),
+      color_(other.color_) {}
 
 TFont& TFont::operator=(const TFont& other) {
   Assign(other);
@@ -18,6 +22,7 @@ void TFont::Assign(const TFont& other) {
   name_ = other.name_;
   height_ = other.height_;
   style_ = other.style_;
+  pitch_ = other.pitch_;
   color_ = other.color_;
   Changed();
 }
@@ -39,13 +44,19 @@ void TFont::SetStyle(unsigned style) {
   Changed();
 }
 
+void TFont::SetPitch(TFontPitch pitch) {
+  pitch_ = pitch;
+  Changed();
+}
+
 void TFont::SetColor(TColor color) {
   color_ = color;
   if (OnChange) OnChange();
 }
 
 bool TFont::SameFace(const TFont& other) const {
-  return name_ == other.name_ && height_ == other.height_ && style_ == other.style_;
+  return name_ == other.name_ && height_ == other.height_ && style_ == other.style_ &&
+         pitch_ == other.pitch_;
 }
 
 void TFont::Changed() {
@@ -65,7 +76,9 @@ HFONT TFont::Handle() const {
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
-    lf.lfPitchAndFamily = DEFAULT_PITCH;
+    lf.lfPitchAndFamily = pitch_ == TFontPitch::fpFixed      ? FIXED_PITCH | FF_MODERN
+                          : pitch_ == TFontPitch::fpVariable ? VARIABLE_PITCH
+                                                             : DEFAULT_PITCH;
     name_.copy(lf.lfFaceName, LF_FACESIZE - 1);
     handle_.Reset(CreateFontIndirectW(&lf));
   }

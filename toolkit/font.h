@@ -7,8 +7,11 @@
 #include "toolkit/gdi.h"
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
+// Fixed asks for a fixed-pitch modern family too, so that a missing face
+// falls back to another fixed-pitch one.
+enum class TFontPitch { fpDefault, fpVariable, fpFixed };
 
-// A font description (face, character height in pixels, style, colour) and
+// A font description (face, character height in pixels, style, pitch, colour) and
 // the GDI font made from it on first use.
 class TFont {
  public:
@@ -29,11 +32,14 @@ class TFont {
   void SetSize(int points);
   unsigned Style() const { return style_; }
   void SetStyle(unsigned style);
+  TFontPitch Pitch() const { return pitch_; }
+  void SetPitch(TFontPitch pitch);
   TColor Color() const { return color_; }
   void SetColor(TColor color);
 
   HFONT Handle() const;
-  // Same face, height and style (the colour is not part of the GDI font).
+  // Same face, height, style and pitch (the colour is not part of the GDI
+  // font).
   bool SameFace(const TFont& other) const;
 
   std::function<void()> OnChange;
@@ -44,6 +50,7 @@ class TFont {
   std::wstring name_;
   int height_;
   unsigned style_;
+  TFontPitch pitch_ = TFontPitch::fpDefault;
   TColor color_;
   mutable ::Font handle_;
 };

@@ -247,21 +247,33 @@ void TForm::SelectNext(bool forward) {
   order[next]->SetFocus();
 }
 
+// Each hinted control is two tools of the form's tool tip: the control's own
+// window, which gets the mouse while it is enabled, and its rectangle on its
+// parent, which gets the mouse over it while it is disabled.
 void TForm::UpdateHint(TControl& control) {
+  const bool shown = control.ShowHint() && !control.Hint().empty();
   if (!tooltip_) {
-    if (!control.ShowHint() || control.Hint().empty()) return;
+    if (!shown) return;
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
                                Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   }
-  TOOLINFOW info{};
-  info.cbSize = sizeof(info);
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = Handle();
-  info.uId = reinterpret_cast<UINT_PTR>(control.Handle());
-  SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-  if (control.ShowHint() && !control.Hint().empty()) {
-    info.lpszText = const_cast<wchar_t*>(control.Hint().c_str());
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  TOOLINFOW own{};
+  own.cbSize = sizeof(own);
+  own.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  own.hwnd = control.Handle();
+  own.uId = reinterpret_cast<UINT_PTR>(control.Handle());
+  TOOLINFOW onParent = own;
+  onParent.uFlags = TTF_SUBCLASS;
+  onParent.hwnd = GetParent(control.Handle());
+  onParent.rect = control.BoundsRect();
+  // Both go before either comes back: a tool tip looks a window's tool up by
+  // its id alone, so deleting the absent rectangle would take the other.
+  for (TOOLINFOW* tool : {&own, &onParent})
+    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(tool));
+  if (!shown) return;
+  for (TOOLINFOW* tool : {&own, &onParent}) {
+    tool->lpszText = const_cast<wchar_t*>(control.Hint().c_str());
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(tool));
   }
 }

@@ -1,8 +1,10 @@
 #include "toolkit/memo.h"
 
-TMemo::TMemo(TComponent* owner, TControl* parent)
+TMemo::TMemo(TComponent* owner, TControl* parent, TWordWrap wrap)
     : TControl(owner, parent,
-               {L"EDIT", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP,
+               {L"EDIT",
+                static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP |
+                                   (wrap == TWordWrap::wwKeepLines ? ES_AUTOHSCROLL : 0)),
                 WS_EX_CLIENTEDGE, 185, 89}) {
   SetColor(clWindow);
 }
@@ -29,11 +31,17 @@ void TMemo::SetLines(const std::vector<std::wstring>& lines) {
   SetText(text);
 }
 
+// The last line starts at the end of the text exactly when the text is
+// empty or ends with a line break; a wrapped line never starts there.
+bool TMemo::EndsWithLineBreak() const {
+  const auto length = static_cast<LRESULT>(GetWindowTextLengthW(Handle()));
+  const LRESULT lastLine = SendMessageW(Handle(), EM_GETLINECOUNT, 0, 0) - 1;
+  return SendMessageW(Handle(), EM_LINEINDEX, static_cast<WPARAM>(lastLine), 0) == length;
+}
+
 void TMemo::AddLine(const std::wstring& line) {
-  const std::wstring text = Text();
-  const bool needsBreak = !text.empty() && text.size() >= 2 && text.compare(text.size() - 2, 2, L"\r\n") != 0;
-  const std::wstring added = (needsBreak ? L"\r\n" : L"") + line + L"\r\n";
-  const auto end = static_cast<WPARAM>(text.size());
+  const std::wstring added = (EndsWithLineBreak() ? L"" : L"\r\n") + line + L"\r\n";
+  const auto end = static_cast<WPARAM>(GetWindowTextLengthW(Handle()));
   SendMessageW(Handle(), EM_SETSEL, end, static_cast<LPARAM>(end));
   SendMessageW(Handle(), EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(added.c_str()));
 }

@@ -2,6 +2,16 @@
 
 #include <commctrl.h>
 
+namespace {
+
+// The presses and keys with which the tab control switches pages or takes
+// the focus.
+bool SwitchesPages(UINT msg) {
+  return (msg >= WM_LBUTTONDOWN && msg <= WM_MBUTTONDBLCLK) || msg == WM_KEYDOWN;
+}
+
+}  // namespace
+
 TTabSheet::TTabSheet(TComponent* owner, TPageControl* pageControl, const std::wstring& caption)
     : TCustomControl(owner, pageControl, 10, 10) {
   SetText(caption);
@@ -45,7 +55,13 @@ void TPageControl::PlacePages() {
                     display.bottom - display.top);
 }
 
+void TPageControl::SetUserSwitching(bool allowed) {
+  userSwitching_ = allowed;
+  SetTabStop(allowed);
+}
+
 LRESULT TPageControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!userSwitching_ && SwitchesPages(msg)) return 0;
   const LRESULT result = TControl::WndProc(msg, wParam, lParam);
   if (msg == WM_SIZE) PlacePages();
   return result;

@@ -27,6 +27,10 @@ class TPageControl : public TControl {
   int ActivePageIndex() const { return active_; }
   void SetActivePageIndex(int index);
   void SetTabSize(int width, int height);
+  // False: only the program selects pages. The control then takes neither
+  // the focus (by Tab or a click) nor mouse presses, so no key or click of
+  // the user switches the page.
+  void SetUserSwitching(bool allowed);
 
  protected:
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
@@ -37,4 +41,5 @@ class TPageControl : public TControl {
 
   std::vector<TTabSheet*> pages_;
   int active_ = -1;
+  bool userSwitching_ = true;
 };

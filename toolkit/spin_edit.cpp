@@ -108,6 +108,9 @@ LRESULT TSpinEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 bool TSpinEdit::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg == WM_COMMAND && HIWORD(wParam) == EN_CHANGE) {
+    // A change of text redraws the edit over its child arrows; they are
+    // drawn again after it, so they never vanish while the user types.
+    InvalidateRect(arrows_, nullptr, TRUE);
     if (OnChange) OnChange(this);
     return true;
   }

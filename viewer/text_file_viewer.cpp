@@ -37,6 +37,7 @@ TOvcTextFileViewer::TOvcTextFileViewer(TComponent* owner, TControl* parent)
   bookmarks_.fill(-1);
   SetColor(clWindow);
   Font().SetName(L"Courier");
+  Font().SetPitch(TFontPitch::fpFixed);
   Font().SetSize(9);
   Font().SetColor(clWindowText);
   UpdateScrollBar();

@@ -1,5 +1,7 @@
 #include "controls/DsGroups.h"
+#include "controls/xpButton.h"
 #include "tests/controls/control_fixture.h"
+#include "toolkit/panel.h"
 
 namespace {
 
@@ -214,6 +216,36 @@ TEST_F(CheckTest, AcceleratorFocusesAndToggles) {
   check->SetEnabled(false);
   EXPECT_FALSE(check->DialogChar(L's'));
   EXPECT_TRUE(check->Checked());
+}
+
+// Inside a disabled parent neither a check button nor a group frame can take
+// the focus: their hot keys do nothing there and go on to the controls after
+// them.
+TEST_F(CheckTest, AcceleratorsInsideADisabledParentPassOn) {
+  auto* disabled = form->Add<TPanel>(form.get());
+  disabled->SetBounds(200, 10, 150, 120);
+  auto* innerCheck = form->Add<TDsCheck>(disabled);
+  innerCheck->SetCaption(L"&Keyframe");
+  auto* innerGroup = form->Add<TDsGroup>(disabled);
+  innerGroup->SetBounds(0, 30, 150, 60);
+  innerGroup->SetCaption(L"&Options");
+  auto* innerButton = form->Add<TxpButton>(innerGroup);
+  disabled->SetEnabled(false);
+  auto* outerCheck = form->Add<TDsCheck>(form.get());
+  outerCheck->SetBounds(10, 120, 81, 17);
+  outerCheck->SetCaption(L"&Keyframe");
+  auto* outerGroup = form->Add<TDsGroup>(form.get());
+  outerGroup->SetBounds(10, 150, 150, 60);
+  outerGroup->SetCaption(L"&Options");
+  auto* outerButton = form->Add<TxpButton>(outerGroup);
+
+  Accelerator(L'k');
+  EXPECT_FALSE(innerCheck->Checked());
+  EXPECT_TRUE(outerCheck->Checked());
+  EXPECT_TRUE(outerCheck->Focused());
+  Accelerator(L'o');
+  EXPECT_FALSE(innerButton->Focused());
+  EXPECT_TRUE(outerButton->Focused());
 }
 
 }  // namespace

@@ -120,35 +120,46 @@ TEST_F(GroupTest, CornerRadiusOutsideTheRangeIsIgnored) {
   EXPECT_EQ(group->CornerRadius(), 0);
 }
 
-// The box around the pixels of a colour: left, top, right, bottom.
-RECT Extent(const Snapshot& shot, COLORREF color) {
+// The box around the pixels that differ from a colour: left, top, right,
+// bottom. Smoothed text blends its edges, so ink is whatever is not the
+// background rather than one exact colour.
+RECT InkExtent(const Snapshot& shot, COLORREF background) {
   RECT box{shot.Width(), shot.Height(), -1, -1};
   for (int y = 0; y < shot.Height(); ++y)
     for (int x = 0; x < shot.Width(); ++x) {
-      if (shot.At(x, y) != color) continue;
+      if (shot.At(x, y) == background) continue;
       box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
              std::max<LONG>(box.bottom, y)};
     }
   return box;
 }
 
+// With frame and face in the colour behind, only the caption's copies show:
+// the shadow copy widens the plain caption's box by one pixel towards the
+// lower right (lowered) or the upper left (raised), whatever the font.
 TEST_F(GroupTest, LoweredAndRaisedCaptionsCastTheirCopyOnePixelAway) {
   group->SetCaption(L"Mode");
   group->Font().SetColor(RGB(0, 0, 0));
-  group->SetColorLow(RGB(0, 0, 90));
+  group->SetColorLow(kBehind);
+  group->SetFaceColor(kBehind);
   group->SetCornerRadius(0);
   group->SetBorderStyle(TDsBorderStyle::brPlain);
-  const RECT plain = Extent(Snapshot(*group), RGB(0, 0, 0));
-  ASSERT_GE(plain.right, plain.left);
-  const RECT lowered = Extent(Snapshot(*group), kHigh);
+  group->SetCaptionStyle(TDsTextStyle::txPlain);
+  const RECT plain = InkExtent(Snapshot(*group), kBehind);
+  ASSERT_GT(plain.top, 0);
+  ASSERT_GT(plain.right, plain.left);
+  group->SetCaptionStyle(TDsTextStyle::txLowered);
+  const RECT lowered = InkExtent(Snapshot(*group), kBehind);
+  EXPECT_EQ(lowered.left, plain.left);
+  EXPECT_EQ(lowered.top, plain.top);
   EXPECT_EQ(lowered.right, plain.right + 1);
   EXPECT_EQ(lowered.bottom, plain.bottom + 1);
   group->SetCaptionStyle(TDsTextStyle::txRaised);
-  const RECT raised = Extent(Snapshot(*group), kHigh);
+  const RECT raised = InkExtent(Snapshot(*group), kBehind);
   EXPECT_EQ(raised.left, plain.left - 1);
   EXPECT_EQ(raised.top, plain.top - 1);
-  group->SetCaptionStyle(TDsTextStyle::txPlain);
-  EXPECT_EQ(Extent(Snapshot(*group), kHigh).right, -1);
+  EXPECT_EQ(raised.right, plain.right);
+  EXPECT_EQ(raised.bottom, plain.bottom);
 }
 
 TEST_F(GroupTest, AlignedChildFillsTheClientAreaBelowTheCaptionLine) {

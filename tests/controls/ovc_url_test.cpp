@@ -84,10 +84,16 @@ TEST_F(LinkTest, TheHighlightLastsWhileThePointerIsOver) {
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
 
+  const TTimer* timer = &link->HoverTimer();
   PointAt(*link, 100, 6);
   EXPECT_EQ(link->Font().Color(), clRed);
+  EXPECT_TRUE(timer->Enabled());
   PointAway();
   EXPECT_EQ(link->Font().Color(), clBlue);
+  // The tick that saw the pointer leave stopped its timer; it did not free
+  // it while running in it.
+  EXPECT_EQ(&link->HoverTimer(), timer);
+  EXPECT_FALSE(timer->Enabled());
   // Without the visited colour a click changes nothing.
   PointAt(*link, 100, 6);
   ClickMiddle();

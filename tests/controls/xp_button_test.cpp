@@ -111,7 +111,21 @@ TEST_F(ButtonTest, FlatButtonRestsInItsFlatColourAndStillShowsThePressedGradient
 TEST_F(ButtonTest, SystemColourIsDrawnFromItsLowBytes) {
   button->SetCaption(L"");
   button->SetColor(clBtnFace);
+  button->SetFocusColor(clBtnShadow);
   EXPECT_EQ(Snapshot(*button).At(10, 20), RGB(COLOR_BTNFACE, 0, 0));
+  PointAt(*button, 10, 10);
+  EXPECT_EQ(Snapshot(*button).At(10, 3), RGB(COLOR_BTNSHADOW, 0, 0));
+}
+
+TEST_F(ButtonTest, KeepsTheToolkitsDefaultFontWhateverItsParentsFont) {
+  const TFont parentFont(L"Arial", 16, fsBold);
+  form->SetFont(parentFont);
+  auto* fresh = form->Add<TxpButton>(form.get());
+  EXPECT_TRUE(fresh->Font().SameFace(TFont()));
+  form->Font().SetHeight(20);
+  fresh->SetParentFont(true);
+  EXPECT_TRUE(fresh->Font().SameFace(TFont()));
+  EXPECT_TRUE(button->Font().SameFace(TFont()));
 }
 
 TEST_F(ButtonTest, DisabledLookIsFlatGreyWithButtonFaceCorners) {

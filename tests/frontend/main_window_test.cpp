@@ -1,6 +1,9 @@
 #include <functional>
 
+#include "dialogs/Unit1.h"
+#include "dialogs/Unit3.h"
 #include "tests/frontend/main_window_fixture.h"
+#include "toolkit/canvas.h"
 
 namespace {
 
@@ -120,7 +123,14 @@ TEST_F(MainWindowLayoutTest, ParameterFieldsAsAUserMeetsThem) {
   EXPECT_EQ(window->edRGB->Text(), L"0.55x");
 }
 
-TEST_F(MainWindowLayoutTest, ThePageTabsLieUnderTheCaptionPanel) {
+// Posts a key press to the focused window, as typing does.
+void Type(WORD key) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+  PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+  PumpMessages();
+}
+
+TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
   Open();
   EXPECT_EQ(window->Panel4->Caption(), L"Command parameters");
   EXPECT_EQ(window->dsPage->PageCount(), 6);
@@ -133,6 +143,43 @@ TEST_F(MainWindowLayoutTest, ThePageTabsLieUnderTheCaptionPanel) {
   window->dsPage->SetActivePageIndex(4);
   EXPECT_TRUE(window->Label11->Showing());
   EXPECT_FALSE(window->Label9->Showing());
+
+  // Tab never stops on the page control, a press on its edge does not focus
+  // it, and the arrow keys do not turn its pages even when it has the focus.
+  window->buConvert->SetEnabled(true);
+  window->buConvert->SetFocus();
+  for (int i = 0; i < 40; ++i) {
+    Type(VK_TAB);
+    EXPECT_NE(GetFocus(), window->dsPage->Handle()) << i;
+  }
+  const int edge = window->dsPage->Height() - 2;
+  SendMessageW(window->dsPage->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(1, edge));
+  SendMessageW(window->dsPage->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, edge));
+  EXPECT_NE(GetFocus(), window->dsPage->Handle());
+  window->dsPage->SetFocus();
+  for (WORD key : {VK_RIGHT, VK_LEFT, VK_HOME, VK_END}) Type(key);
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 4);
+}
+
+// The credit fits its fixed label in the label's own font, and every line
+// of the fixed notes of the windows shows as one line.
+TEST_F(MainWindowLayoutTest, TheCreditAndTheFixedNotesFitTheirPlaces) {
+  Build();
+  const std::wstring credit = window->Label2->Caption();
+  EXPECT_TRUE(credit.ends_with(L"'s"));
+  MemoryDC dc;
+  TCanvas canvas(dc.Get());
+  canvas.Font().Assign(window->Label2->Font());
+  const SIZE extent = canvas.TextExtent(credit);
+  EXPECT_LE(extent.cx, window->Label2->Width());
+  EXPECT_LE(extent.cy, window->Label2->Height());
+
+  const auto shining = CreateForm<TForm1>(window.get());
+  const auto notice = CreateForm<TForm3>(window.get());
+  for (TMemo* memo : {window->Memo3, shining->Memo1, shining->Memo2, notice->Memo1}) {
+    const auto lines = static_cast<LRESULT>(memo->Lines().size());
+    EXPECT_EQ(SendMessageW(memo->Handle(), EM_GETLINECOUNT, 0, 0), lines + 1) << memo->Text();
+  }
 }
 
 TEST_F(MainWindowLayoutTest, OnlyThreeControlsShowToolTips) {

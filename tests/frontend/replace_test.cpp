@@ -21,6 +21,15 @@ class ReplaceTest : public MainWindowTest {
   std::wstring Model(const wchar_t* name) const { return models + L"\\" + name; }
   void SelectConverted(const wchar_t* name) { ClickItem(window->memo2, window->memo2->IndexOf(name)); }
 
+  // A Save dialog preset for PLANE in the models folder, with the filter.
+  void ExpectPlaneOffer(const FakeInteraction::SaveOffer& offer, const wchar_t* filter) const {
+    EXPECT_EQ(offer.fileName, L"PLANE");
+    EXPECT_EQ(offer.initialDir, models);
+    EXPECT_EQ(offer.defaultExt, L"mdl");
+    EXPECT_EQ(offer.filter, filter);
+    EXPECT_EQ(offer.filterIndex, 1);
+  }
+
   const std::wstring models = dir / L"models";
 };
 
@@ -73,6 +82,16 @@ TEST_F(ReplaceTest, AFailedReplaceIsReportedAndLeavesTheButtonEnabled) {
   EXPECT_TRUE(window->buInsert->Enabled());
 }
 
+// Straight after start-up, with no run and no Replace, the offer comes from
+// the converted file selected in the list.
+TEST_F(ReplaceTest, SaveAsPresetsNameAndFolderFromTheSelectedConvertedFile) {
+  desktop.saveAnswers = {L""};
+  Click(window->buSaveas);
+  ASSERT_EQ(desktop.saveOffers.size(), 1u);
+  ExpectPlaneOffer(desktop.saveOffers[0],
+                   L"CSF2 model file (*.mdl)|*.mdl|CFS2 conversion file (*.md2)|*.md2");
+}
+
 TEST_F(ReplaceTest, SaveAsOffersTheSelectedFileAndSavesTheSelectedConvertedFile) {
   // Replace makes PLANE.MD2 the selected file.
   desktop.boxAnswers = {IDNO};
@@ -85,12 +104,8 @@ TEST_F(ReplaceTest, SaveAsOffersTheSelectedFileAndSavesTheSelectedConvertedFile)
   SelectConverted(L"PLANE.MD8");
   Click(window->buSaveas);
   ASSERT_EQ(desktop.saveOffers.size(), 2u);
-  const FakeInteraction::SaveOffer& offer = desktop.saveOffers[1];
-  EXPECT_EQ(offer.fileName, L"PLANE");
-  EXPECT_EQ(offer.initialDir, models);
-  EXPECT_EQ(offer.defaultExt, L"mdl");
-  EXPECT_EQ(offer.filter, L"FS2002 model file (*.mdl)|*.mdl|FS2002 conversion file (*.md8)|*.md8");
-  EXPECT_EQ(offer.filterIndex, 1);
+  ExpectPlaneOffer(desktop.saveOffers[1],
+                   L"FS2002 model file (*.mdl)|*.mdl|FS2002 conversion file (*.md8)|*.md8");
   EXPECT_EQ(desktop.saveOffers[0].filter,
             L"CSF2 model file (*.mdl)|*.mdl|CFS2 conversion file (*.md2)|*.md2");
   EXPECT_EQ(ReadFileBytes(saved), "fs2002 result");

@@ -47,6 +47,27 @@ TEST_F(SizeDialogTest, TypeChoiceChangesPictureAndCaptionButNotTheSize) {
   });
 }
 
+TEST_F(SizeDialogTest, ArrowKeysMoveTheCheckRoundTheAircraftTypes) {
+  RunDialog([](TForm2& dialog) {
+    const std::vector<TRadioButton*> types{dialog.rb1, dialog.rb2, dialog.rb3, dialog.rb4};
+    TRadioButton* at = dialog.rb1;
+    // Down, Right, Down, Down wraps to the first; Up and Left go back round.
+    const std::vector<std::pair<WORD, TRadioButton*>> steps{
+        {VK_DOWN, dialog.rb2}, {VK_RIGHT, dialog.rb3}, {VK_DOWN, dialog.rb4},
+        {VK_DOWN, dialog.rb1}, {VK_UP, dialog.rb4},    {VK_LEFT, dialog.rb3}};
+    for (const auto& [key, expected] : steps) {
+      PressKey(*at, key);
+      at = expected;
+      for (TRadioButton* type : types) {
+        EXPECT_EQ(type->Checked(), type == expected) << key;
+        EXPECT_EQ(type->Focused(), type == expected) << key;
+      }
+      EXPECT_EQ(dialog.Label2->Caption(), expected->Caption());
+    }
+    EXPECT_EQ(dialog.edSize->Value(), 7);
+  });
+}
+
 TEST_F(SizeDialogTest, SquareGrowsFifteenPixelsPerSizeCentredInThePanel) {
   struct Row {
     int size, edge, left, top;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -55,6 +56,39 @@ TEST_F(ControlsTest, SpinFieldClampsTypedValuesWhenLeft) {
   Leave();
   EXPECT_EQ(size->Text(), L"");
   EXPECT_EQ(size->Value(), 1);
+}
+
+// The pixels the form shows at the right end of a control, where the
+// arrows of a spin field sit, read from the screen.
+std::vector<COLORREF> ShownRightEnd(const TForm& form, const TControl& control) {
+  RECT rect;
+  GetWindowRect(control.Handle(), &rect);
+  MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+  std::vector<COLORREF> pixels;
+  HDC dc = GetDC(form.Handle());
+  for (int y = rect.top + 2; y < rect.bottom - 2; ++y) {
+    for (int x = rect.right - 14; x < rect.right - 2; ++x) pixels.push_back(GetPixel(dc, x, y));
+  }
+  ReleaseDC(form.Handle(), dc);
+  return pixels;
+}
+
+TEST_F(ControlsTest, SpinFieldKeepsItsArrowsInSightWhileTyping) {
+  auto* size = Spin(1, 16, 1, 7);
+  size->SetBounds(20, 20, 49, 26);
+  PumpMessages();
+  const std::vector<COLORREF> arrows = ShownRightEnd(*form, *size);
+  ASSERT_NE(std::count(arrows.begin(), arrows.end(), arrows[0]), std::ssize(arrows));
+  size->SetFocus();
+  for (wchar_t ch : {L'1', L'2', L'\b', L'3'}) {
+    PostMessageW(size->Handle(), WM_CHAR, ch, 0);
+    PumpMessages();
+    EXPECT_EQ(ShownRightEnd(*form, *size), arrows) << size->Text();
+  }
+  PostMessageW(size->Handle(), WM_KEYDOWN, VK_HOME, 0);
+  SetFocus(form->Handle());
+  PumpMessages();
+  EXPECT_EQ(ShownRightEnd(*form, *size), arrows) << size->Text();
 }
 
 TEST_F(ControlsTest, SpinFieldReadsItsMinimumForTextThatIsNoInteger) {
@@ -145,6 +179,23 @@ TEST_F(ControlsTest, MemoLinesRoundTrip) {
   memo->AddLine(L"one");
   memo->AddLine(L"two");
   EXPECT_EQ(memo->Lines(), (std::vector<std::wstring>{L"one", L"two"}));
+}
+
+// AddLine starts a new line after any text, however short, and after a last
+// line that only wraps; it adds no empty line after a line break.
+TEST_F(ControlsTest, MemoAddLineStartsANewLineAfterAnyText) {
+  const std::wstring wrapping = std::wstring(40, L'w') + L" " + std::wstring(40, L'w') + L" ";
+  for (const std::wstring& before : {std::wstring(L"a"), std::wstring(L"ab"),
+                                     std::wstring(L"ab\r\n"), wrapping}) {
+    auto* memo = form->Add<TMemo>(form.get());
+    memo->SetText(before);
+    memo->AddLine(L"next");
+    const std::wstring kept = before.substr(0, before.find(L'\r'));
+    EXPECT_EQ(memo->Lines(), (std::vector<std::wstring>{kept, L"next"})) << before.size();
+  }
+  auto* empty = form->Add<TMemo>(form.get());
+  empty->AddLine(L"first");
+  EXPECT_EQ(empty->Text(), L"first\r\n");
 }
 
 TEST_F(ControlsTest, PageControlShowsOnePageChosenByIndex) {

@@ -190,12 +190,7 @@ TEST_F(FormTest, ChildrenFollowTheParentFontAndColourUntilGivenTheirOwn) {
   EXPECT_FALSE(box->ParentFont());
 }
 
-TEST_F(FormTest, OnlyControlsWithShowHintGetATooltip) {
-  auto* quiet = form->Add<Probe>(form.get(), L'q', false);
-  quiet->SetHint(L"never shown");
-  auto* helpful = form->Add<Probe>(form.get(), L'h', false);
-  helpful->SetHint(L"Edit the settings");
-  helpful->SetShowHint(true);
+HWND FindTooltip() {
   HWND tooltip = nullptr;
   EnumThreadWindows(
       GetCurrentThreadId(),
@@ -206,9 +201,63 @@ TEST_F(FormTest, OnlyControlsWithShowHintGetATooltip) {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&tooltip));
+  return tooltip;
+}
+
+// Moves the pointer over the middle of a control as the mouse does, and
+// waits up to two seconds for the tool tip to show the control's hint, or
+// to show none (control nullptr). Returns whether it did.
+bool PointerShowsHintOf(HWND tooltip, TControl& over, const TControl* control) {
+  POINT middle{over.Width() / 2, over.Height() / 2};
+  ClientToScreen(over.Handle(), &middle);
+  INPUT move{};
+  move.type = INPUT_MOUSE;
+  move.mi.dx = MulDiv(middle.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  move.mi.dy = MulDiv(middle.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  move.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &move, sizeof(move));
+  for (int i = 0; i < 200; ++i) {
+    PumpMessages();
+    TOOLINFOW current{};
+    current.cbSize = sizeof(current);
+    const bool showing = IsWindowVisible(tooltip) &&
+                         SendMessageW(tooltip, TTM_GETCURRENTTOOLW, 0,
+                                      reinterpret_cast<LPARAM>(&current)) != 0;
+    if (!control && !showing) return true;
+    if (control && showing &&
+        current.uId == reinterpret_cast<UINT_PTR>(control->Handle()))
+      return true;
+    Sleep(10);
+  }
+  return false;
+}
+
+// Only controls with ShowHint have a tool tip, and it shows over them
+// whether they are enabled or not, also inside a panel.
+TEST_F(FormTest, HintsShowOverEnabledAndDisabledControlsThatAskForThem) {
+  auto* panel = form->Add<TPanel>(form.get());
+  panel->SetBounds(100, 40, 180, 120);
+  auto* quiet = form->Add<Probe>(panel, L'q', false);
+  quiet->SetHint(L"never shown");
+  auto* helpful = form->Add<Probe>(panel, L'h', false);
+  helpful->SetBounds(10, 40, 40, 20);
+  helpful->SetHint(L"Edit the settings");
+  helpful->SetShowHint(true);
+  auto* dimmed = form->Add<Probe>(panel, L'd', false);
+  dimmed->SetHint(L"Replace the model");
+  dimmed->SetShowHint(true);
+  dimmed->SetBounds(60, 80, 40, 20);
+  dimmed->SetEnabled(false);
+  const HWND tooltip = FindTooltip();
   ASSERT_NE(tooltip, nullptr);
-  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+
+  EXPECT_TRUE(PointerShowsHintOf(tooltip, *helpful, helpful));
+  EXPECT_TRUE(PointerShowsHintOf(tooltip, *quiet, nullptr));
+  EXPECT_TRUE(PointerShowsHintOf(tooltip, *dimmed, dimmed));
+  EXPECT_TRUE(PointerShowsHintOf(tooltip, *quiet, nullptr));
+
   helpful->SetShowHint(false);
+  dimmed->SetHint(L"");
   EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 

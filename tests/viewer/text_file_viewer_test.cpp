@@ -61,6 +61,22 @@ class TextFileViewerTest : public testing::Test {
   std::wstring path = temp / L"CONVERT.LOG";
 };
 
+// Narrow and wide letters take the same width in the viewer's font, and
+// still do when its face is missing and another one stands in.
+TEST_F(TextFileViewerTest, TheFontIsFixedPitchEvenWhenTheFaceIsMissing) {
+  for (const wchar_t* face : {L"Courier", L"No Such Courier Face"}) {
+    viewer->FixedFont().SetName(face);
+    WindowDC dc;
+    SelectGuard select(dc.Get(), viewer->FixedFont().Handle());
+    SIZE narrow{};
+    SIZE wide{};
+    GetTextExtentPoint32W(dc.Get(), L"iiii", 4, &narrow);
+    GetTextExtentPoint32W(dc.Get(), L"WWWW", 4, &wide);
+    EXPECT_EQ(narrow.cx, wide.cx) << face;
+    EXPECT_GT(narrow.cx, 0) << face;
+  }
+}
+
 TEST_F(TextFileViewerTest, TheFileIsNotHeldOpenWhileShown) {
   Open("first\r\nsecond\r\n");
   ASSERT_TRUE(viewer->IsOpen());
