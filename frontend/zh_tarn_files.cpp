@@ -36,7 +36,7 @@ const wchar_t* SaveFilterFor(const std::wstring& extension) {
 }  // namespace
 
 std::wstring Tzh_tarnF::ConvertedPath(const std::wstring& name) const {
-  return MDL_D->Directory() + L"\\" + name;
+  return convertedFolder_ + L"\\" + name;
 }
 
 std::wstring Tzh_tarnF::SelectedConverted() const {
@@ -45,6 +45,7 @@ std::wstring Tzh_tarnF::SelectedConverted() const {
 }
 
 void Tzh_tarnF::buInsertClick(TComponent*) {
+  if (running_) return;
   selectedName_ = SelectedConverted();
   selectedPath_ = ConvertedPath(selectedName_);
   if (IsFile(selectedPath_)) {
@@ -62,6 +63,7 @@ void Tzh_tarnF::buInsertClick(TComponent*) {
 // Saves the converted file selected in the list, which after a run is its
 // result; the working copy only when nothing is selected there.
 void Tzh_tarnF::buSaveasClick(TComponent*) {
+  if (running_) return;
   const std::wstring converted = SelectedConverted();
   SaveAsDlg->FileName = BaseNameOf(selectedName_);
   SaveAsDlg->DefaultExt = L"mdl";
