@@ -1,13 +1,23 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/instance_lock.h"
+#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 
+// A start in a program folder that another instance serves brings that
+// instance forward and ends.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  TInstanceLock lock(CurrentDirectory());
+  if (lock.Taken()) {
+    lock.ActivateServing();
+    return 0;
+  }
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   zh_tarnF = Application().CreateForm<Tzh_tarnF>();
+  lock.Publish(zh_tarnF->Handle());
   Application().Run();
   zh_tarnF = nullptr;
   return 0;

@@ -22,6 +22,18 @@ std::wstring FileName(const std::wstring& path) {
   return last == std::wstring::npos ? path : path.substr(last + 1);
 }
 
+// Windows gives a device name (COM1, NUL.mdl, AUX.txt) the full path of the
+// device itself.
+bool IsDevicePath(const std::wstring& fullPath) { return fullPath.starts_with(L"\\\\.\\"); }
+
+// The full path in the form that no length limit but the file system's
+// applies to.
+std::wstring Unlimited(const std::wstring& fullPath) {
+  if (fullPath.starts_with(L"\\\\?\\")) return fullPath;
+  if (fullPath.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + fullPath.substr(2);
+  return L"\\\\?\\" + fullPath;
+}
+
 // The full path the copy goes to: the destination, or the source's name in
 // it when it is a folder.
 std::wstring Target(const std::wstring& source, const std::wstring& destination) {
@@ -39,15 +51,17 @@ bool Replaceable(const std::wstring& target) {
   return file || GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
-// The file a copy is written to, beside the target; deleted when it goes,
-// unless it has taken the target's place.
+// The file a copy is written to, beside the target under a short name of its
+// own, so that it fits wherever the target fits; deleted when it goes, unless
+// it has taken the target's place.
 class TempFile {
  public:
   explicit TempFile(const std::wstring& target) {
     static unsigned counter = 0;
-    const std::wstring stem = target + L".~zh" + std::to_wstring(GetCurrentProcessId()) + L'_';
+    const std::wstring stem = Unlimited(target.substr(0, target.find_last_of(L'\\') + 1)) +
+                              L"~zh" + std::to_wstring(GetCurrentProcessId()) + L'_';
     do {
-      path_ = stem + std::to_wstring(++counter);
+      path_ = stem + std::to_wstring(++counter) + L".tmp";
       file_ = KernelHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     } while (!file_ && GetLastError() == ERROR_FILE_EXISTS);
@@ -66,7 +80,8 @@ class TempFile {
   // Closes the file and puts it in the target's place.
   bool Replace(const std::wstring& target) {
     file_.Reset();
-    if (!MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
+    if (!MoveFileExW(path_.c_str(), Unlimited(target).c_str(), MOVEFILE_REPLACE_EXISTING))
+      return false;
     path_.clear();
     return true;
   }
@@ -101,11 +116,15 @@ void FileCopy(const std::wstring& source, const std::wstring& destination) {
 
 void FileCopy(const std::wstring& source, const std::wstring& destination,
               const CopyWriter& write) {
+  // Devices are refused before they are opened: reading one may never end.
+  const std::wstring cannotOpen = Format(L"Cannot open file %s", source);
+  if (IsDevicePath(FullPath(source))) throw Exception(cannotOpen);
   const std::wstring target = Target(source, destination);
+  if (IsDevicePath(target)) throw Exception(Format(L"Cannot create file %s", destination));
   std::vector<char> buffer(kBufferSize);
   const KernelHandle input(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                        OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-  if (!input) throw Exception(Format(L"Cannot open file %s", source));
+  if (!input || GetFileType(input.Get()) != FILE_TYPE_DISK) throw Exception(cannotOpen);
   const std::wstring cannotCreate = Format(L"Cannot create file %s", target);
   if (!Replaceable(target)) throw Exception(cannotCreate);
   TempFile output(target);

@@ -13,3 +13,5 @@ std::wstring FileNameOf(const std::wstring& path);
 std::wstring FolderOf(const std::wstring& path);
 // Whether path names an existing file (not a folder).
 bool IsFile(const std::wstring& path);
+// The process's current directory, as Windows reports it.
+std::wstring CurrentDirectory();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <cwctype>
+#include <string>
 #include <vector>
 
 #include "toolkit/exception.h"
@@ -54,6 +55,34 @@ std::vector<wchar_t> SectionLines(const wchar_t* section, const std::wstring& fi
     }
     lines.resize(lines.size() * 2);
   }
+}
+
+// Whether the text comes back unchanged through the ANSI code page, as a
+// value of a settings file kept in that code page does.
+bool SurvivesAnsi(const std::wstring& text) {
+  const int length = static_cast<int>(text.size());
+  std::string narrow(
+      WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, nullptr, 0, nullptr, nullptr), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.c_str(), length, narrow.data(),
+                      static_cast<int>(narrow.size()), nullptr, nullptr);
+  std::wstring back(
+      MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), nullptr, 0),
+      L'\0');
+  MultiByteToWideChar(CP_ACP, 0, narrow.data(), static_cast<int>(narrow.size()), back.data(),
+                      static_cast<int>(back.size()));
+  return back == text;
+}
+
+using PathConversion = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
+
+// The path through GetShortPathNameW or GetLongPathNameW; empty when there
+// is no such file or folder.
+std::wstring PathThrough(PathConversion convert, const std::wstring& path) {
+  const DWORD size = convert(path.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::wstring converted(size, L'\0');
+  converted.resize(convert(path.c_str(), converted.data(), size));
+  return converted;
 }
 
 }  // namespace
@@ -120,4 +149,16 @@ void TIniFile::WriteString(const wchar_t* section, const wchar_t* key,
 
 void TIniFile::WriteInteger(const wchar_t* section, const wchar_t* key, int value) {
   WriteString(section, key, std::to_wstring(value));
+}
+
+std::optional<std::wstring> StorableFolderPath(const std::wstring& folder) {
+  if (SurvivesAnsi(folder)) return folder;
+  const std::wstring shortForm = PathThrough(GetShortPathNameW, folder);
+  if (shortForm.empty() || !SurvivesAnsi(shortForm)) return std::nullopt;
+  return shortForm;
+}
+
+std::wstring ExpandedFolderPath(const std::wstring& stored) {
+  const std::wstring longForm = PathThrough(GetLongPathNameW, stored);
+  return longForm.empty() ? stored : longForm;
 }

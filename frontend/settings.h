@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,3 +51,11 @@ class TIniFile {
 // 32 bits of the value, so 0xFFFFFFFF is -1), or an optional sign and
 // decimal digits within the 32-bit range. Anything else gives fallback.
 int ParseProfileInteger(std::wstring_view text, int fallback);
+
+// How a folder path is stored so that it reads back as the same folder: the
+// path itself when the settings file's code page holds all its characters,
+// otherwise its short form; nothing when neither survives.
+std::optional<std::wstring> StorableFolderPath(const std::wstring& folder);
+// A stored folder path with short names spelt out; the stored text when no
+// such folder exists.
+std::wstring ExpandedFolderPath(const std::wstring& stored);

@@ -7,6 +7,7 @@
 #include "browsing/file_list_box.h"
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
+#include "frontend/converter_commands.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/form.h"
@@ -66,7 +67,12 @@ class Tzh_tarnF : public TForm {
   void buCloseClick(TComponent* sender);
   void Button1Click(TComponent* sender);
 
+  // The process's current directory when the window was made, before any
+  // control moved it.
   const std::wstring& ProgramDir() const { return programDir_; }
+  // Whether a conversion run is in progress: nothing then starts another,
+  // changes the selection or closes the window.
+  bool Running() const { return running_; }
   // The converter's time-out in milliseconds; negative waits for input idle.
   int Timeout() const { return timeout_; }
   void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
@@ -170,7 +176,8 @@ class Tzh_tarnF : public TForm {
   std::wstring ProgramFile(const std::wstring& name) const;
   // The entry selected in the converted files list, or empty.
   std::wstring SelectedConverted() const;
-  // Where a converted file of that name lies: the tree's folder.
+  // Where a converted file of that name lies: the folder the converted
+  // files list was filled from.
   std::wstring ConvertedPath(const std::wstring& name) const;
   // The six command boxes and their labels, in chain order.
   std::array<TCheckBox*, 6> CommandBoxes() const { return {dsF, dsC, dsT, dsS, dsR, dsZ}; }
@@ -200,6 +207,7 @@ class Tzh_tarnF : public TForm {
   void AcceptResult(size_t index);
   void FinishRun(const TRun& run);
   void RemoveConverted(const wchar_t* extension);
+  bool IsSelectedResultOf(const ConverterCommand& command) const;
   void Log(const std::wstring& line);
 
   std::wstring programDir_;
@@ -213,8 +221,10 @@ class Tzh_tarnF : public TForm {
   TSelectionOrigin selectionOrigin_ = TSelectionOrigin::soSourceList;
   std::wstring selectedName_;
   std::wstring selectedPath_;
+  std::wstring convertedFolder_;
   std::wstring workingCopyName_ = L"CONVERT.MD";
   bool runFailed_ = false;
+  bool running_ = false;
 };
 
 // The one main window, alive while the program runs.

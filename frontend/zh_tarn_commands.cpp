@@ -37,14 +37,15 @@ void Tzh_tarnF::EnableControls() {
   }
 }
 
-// A converted file opens the commands after the one that made it; an FS2002
-// result goes on only through the CFS2 conversion.
+// A converted file opens the commands after the one that made it, never its
+// own; an FS2002 result goes on only through the CFS2 conversion.
 bool Tzh_tarnF::ApplyConvertedSource(const std::wstring& name) {
   const ConverterCommand* made = CommandByExtension(ExtensionOf(name));
   if (!made) return false;
   const auto boxes = CommandBoxes();
   const size_t step = CommandIndex(*made);
   if (step == 0) {
+    dsF->SetEnabled(false);
     dsC->SetEnabled(true);
     const bool chained = dsC->Checked();
     for (size_t i = kT; i <= kZ; ++i) {
@@ -92,6 +93,7 @@ void Tzh_tarnF::SetLabelsAtRest() {
 }
 
 void Tzh_tarnF::dsFMouseUp(TComponent* sender, TMouseButton, TShiftState, int, int) {
+  if (running_) return;
   SetLabelsAtRest();
   const int page = IndexOf(CommandBoxes(), sender);
   if (page >= 0) dsPage->SetActivePageIndex(page);

@@ -42,9 +42,25 @@ void ScrollMemoToEnd(TMemo* memo) {
   }
 }
 
+// Marks the window as running a conversion for as long as it lives.
+class TRunningFlag {
+ public:
+  explicit TRunningFlag(bool& running) : running_(running) { running_ = true; }
+  TRunningFlag(const TRunningFlag&) = delete;
+  TRunningFlag& operator=(const TRunningFlag&) = delete;
+  ~TRunningFlag() { running_ = false; }
+
+ private:
+  bool& running_;
+};
+
 }  // namespace
 
+// A press that reaches the button while a run lets messages through starts
+// nothing.
 void Tzh_tarnF::buConvertClick(TComponent*) {
+  if (running_) return;
+  const TRunningFlag running(running_);
   TRun run;
   try {
     RunConversion(run);
@@ -88,6 +104,7 @@ void Tzh_tarnF::LockForRun(TRun& run) {
   for (TDsGroup* group : {DsGroup1, DsGroup3, DsGroup4}) group->SetEnabled(false);
   Memo1->Clear();
   MDL_f->SetEnabled(false);
+  memo2->SetEnabled(false);
   MDL_D->Hide();
   MDL_D->SetAlign(TAlign::alNone);
   Memo1->SetAlign(TAlign::alClient);
@@ -120,6 +137,7 @@ void Tzh_tarnF::PrepareSelectedFile(const TRun& run) {
     selectedName_ = FileNameOf(selectedPath_);
     FileCopy(selectedPath_, workingCopy);
     memo2->Clear();
+    convertedFolder_ = FolderOf(selectedPath_);
     for (const ConverterCommand& command : ConverterCommands()) {
       DeleteFileW(WithResultExtension(selectedPath_, command).c_str());
     }
@@ -130,8 +148,9 @@ void Tzh_tarnF::PrepareSelectedFile(const TRun& run) {
   FileCopy(selectedPath_, workingCopy);
   const auto boxes = CommandBoxes();
   for (size_t i = 0; i < boxes.size(); ++i) {
-    if (!run.mayRun[i] || !boxes[i]->Checked()) continue;
     const ConverterCommand& command = ConverterCommands()[i];
+    // The file the run starts from stays, whatever is ticked.
+    if (!run.mayRun[i] || !boxes[i]->Checked() || IsSelectedResultOf(command)) continue;
     RemoveConverted(command.extension);
     DeleteFileW(WithResultExtension(selectedPath_, command).c_str());
   }
@@ -240,11 +259,16 @@ void Tzh_tarnF::FinishRun(const TRun& run) {
     buInsert->SetEnabled(true);
     buSaveas->SetEnabled(true);
   }
+  memo2->SetEnabled(true);
   EnableControls();
   MDL_f->SetEnabled(true);
   buLog->SetEnabled(true);
   buClose->SetEnabled(true);
   for (TxpButton* button : {buLog, buConvert, buInsert, buSaveas}) button->Repaint();
+}
+
+bool Tzh_tarnF::IsSelectedResultOf(const ConverterCommand& command) const {
+  return CommandByExtension(ExtensionOf(selectedName_)) == &command;
 }
 
 void Tzh_tarnF::RemoveConverted(const wchar_t* extension) {

@@ -36,7 +36,7 @@ const wchar_t* SaveFilterFor(const std::wstring& extension) {
 }  // namespace
 
 std::wstring Tzh_tarnF::ConvertedPath(const std::wstring& name) const {
-  return MDL_D->Directory() + L"\\" + name;
+  return convertedFolder_ + L"\\" + name;
 }
 
 std::wstring Tzh_tarnF::SelectedConverted() const {
@@ -45,6 +45,7 @@ std::wstring Tzh_tarnF::SelectedConverted() const {
 }
 
 void Tzh_tarnF::buInsertClick(TComponent*) {
+  if (running_) return;
   selectedName_ = SelectedConverted();
   selectedPath_ = ConvertedPath(selectedName_);
   if (IsFile(selectedPath_)) {
@@ -63,6 +64,7 @@ void Tzh_tarnF::buInsertClick(TComponent*) {
 // run is its result; with nothing selected there, the working copy under
 // the name of the run's selected file.
 void Tzh_tarnF::buSaveasClick(TComponent*) {
+  if (running_) return;
   const std::wstring converted = SelectedConverted();
   const std::wstring path = converted.empty() ? selectedPath_ : ConvertedPath(converted);
   SaveAsDlg->FileName = BaseNameOf(converted.empty() ? selectedName_ : converted);

@@ -1,6 +1,7 @@
 #include "frontend/zh_tarn.h"
 
 #include "frontend/control_makers.h"
+#include "frontend/file_names.h"
 #include "pictures/glyphs.h"
 
 Tzh_tarnF* zh_tarnF = nullptr;
@@ -46,7 +47,9 @@ TSpeedButton* MakeSpeedButton(TControl* parent, const wchar_t* caption, TGlyph g
 
 }  // namespace
 
-Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner) {
+// The program directory is taken first: the tree and the file list move the
+// current directory as they are built.
+Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner), programDir_(CurrentDirectory()) {
   SetCaption(L"ZH_tarn");
   SetBorderStyle(TBorderStyle::bsDialog);
   SetClientSize(693, 488);

@@ -19,6 +19,7 @@ void Tzh_tarnF::MDL_DClick(TComponent*) {
 }
 
 void Tzh_tarnF::MDL_fClick(TComponent*) {
+  if (running_) return;
   for (TDsCheck* op : {opK, opF, opD}) {
     op->SetChecked(false);
     op->SetEnabled(false);
@@ -32,7 +33,8 @@ void Tzh_tarnF::MDL_fClick(TComponent*) {
   for (TxpButton* button : {buInsert, buSaveas, buConvert}) button->SetEnabled(false);
   if (MDL_f->Count() > 0) {
     selectionOrigin_ = TSelectionOrigin::soSourceList;
-    md_files->SetDirectory(MDL_D->Directory());
+    convertedFolder_ = MDL_D->Directory();
+    md_files->SetDirectory(convertedFolder_);
     const int selected = MDL_f->ItemIndex();
     ListResultsOf(selected < 0 ? L"" : BaseNameOf(MDL_f->Item(selected)));
   }
@@ -59,6 +61,7 @@ void Tzh_tarnF::ListResultsOf(const std::wstring& baseName) {
 }
 
 void Tzh_tarnF::memo2Click(TComponent*) {
+  if (running_) return;
   selectionOrigin_ = TSelectionOrigin::soConvertedList;
   MDL_f->SetItemIndex(-1);
   for (TDsCheck* op : {opK, opF, opD}) op->SetEnabled(false);

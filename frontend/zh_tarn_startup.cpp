@@ -28,12 +28,6 @@ constexpr const wchar_t* kWorkFiles[] = {L"CONVERT.MD",  L"CONVERT.MDL", L"CONVE
 constexpr const wchar_t* kConverterFiles[] = {L"tarn.exe", L"tarn.ini", L"rtm.exe",
                                               L"dictguid.txt"};
 
-std::wstring CurrentDirectory() {
-  std::wstring directory(GetCurrentDirectoryW(0, nullptr), L'\0');
-  directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));
-  return directory;
-}
-
 }  // namespace
 
 std::wstring Tzh_tarnF::ProgramFile(const std::wstring& name) const {
@@ -57,7 +51,6 @@ void Tzh_tarnF::FormCreate(TComponent*) {
   MDL_D->SetAlign(TAlign::alClient);
   Label8->SetCaption(L"");
   commandChosen_ = false;
-  programDir_ = CurrentDirectory();
   MDL_f->SetMask(L"*.mdl");
   for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->SetEnabled(false);
   buConvert->SetBackgroundColor(kWindowColor);
@@ -82,10 +75,19 @@ void Tzh_tarnF::FormShow(TComponent*) {
   MDL_DClick(this);
 }
 
-void Tzh_tarnF::FormClose(TComponent*, TCloseAction&) {
+// The window stays open while a run goes on. A settings file that refuses
+// the last directory is reported, and the window closes all the same.
+void Tzh_tarnF::FormClose(TComponent*, TCloseAction& action) {
+  if (running_) {
+    action = TCloseAction::caNone;
+    return;
+  }
   if (filesMissing_) return;
-  TIniFile(ProgramFile(L"tarn.ini")).WriteString(kFrontEndSection, kLastDirectoryKey,
-                                                 MDL_D->Directory());
+  Application().Protect([this] {
+    if (const auto stored = StorableFolderPath(MDL_D->Directory())) {
+      TIniFile(ProgramFile(L"tarn.ini")).WriteString(kFrontEndSection, kLastDirectoryKey, *stored);
+    }
+  });
 }
 
 void Tzh_tarnF::CheckFile(const std::wstring& name, std::wstring& missingFileName,
@@ -95,17 +97,28 @@ void Tzh_tarnF::CheckFile(const std::wstring& name, std::wstring& missingFileNam
   missingFileName = name;
 }
 
+// Every setting is read even when the file refuses a default: the refusal is
+// shown once at the end, and the fields hold the user's values, which the
+// next run writes back.
 void Tzh_tarnF::ReadSetParameters() {
   TIniFile ini(ProgramFile(L"tarn.ini"));
   // A directory whose drive is gone is reported, and start-up goes on from
   // where the tree stands.
-  Application().Protect(
-      [&] { MDL_D->SetDirectory(ini.ReadString(kFrontEndSection, kLastDirectoryKey, L"")); });
+  const std::wstring lastDirectory = ini.ReadString(kFrontEndSection, kLastDirectoryKey, L"");
+  Application().Protect([&] { MDL_D->SetDirectory(ExpandedFolderPath(lastDirectory)); });
+  std::exception_ptr refused;
+  const auto writeDefault = [&](const wchar_t* section, const wchar_t* key, int value) {
+    try {
+      ini.WriteInteger(section, key, value);
+    } catch (const Exception&) {
+      if (!refused) refused = std::current_exception();
+    }
+  };
 
   dosLauncher_ = ini.ReadRawString(kFrontEndSection, kDosLauncherKey);
   dosTimeout_ = ini.ReadInteger(kFrontEndSection, kDosTimeoutKey, 0);
   if (dosTimeout_ == 0 || !ini.ValueExists(kFrontEndSection, kDosTimeoutKey)) {
-    ini.WriteInteger(kFrontEndSection, kDosTimeoutKey, kDefaultDosTimeout);
+    writeDefault(kFrontEndSection, kDosTimeoutKey, kDefaultDosTimeout);
     dosTimeout_ = kDefaultDosTimeout;
   }
   dosTimeout_ = std::clamp(dosTimeout_, -kMaxTimeoutMinutes, kMaxTimeoutMinutes);
@@ -113,7 +126,7 @@ void Tzh_tarnF::ReadSetParameters() {
 
   int size = ini.ReadInteger(kModelSection, kSizeRadiusKey, 0);
   if (size == 0) {
-    ini.WriteInteger(kModelSection, kSizeRadiusKey, kDefaultSize);
+    writeDefault(kModelSection, kSizeRadiusKey, kDefaultSize);
     size = kDefaultSize;
   }
   edSize->SetValue(size);
@@ -122,8 +135,9 @@ void Tzh_tarnF::ReadSetParameters() {
 
   edPower->SetValue(ini.ReadInteger(kMaterialSection, kPowerKey, 0));
   if (edPower->Value() == 0) {
-    ini.WriteInteger(kMaterialSection, kPowerKey, kDefaultPower);
+    writeDefault(kMaterialSection, kPowerKey, kDefaultPower);
     edPower->SetValue(kDefaultPower);
   }
   edPower->SetMinValue(10);
+  if (refused) Application().HandleException(refused);
 }

@@ -43,6 +43,14 @@ bool ComboDroppedDown(HWND window) {
   return false;
 }
 
+// A multi-line edit that has been asked for its dialog code with a message
+// closes its parent window on Escape.
+bool IsMultiLineEdit(HWND window) {
+  wchar_t name[8] = {};
+  GetClassNameW(window, name, 8);
+  return lstrcmpiW(name, L"Edit") == 0 && (GetWindowLongW(window, GWL_STYLE) & ES_MULTILINE);
+}
+
 }  // namespace
 
 TForm::TForm(TComponent* owner) : TControl(owner, nullptr, FormParams()) {
@@ -209,6 +217,11 @@ bool TForm::PreviewKey(const MSG& msg) {
   const auto ch = static_cast<wchar_t>(msg.wParam);
   switch (msg.message) {
     case WM_KEYDOWN:
+      // Escape in a note means what it means anywhere else in the form.
+      if (msg.wParam == VK_ESCAPE && IsMultiLineEdit(msg.hwnd)) {
+        OfferDialogKey(VK_ESCAPE);
+        return true;
+      }
       if (msg.wParam == VK_TAB && !(code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) &&
           GetKeyState(VK_CONTROL) >= 0) {
         SelectNext(GetKeyState(VK_SHIFT) >= 0);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/frontend/main_window_fixture.h"
@@ -19,15 +21,18 @@ class Variable {
   const wchar_t* name_;
 };
 
-// The folder the built programs lie in: two levels above this test.
-inline std::wstring BuildFolder() {
-  wchar_t path[MAX_PATH];
-  std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-  for (int up = 0; up < 3; ++up) folder.resize(folder.find_last_of(L'\\'));
-  return folder;
-}
-
 inline const std::string kModel = "SAMPLE MODEL\r\n";
+
+// What a user does while a run lets messages through, and the window it is
+// done to.
+inline const std::function<void()>* pendingAct = nullptr;
+inline const Tzh_tarnF* runningWindow = nullptr;
+
+inline void CALLBACK ActDuringRun(HWND, UINT, UINT_PTR timer, DWORD) {
+  if (!pendingAct || !runningWindow->Running()) return;
+  KillTimer(nullptr, timer);
+  (*std::exchange(pendingAct, nullptr))();
+}
 
 // The stand-in converter in the program directory and a model folder
 // opened in the tree, with plane.MDL in it.
@@ -62,6 +67,16 @@ class ConversionTest : public MainWindowTest {
   void Start() {
     ASSERT_TRUE(window->buConvert->Enabled());
     Click(window->buConvert);
+  }
+  // Starts a run and acts once at the first point where it lets messages
+  // through; false when it never did.
+  bool StartAndActDuringTheRun(const std::function<void()>& act) {
+    pendingAct = &act;
+    runningWindow = window.get();
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ActDuringRun);
+    Start();
+    KillTimer(nullptr, timer);
+    return !std::exchange(pendingAct, nullptr);
   }
   std::vector<std::wstring> Converted() const {
     std::vector<std::wstring> names;

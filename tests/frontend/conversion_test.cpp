@@ -1,8 +1,12 @@
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <utility>
 
 #include "frontend/settings.h"
 #include "tests/frontend/conversion_fixture.h"
+#include "tests/frontend/modal_runner.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -161,12 +165,24 @@ TEST_F(ConversionTest, TheConverterReadsTheFieldsAsTheyWereWhenPressed) {
   EXPECT_NE(ConverterRuns()[0].find("size_radius=14 power=90 specular_r=0.8"), std::string::npos);
 }
 
-TEST_F(ConversionTest, AModelInAFolderWithSpacesAndAccentsConverts) {
+// Among them a model with the longest name a file may have: its converted
+// file is just as long.
+TEST_F(ConversionTest, ModelsWithSpacesAccentsAndTheLongestNameConvert) {
   UseModelFolder(dir / L"my models \u00e9t\u00e9 \u00c5");
   Tick({window->dsR});
   Start();
   EXPECT_TRUE(FileExists(Model(L"plane.MDR")));
   ExpectPassed();
+
+  const std::wstring base(251, L'n');
+  WriteFileBytes(models + L"\\" + base + L".mdl", kModel);
+  Click(window->Button1);
+  OpenFolder(models);
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(base + L".mdl"));
+  Start();
+  ExpectPassed();
+  EXPECT_EQ(ReadFileBytes(models + L"\\" + base + L".MDR").substr(0, kModel.size()), kModel);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(models), {}), 4);
 }
 
 TEST_F(ConversionTest, AStopByErrorLeavesAUsableWindowAndTheNextRunWorks) {
@@ -219,6 +235,129 @@ TEST_F(ConversionTest, AVisibleConsoleLiesJustInsideTheWindowAndTheLogWaits) {
   EXPECT_EQ(width, static_cast<unsigned>(bounds.right - bounds.left - 50));
   EXPECT_EQ(height, static_cast<unsigned>(bounds.bottom - bounds.top - 60));
   ExpectPassed();
+}
+
+TEST_F(ConversionTest, ASecondPressAfterAFailedCKeepsTheFs2002Result) {
+  const Variable fail(L"TARN_STANDIN_EXIT_CODE", L"4");
+  const Variable onlyC(L"TARN_STANDIN_FAIL_ONLY", L"c");
+  Tick({window->dsF, window->dsC});
+  Start();
+  ExpectFailed();
+  ASSERT_EQ(SelectedConverted(), L"plane.MD8");
+  EXPECT_FALSE(window->dsF->Enabled());
+  const std::string fs2002 = ReadFileBytes(Model(L"plane.MD8"));
+
+  Start();
+  ExpectFailed();
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MD8")), fs2002);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MD8"});
+  EXPECT_EQ(SelectedConverted(), L"plane.MD8");
+  EXPECT_EQ(Log()[0], L"Convert Aircraft model file: plane.MD8 ");
+  const std::vector<std::string> runs = ConverterRuns();
+  ASSERT_EQ(runs.size(), 3u);
+  EXPECT_NE(runs[2].find("/c CONVERT.MD"), std::string::npos);
+  EXPECT_TRUE(desktop.boxes.empty());
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
+}
+
+// A click on a converted file, on Start conversion and on the close box,
+// all while the converter works.
+TEST_F(ConversionTest, NothingDoneDuringARunStartsAnotherOrClosesTheWindow) {
+  WriteFileBytes(Model(L"plane.MDT"), "old fix");
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  Tick({window->dsT, window->dsZ});
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"200");
+  bool listLocked = false;
+  ASSERT_TRUE(StartAndActDuringTheRun([&] {
+    listLocked = !window->memo2->Enabled();
+    ClickItem(window->memo2, 0);
+    Click(window->buConvert);
+    SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+  }));
+  EXPECT_TRUE(listLocked);
+  const std::vector<std::string> runs = ConverterRuns();
+  ASSERT_EQ(runs.size(), 2u);
+  EXPECT_NE(runs[0].find("/t CONVERT.MD"), std::string::npos);
+  EXPECT_NE(runs[1].find("/z CONVERT.MD"), std::string::npos);
+  EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MDT", L"plane.MDZ"}));
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")).substr(0, kModel.size()), kModel);
+  EXPECT_TRUE(window->Visible());
+  ExpectPassed();
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
+
+  CloseWindow();
+  EXPECT_FALSE(window->Visible());
+}
+
+// The tree moves by keyboard into a folder with files of the same names;
+// the listed entry still converts and replaces in its own folder.
+TEST_F(ConversionTest, AConvertedEntryStaysTheFileOfTheFolderItWasListedFrom) {
+  const std::wstring fleet = dir / L"fleet";
+  const std::wstring other = fleet + L"\\other";
+  CreateDirectoryW(fleet.c_str(), nullptr);
+  CreateDirectoryW(other.c_str(), nullptr);
+  WriteFileBytes(other + L"\\plane.MDL", "OTHER MODEL");
+  WriteFileBytes(other + L"\\plane.MDT", "OTHER FIX");
+  UseModelFolder(fleet);
+  Tick({window->dsT});
+  Start();
+  Click(window->Button1);
+  // Opens the folder, then moves to its first subfolder.
+  PressKey(*window->MDL_D, VK_RIGHT);
+  PressKey(*window->MDL_D, VK_RIGHT);
+  ASSERT_EQ(window->MDL_D->Directory(), other);
+  ClickItem(window->memo2, window->memo2->IndexOf(L"plane.MDT"));
+  Tick({window->dsZ});
+  Start();
+  ExpectPassed();
+  const std::string size = ReadFileBytes(Model(L"plane.MDZ"));
+  EXPECT_EQ(size.substr(0, kModel.size()), kModel);
+  EXPECT_LT(size.find("/t CONVERT.MD"), size.find("/z CONVERT.MD"));
+  desktop.boxAnswers = {IDYES};
+  Click(window->buInsert);
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), size);
+  EXPECT_EQ(ReadFileBytes(other + L"\\plane.MDL"), "OTHER MODEL");
+  EXPECT_EQ(ReadFileBytes(other + L"\\plane.MDT"), "OTHER FIX");
+  EXPECT_FALSE(FileExists(other + L"\\plane.MDZ"));
+}
+
+// Files of those names can only be made and read through the long-path form.
+TEST_F(ConversionTest, DeviceNamesAreRefusedAsModelAndAsDestination) {
+  const std::wstring device = L"\\\\?\\" + Model(L"NUL.mdl");
+  WriteFileBytes(device, kModel);
+  Tick({window->dsZ});
+  Start();
+  desktop.saveAnswers = {Model(L"AUX.mdl")};
+  Click(window->buSaveas);
+  ASSERT_EQ(desktop.boxes.size(), 1u);
+  EXPECT_EQ(desktop.boxes[0].text, L"Cannot create file " + Model(L"AUX.mdl"));
+
+  Click(window->Button1);
+  OpenFolder(models);
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"NUL.mdl"));
+  Start();
+  ASSERT_EQ(desktop.boxes.size(), 2u);
+  EXPECT_EQ(desktop.boxes[1].text, L"Cannot open file " + Model(L"NUL.mdl"));
+  ExpectFailed();
+  EXPECT_EQ(ConverterRuns().size(), 1u);
+  EXPECT_EQ(ReadFileBytes(device), kModel);
+  // plane.MDL, plane.MDZ and NUL.mdl: no copy, no temporary file.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(models), {}), 3);
+  DeleteFileW(device.c_str());
+}
+
+TEST_F(ConversionTest, EscapeInTheLogOrTheAnimationNoteLeavesThemInPlace) {
+  Tick({window->dsT});
+  Start();
+  ASSERT_EQ(window->dsPage->ActivePageIndex(), 2);
+  PressKey(*window->Memo1, VK_ESCAPE);
+  PressKey(*window->Memo3, VK_ESCAPE);
+  EXPECT_TRUE(window->Memo1->Showing());
+  EXPECT_TRUE(window->Memo3->Showing());
+  Click(window->Button1);
+  EXPECT_TRUE(window->MDL_D->Showing());
+  CloseWindow();
+  EXPECT_EQ(IniValue(kFrontEndSection, kLastDirectoryKey), models);
 }
 
 }  // namespace

@@ -103,12 +103,16 @@ TEST_F(ShiningDialogTest, SetSpecularPowerReloadsTheMainValuesAndSetSpecularRgbD
   });
 }
 
-TEST_F(ShiningDialogTest, EnterAndEscapeInAFieldPressNeitherButtonButEnterOnOkDoes) {
+TEST_F(ShiningDialogTest, EnterAndEscapeInAFieldOrANotePressNeitherButtonButEnterOnOkDoes) {
   const int result = RunDialog([](TForm1& dialog) {
     dialog.edPower->SetValue(50);
     PressKey(*dialog.edPower, VK_RETURN);
     PressKey(*dialog.edPower, VK_ESCAPE);
+    PressKey(*dialog.Memo1, VK_ESCAPE);
+    PressKey(*dialog.Memo2, VK_ESCAPE);
     EXPECT_EQ(dialog.ModalResult(), mrNone);
+    EXPECT_TRUE(dialog.edPower->Showing());
+    EXPECT_TRUE(dialog.edRGB->Showing());
     PressKey(*dialog.xpButton2, VK_RETURN);
   });
   EXPECT_EQ(result, IDYES);

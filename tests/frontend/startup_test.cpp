@@ -1,8 +1,10 @@
+#include <algorithm>
 #include <filesystem>
 
 #include "dialogs/Unit3.h"
 #include "frontend/settings.h"
 #include "tests/frontend/main_window_fixture.h"
+#include "tests/frontend/modal_runner.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -83,7 +85,7 @@ TEST_F(StartupTest, TheNoticeNamesTheFirstMissingFile) {
   }
 }
 
-TEST_F(StartupTest, TheNoticeLinksOpenInTheBrowserAndLeaveItOpen) {
+TEST_F(StartupTest, TheNoticeLinksOpenInTheBrowserAndNeitherLinkNorKeyClosesIt) {
   Build();
   const std::unique_ptr<TForm3> notice = CreateForm<TForm3>(window.get());
   notice->Show();
@@ -94,6 +96,8 @@ TEST_F(StartupTest, TheNoticeLinksOpenInTheBrowserAndLeaveItOpen) {
   Click(notice->URL2);
   ASSERT_EQ(desktop.shells.size(), 1u);
   EXPECT_EQ(desktop.shells[0].file, kDownloadArchive);
+  EXPECT_TRUE(notice->Visible());
+  for (const WORD key : {VK_ESCAPE, VK_RETURN}) PressKey(*notice->Memo1, key);
   EXPECT_TRUE(notice->Visible());
 }
 
@@ -140,13 +144,67 @@ TEST_F(StartupTest, ALastDirectoryOnAMissingDriveIsReportedAndStartUpGoesOn) {
   EXPECT_EQ(window->MDL_D->Directory(), dir.Path());
 }
 
-TEST_F(StartupTest, ARefusedWriteIsReportedWithThePath) {
-  WriteIni("[BGL_MATERIAL_LIST]\r\nspecular_r=0.75\r\n");
-  const KernelHandle holder(CreateFileW(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                        OPEN_EXISTING, 0, nullptr));
+// The file is held while the program starts and closes: no default can be
+// written, nor the last directory.
+TEST_F(StartupTest, AHeldSettingsFileIsReportedButKeepsTheUserValuesAndLetsTheWindowClose) {
+  const std::string settings =
+      "[BGL_MATERIAL_LIST]\r\nspecular_r=0.75\r\npower=140\r\n"
+      "[MDLH_SECTION]\r\nsize_radius=12\r\n";
+  WriteIni(settings);
+  {
+    const KernelHandle holder(CreateFileW(IniPath().c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                          nullptr, OPEN_EXISTING, 0, nullptr));
+    Open();
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].text, L"Unable to write to " + IniPath());
+    EXPECT_EQ(window->edSize->Value(), 12);
+    EXPECT_EQ(window->edPower->Value(), 140);
+    EXPECT_EQ(window->edRGB->Text(), L"0.7");
+    EXPECT_EQ(window->Timeout(), 5 * 60000);
+    EXPECT_EQ(window->MDL_f->Directory(), dir.Path());
+    CloseWindow();
+    ASSERT_EQ(desktop.boxes.size(), 2u);
+    EXPECT_EQ(desktop.boxes[1].text, desktop.boxes[0].text);
+    EXPECT_FALSE(window->Visible());
+  }
+  EXPECT_EQ(ReadFileBytes(IniPath()), settings);
+}
+
+TEST_F(StartupTest, ALastDirectoryOutsideTheFileCodePageOpensTheSameFolderNextTime) {
+  const std::wstring models = dir / L"\u043c\u043e\u0434\u0435\u043b\u0438 \u6a5f";
+  CreateDirectoryW(models.c_str(), nullptr);
   Open();
-  ASSERT_EQ(desktop.boxes.size(), 1u);
-  EXPECT_EQ(desktop.boxes[0].text, L"Unable to write to " + IniPath());
+  window->MDL_D->SetDirectory(models);
+  CloseWindow();
+  EXPECT_EQ(IniValue(kFrontEndSection, kLastDirectoryKey).find(L'?'), std::wstring::npos);
+  window.reset();
+  Open();
+  EXPECT_EQ(window->MDL_D->Directory(), models);
+}
+
+// Wine reaches a share \\server\share as the folder dosdevices\unc\server\share
+// of its prefix.
+TEST_F(StartupTest, AProgramFolderOnANetworkShareStaysTheProgramDirectory) {
+  wchar_t prefix[MAX_PATH];
+  const DWORD length = GetEnvironmentVariableW(L"WINEPREFIX", prefix, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) GTEST_SKIP() << "not under Wine";
+  std::wstring server = L"Z:" + std::wstring(prefix, length) + L"/dosdevices/unc/zhtest";
+  std::replace(server.begin(), server.end(), L'/', L'\\');
+  const std::wstring share = L"\\\\zhtest\\share\\tarn";
+  std::filesystem::create_directories(server + L"\\share\\tarn");
+  for (const wchar_t* name : {L"tarn.exe", L"tarn.ini", L"rtm.exe", L"dictguid.txt"}) {
+    WriteFileBytes(share + L"\\" + name, "");
+  }
+  SetCurrentDirectoryW(share.c_str());
+  Open();
+  EXPECT_EQ(window->ProgramDir(), share);
+  EXPECT_TRUE(missingNotice.empty());
+  CloseWindow();
+  window.reset();
+  EXPECT_NE(ReadFileBytes(share + L"\\tarn.ini").find("Last_Directory="), std::string::npos);
+  EXPECT_EQ(ReadFileBytes(IniPath()), "");
+  SetCurrentDirectoryW(dir.Path().c_str());
+  std::filesystem::remove_all(server);
 }
 
 TEST_F(StartupTest, WorkFilesOfAnEarlierRunGoButTheLogStays) {

@@ -24,6 +24,13 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+std::wstring BuildFolder() {
+  wchar_t path[MAX_PATH];
+  std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  for (int up = 0; up < 3; ++up) folder.resize(folder.find_last_of(L'\\'));
+  return folder;
+}
+
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
   std::ofstream out(std::filesystem::path(path), std::ios::binary);
   out << bytes;

@@ -21,6 +21,10 @@ class TempDir {
   std::wstring path_;
 };
 
+// The folder the built programs lie in, two levels above the test
+// executables.
+std::wstring BuildFolder();
+
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& path);
 bool FileExists(const std::wstring& path);

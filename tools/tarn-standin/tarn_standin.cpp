@@ -136,17 +136,24 @@ void Prepare() {
   if (const auto delay = Variable(L"TARN_STANDIN_SLEEP_MS")) Sleep(*delay);
 }
 
+// Whether the variables that make a run fail concern this command.
+bool ToldToFail(const ConverterCommand& command) {
+  const std::wstring only = TextVariable(L"TARN_STANDIN_FAIL_ONLY");
+  return only.empty() || only.find(command.letter) != std::wstring::npos;
+}
+
 int Convert(const ConverterCommand& command, const std::string& run) {
   const std::optional<std::string> input = ReadAll(HereFile(kWorkingCopyName));
   if (!input) {
     Log(run + "; no CONVERT.MD here, exit code " + std::to_string(kNoInputExitCode));
     return kNoInputExitCode;
   }
-  if (const auto code = Variable(L"TARN_STANDIN_EXIT_CODE")) {
+  const bool toldToFail = ToldToFail(command);
+  if (const auto code = Variable(L"TARN_STANDIN_EXIT_CODE"); code && toldToFail) {
     Log(run + "; told to fail, no result, exit code " + std::to_string(*code));
     return static_cast<int>(*code);
   }
-  if (Variable(L"TARN_STANDIN_NO_RESULT")) {
+  if (Variable(L"TARN_STANDIN_NO_RESULT") && toldToFail) {
     Log(run + "; told to write no result, exit code 0");
     return 0;
   }
@@ -156,7 +163,7 @@ int Convert(const ConverterCommand& command, const std::string& run) {
     Log(run + "; cannot write " + result + ", exit code 1");
     return 1;
   }
-  const DWORD code = Variable(L"TARN_STANDIN_RESULT_THEN_EXIT").value_or(0);
+  const DWORD code = toldToFail ? Variable(L"TARN_STANDIN_RESULT_THEN_EXIT").value_or(0) : 0;
   Log(run + "; copied CONVERT.MD to " + result + ", exit code " + std::to_string(code));
   return static_cast<int>(code);
 }
