@@ -54,8 +54,9 @@ class Tzh_tarnF : public TForm {
   void SpeedButton5Click(TComponent* sender);
   void SpeedButton6Click(TComponent* sender);
 
-  // The conversion run.
+  // The conversion run, and the question that stops it.
   void buConvertClick(TComponent* sender);
+  void FormKeyDown(TComponent* sender, WORD& key, TShiftState shift);
 
   // Replace, Save As, the log and the side documents.
   void buInsertClick(TComponent* sender);
@@ -205,6 +206,9 @@ class Tzh_tarnF : public TForm {
   void PlaceConsole(TRun& run) const;
   void RunCommand(size_t index, TRun& run);
   void AcceptResult(size_t index);
+  void LogFailure(const ConverterCommand& command, const std::wstring& commandLine,
+                  DWORD startError);
+  void AskToStop();
   void FinishRun(const TRun& run);
   void RemoveConverted(const wchar_t* extension);
   bool IsSelectedResultOf(const ConverterCommand& command) const;
@@ -225,6 +229,8 @@ class Tzh_tarnF : public TForm {
   std::wstring workingCopyName_ = L"CONVERT.MD";
   bool runFailed_ = false;
   bool running_ = false;
+  // Set when the user chose to stop the run in progress.
+  bool stopRequested_ = false;
 };
 
 // The one main window, alive while the program runs.
