@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "browsing/directory_tree.h"
 #include "browsing/file_list_box.h"
@@ -45,6 +46,7 @@ class Tzh_tarnF : public TForm {
   void MDL_DClick(TComponent* sender);
   void MDL_fClick(TComponent* sender);
   void memo2Click(TComponent* sender);
+  void FormDropFiles(TComponent* sender, const std::vector<std::wstring>& files);
 
   // The command boxes, their labels and the example buttons.
   void EnableControls();
@@ -187,6 +189,7 @@ class Tzh_tarnF : public TForm {
   bool ApplyConvertedSource(const std::wstring& name);
   bool ApplyModelSource();
   void ListResultsOf(const std::wstring& baseName);
+  void PickModel(const std::wstring& path);
 
   // What one conversion run keeps from step to step.
   struct TRun {

@@ -299,6 +299,10 @@ void Tzh_tarnF::BindEvents() {
   OnKeyDown = [this](TComponent* sender, WORD& key, TShiftState shift) {
     FormKeyDown(sender, key, shift);
   };
+  OnDropFiles = [this](TComponent* sender, const std::vector<std::wstring>& files) {
+    FormDropFiles(sender, files);
+  };
+  SetAcceptFiles(true);
 
   MDL_D->SetFileList(MDL_f);
   MDL_D->OnChanging = handler(&Tzh_tarnF::MDL_DChanging);
