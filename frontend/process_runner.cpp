@@ -10,6 +10,9 @@ constexpr DWORD kStartFlags =
 constexpr DWORD kConsoleColours =
     BACKGROUND_INTENSITY | BACKGROUND_RED | BACKGROUND_GREEN | BACKGROUND_BLUE | FOREGROUND_BLUE;
 constexpr DWORD kStoppedExitCode = 1;
+// The end of a wait that the caller gave up; no wait on a process returns
+// this value itself.
+constexpr DWORD kCallerStopped = WAIT_ABANDONED;
 
 std::wstring Quoted(const std::wstring& program) {
   if (program.empty() || program.front() == L'"') return program;
@@ -91,27 +94,50 @@ DWORD StartChild(std::wstring commandLine, const std::wstring& folder, STARTUPIN
   return error;
 }
 
+// What is left of `milliseconds` counted from `started`.
+DWORD Remaining(ULONGLONG started, DWORD milliseconds) {
+  const ULONGLONG spent = GetTickCount64() - started;
+  return spent < milliseconds ? static_cast<DWORD>(milliseconds - spent) : 0;
+}
+
+// Waits for the process's end, at most `milliseconds`. With whileWaiting,
+// window messages that arrive meanwhile are let through, and the wait ends
+// early with kCallerStopped when whileWaiting says so.
+DWORD WaitForEnd(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileWaiting) {
+  if (!whileWaiting) return WaitForSingleObject(process, milliseconds);
+  const ULONGLONG started = GetTickCount64();
+  for (;;) {
+    const DWORD left = Remaining(started, milliseconds);
+    const DWORD woken = MsgWaitForMultipleObjects(1, &process, FALSE, left, QS_ALLINPUT);
+    if (woken != WAIT_OBJECT_0 + 1) return woken;
+    // Once the time is up, messages no longer put the end off.
+    if (left == 0) return WAIT_TIMEOUT;
+    if (!whileWaiting()) return kCallerStopped;
+  }
+}
+
 // Waits until the process is idle for input. A console program has no
 // message queue, so the idle wait fails at once; then waits for its end
 // within what is left of the time.
-DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds) {
-  const DWORD started = GetTickCount();
+DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileWaiting) {
+  const ULONGLONG started = GetTickCount64();
   const DWORD idle = WaitForInputIdle(process, milliseconds);
   if (idle != WAIT_FAILED) return idle;
-  const DWORD spent = GetTickCount() - started;
-  return WaitForSingleObject(process, spent < milliseconds ? milliseconds - spent : 0);
+  return WaitForEnd(process, Remaining(started, milliseconds), whileWaiting);
 }
 
-DWORD Wait(HANDLE process, int timeout) {
-  if (timeout > 0) return WaitForSingleObject(process, static_cast<DWORD>(timeout));
-  return WaitUntilIdle(process, static_cast<DWORD>(-static_cast<long long>(timeout)));
+DWORD Wait(HANDLE process, int timeout, const TWhileWaiting& whileWaiting) {
+  if (timeout > 0) return WaitForEnd(process, static_cast<DWORD>(timeout), whileWaiting);
+  return WaitUntilIdle(process, static_cast<DWORD>(-static_cast<long long>(timeout)),
+                       whileWaiting);
 }
 
 }  // namespace
 
 bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& folder, int timeout,
                         bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width,
-                        DWORD height, bool* timedOut, DWORD* startError) {
+                        DWORD height, bool* timedOut, DWORD* startError,
+                        const TWhileWaiting& whileWaiting) {
   exitCode = 0;
   if (timedOut) *timedOut = false;
   STARTUPINFOW startup = ConsoleStartup(hide, left, top, width, height);
@@ -124,7 +150,7 @@ bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& fol
     job.Release();
     return true;
   }
-  const DWORD waited = Wait(child.process.Get(), timeout);
+  const DWORD waited = Wait(child.process.Get(), timeout, whileWaiting);
   const bool done = waited == WAIT_OBJECT_0;
   if (done)
     job.Release();

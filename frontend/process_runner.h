@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 // Starts `program` (a path without quotes; ".exe" may be left off) with
@@ -27,8 +28,18 @@ bool ExecuteAndWait(const std::wstring& program, const std::wstring& parameters,
                     bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width, DWORD height,
                     bool* timedOut = nullptr, DWORD* startError = nullptr);
 
+// Called whenever window messages arrive while the runner waits for a
+// program's end: lets them through, and returns false when the program is
+// to be stopped after all.
+using TWhileWaiting = std::function<bool()>;
+
 // As ExecuteAndWait, for a whole command line run in `folder`; the caller
-// quotes the program's path where it holds blanks.
+// quotes the program's path where it holds blanks. With whileWaiting, the
+// wait for the program's end lets window messages through; the time-out
+// still counts from the start, and is kept as soon as whileWaiting returns.
+// A program that whileWaiting stops is stopped with whatever it started; the
+// result is then false, and the wait did not run out.
 bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& folder, int timeout,
                         bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width,
-                        DWORD height, bool* timedOut = nullptr, DWORD* startError = nullptr);
+                        DWORD height, bool* timedOut = nullptr, DWORD* startError = nullptr,
+                        const TWhileWaiting& whileWaiting = {});

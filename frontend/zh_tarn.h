@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "browsing/directory_tree.h"
 #include "browsing/file_list_box.h"
@@ -45,6 +46,7 @@ class Tzh_tarnF : public TForm {
   void MDL_DClick(TComponent* sender);
   void MDL_fClick(TComponent* sender);
   void memo2Click(TComponent* sender);
+  void FormDropFiles(TComponent* sender, const std::vector<std::wstring>& files);
 
   // The command boxes, their labels and the example buttons.
   void EnableControls();
@@ -54,8 +56,9 @@ class Tzh_tarnF : public TForm {
   void SpeedButton5Click(TComponent* sender);
   void SpeedButton6Click(TComponent* sender);
 
-  // The conversion run.
+  // The conversion run, and the question that stops it.
   void buConvertClick(TComponent* sender);
+  void FormKeyDown(TComponent* sender, WORD& key, TShiftState shift);
 
   // Replace, Save As, the log and the side documents.
   void buInsertClick(TComponent* sender);
@@ -186,6 +189,7 @@ class Tzh_tarnF : public TForm {
   bool ApplyConvertedSource(const std::wstring& name);
   bool ApplyModelSource();
   void ListResultsOf(const std::wstring& baseName);
+  void PickModel(const std::wstring& path);
 
   // What one conversion run keeps from step to step.
   struct TRun {
@@ -205,6 +209,9 @@ class Tzh_tarnF : public TForm {
   void PlaceConsole(TRun& run) const;
   void RunCommand(size_t index, TRun& run);
   void AcceptResult(size_t index);
+  void LogFailure(const ConverterCommand& command, const std::wstring& commandLine,
+                  DWORD startError);
+  void AskToStop();
   void FinishRun(const TRun& run);
   void RemoveConverted(const wchar_t* extension);
   bool IsSelectedResultOf(const ConverterCommand& command) const;
@@ -225,6 +232,8 @@ class Tzh_tarnF : public TForm {
   std::wstring workingCopyName_ = L"CONVERT.MD";
   bool runFailed_ = false;
   bool running_ = false;
+  // Set when the user chose to stop the run in progress.
+  bool stopRequested_ = false;
 };
 
 // The one main window, alive while the program runs.

@@ -9,6 +9,7 @@
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 #include "toolkit/exception.h"
+#include "toolkit/interaction.h"
 
 namespace {
 
@@ -42,15 +43,23 @@ void ScrollMemoToEnd(TMemo* memo) {
   }
 }
 
-// Marks the window as running a conversion for as long as it lives.
+// Marks the window as running a conversion for as long as it lives, with
+// the busy cursor over it.
 class TRunningFlag {
  public:
-  explicit TRunningFlag(bool& running) : running_(running) { running_ = true; }
+  TRunningFlag(TForm& window, bool& running) : window_(window), running_(running) {
+    running_ = true;
+    window_.SetBusyCursor(true);
+  }
   TRunningFlag(const TRunningFlag&) = delete;
   TRunningFlag& operator=(const TRunningFlag&) = delete;
-  ~TRunningFlag() { running_ = false; }
+  ~TRunningFlag() {
+    running_ = false;
+    window_.SetBusyCursor(false);
+  }
 
  private:
+  TForm& window_;
   bool& running_;
 };
 
@@ -60,7 +69,8 @@ class TRunningFlag {
 // nothing.
 void Tzh_tarnF::buConvertClick(TComponent*) {
   if (running_) return;
-  const TRunningFlag running(running_);
+  const TRunningFlag running(*this, running_);
+  stopRequested_ = false;
   TRun run;
   try {
     RunConversion(run);
@@ -200,23 +210,28 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   const std::wstring commandLine =
       ConverterStartLine(dosLauncher_, programDir_, command, withOperator);
   DWORD startError = ERROR_SUCCESS;
-  ExecuteCommandLine(commandLine, programDir_, timeout_, cbHideLog->Checked(), run.exitCode,
-                     run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
-                     &run.timedOut, &startError);
+  // The window stays alive while the converter works. A stop asked for
+  // before the start leaves the converter unstarted.
+  const auto letMessagesThrough = [this] {
+    Application().ProcessMessages();
+    return !stopRequested_;
+  };
+  if (!stopRequested_) {
+    ExecuteCommandLine(commandLine, programDir_, timeout_, cbHideLog->Checked(), run.exitCode,
+                       run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
+                       &run.timedOut, &startError, letMessagesThrough);
+  }
   label->SetColor(kLabelAtRest);
   label->Font().SetStyle(0);
   label->Repaint();
 
-  if (run.exitCode == 0 && IsFile(ProgramFile(ResultFileName(command)))) {
+  // A stop counts even when the converter ended by itself while the user
+  // was asked: what it made then is not taken.
+  if (!stopRequested_ && run.exitCode == 0 && IsFile(ProgramFile(ResultFileName(command)))) {
     AcceptResult(index);
   } else {
     label->Font().SetColor(clBlack);
-    if (startError != ERROR_SUCCESS) {
-      for (const std::wstring& line :
-           StartFailureLines(StartedProgram(commandLine), startError, !dosLauncher_.empty()))
-        Log(line);
-    }
-    for (const wchar_t* line : command.failureLines) Log(line);
+    LogFailure(command, commandLine, startError);
     runFailed_ = true;
   }
   Log(L"");
@@ -242,6 +257,21 @@ void Tzh_tarnF::AcceptResult(size_t index) {
   for (const wchar_t* line : command.afterListLines) Log(line);
 }
 
+// A stopped command gets no advice: it did not fail by itself.
+void Tzh_tarnF::LogFailure(const ConverterCommand& command, const std::wstring& commandLine,
+                           DWORD startError) {
+  if (stopRequested_) {
+    Log(L"Conversion stopped by the user");
+    return;
+  }
+  if (startError != ERROR_SUCCESS) {
+    for (const std::wstring& line :
+         StartFailureLines(StartedProgram(commandLine), startError, !dosLauncher_.empty()))
+      Log(line);
+  }
+  for (const wchar_t* line : command.failureLines) Log(line);
+}
+
 void Tzh_tarnF::FinishRun(const TRun& run) {
   for (TDsGroup* group : {DsGroup1, DsGroup2, DsGroup3, DsGroup4}) group->SetEnabled(true);
   Memo1->Show();
@@ -265,6 +295,20 @@ void Tzh_tarnF::FinishRun(const TRun& run) {
   buLog->SetEnabled(true);
   buClose->SetEnabled(true);
   for (TxpButton* button : {buLog, buConvert, buInsert, buSaveas}) button->Repaint();
+}
+
+void Tzh_tarnF::FormKeyDown(TComponent*, WORD& key, TShiftState) {
+  if (key != VK_ESCAPE || !running_) return;
+  key = 0;
+  AskToStop();
+}
+
+// A yes stops the converter at once, or, between two commands, the run
+// before its next one.
+void Tzh_tarnF::AskToStop() {
+  if (Interaction().MessageDialog(Handle(), L"Do you want to stop the conversion?", L"Confirm",
+                                  MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
+    stopRequested_ = true;
 }
 
 bool Tzh_tarnF::IsSelectedResultOf(const ConverterCommand& command) const {

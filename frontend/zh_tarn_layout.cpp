@@ -296,6 +296,13 @@ void Tzh_tarnF::BindEvents() {
   OnCreate = handler(&Tzh_tarnF::FormCreate);
   OnShow = handler(&Tzh_tarnF::FormShow);
   OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+  OnKeyDown = [this](TComponent* sender, WORD& key, TShiftState shift) {
+    FormKeyDown(sender, key, shift);
+  };
+  OnDropFiles = [this](TComponent* sender, const std::vector<std::wstring>& files) {
+    FormDropFiles(sender, files);
+  };
+  SetAcceptFiles(true);
 
   MDL_D->SetFileList(MDL_f);
   MDL_D->OnChanging = handler(&Tzh_tarnF::MDL_DChanging);

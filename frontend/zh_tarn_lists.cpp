@@ -1,6 +1,28 @@
+#include <algorithm>
+
+#include "browsing/folder_listing.h"
 #include "frontend/converter_commands.h"
 #include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
+#include "toolkit/application.h"
+#include "toolkit/interaction.h"
+
+namespace {
+
+bool SameText(const std::wstring& a, const std::wstring& b) {
+  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+bool IsModelName(const std::wstring& path) { return SameText(ExtensionOf(path), L".mdl"); }
+
+// Whether the path lies on a drive that the tree shows.
+bool OnFixedDrive(const std::wstring& path) {
+  const std::vector<std::wstring> roots = FixedDriveRoots();
+  return std::any_of(roots.begin(), roots.end(),
+                     [&](const std::wstring& root) { return SameText(root, path.substr(0, 2)); });
+}
+
+}  // namespace
 
 void Tzh_tarnF::MDL_DChanging(TComponent*) {
   Label8->SetCaption(L"");
@@ -77,4 +99,40 @@ void Tzh_tarnF::memo2Click(TComponent*) {
     }
   }
   EnableControls();
+}
+
+// Of the files dropped, the first model is picked; anything else (a folder
+// named like a model too), and any drop during a run, is passed over. A
+// model on a drive the tree does not show cannot be picked, and the user is
+// told why.
+void Tzh_tarnF::FormDropFiles(TComponent*, const std::vector<std::wstring>& files) {
+  if (running_) return;
+  const auto model = std::find_if(files.begin(), files.end(), [](const std::wstring& path) {
+    return IsModelName(path) && !FolderExists(path);
+  });
+  if (model == files.end()) return;
+  if (!OnFixedDrive(*model)) {
+    Interaction().MessageDialog(Handle(),
+                                FileNameOf(*model) +
+                                    L" lies on a drive that the folder tree does not show. Copy "
+                                    L"it to a fixed drive to convert it.",
+                                Application().Title(), MB_OK | MB_ICONINFORMATION);
+    return;
+  }
+  if (IsFile(*model)) PickModel(*model);
+}
+
+// Picks the model as the user would: back to the tree if the log covers it,
+// a click on its folder in the tree, then on its entry in the list.
+void Tzh_tarnF::PickModel(const std::wstring& path) {
+  if (OVC1->Visible()) buLogClick(this);
+  if (Memo1->Visible()) Button1Click(this);
+  const std::wstring folder = FolderOf(path);
+  if (!SameText(folder, MDL_D->Directory())) {
+    MDL_DChanging(this);
+    MDL_D->SetDirectory(folder);
+  }
+  MDL_DClick(this);
+  MDL_f->SetItemIndex(MDL_f->IndexOf(FileNameOf(path)));
+  MDL_fClick(this);
 }

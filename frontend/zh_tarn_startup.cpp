@@ -75,11 +75,13 @@ void Tzh_tarnF::FormShow(TComponent*) {
   MDL_DClick(this);
 }
 
-// The window stays open while a run goes on. A settings file that refuses
-// the last directory is reported, and the window closes all the same.
+// The window stays open while a run goes on: the close box offers to stop
+// the run instead. A settings file that refuses the last directory is
+// reported, and the window closes all the same.
 void Tzh_tarnF::FormClose(TComponent*, TCloseAction& action) {
   if (running_) {
     action = TCloseAction::caNone;
+    AskToStop();
     return;
   }
   if (filesMissing_) return;

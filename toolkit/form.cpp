@@ -1,6 +1,7 @@
 #include "toolkit/form.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "toolkit/application.h"
 
@@ -49,6 +50,19 @@ bool IsMultiLineEdit(HWND window) {
   wchar_t name[8] = {};
   GetClassNameW(window, name, 8);
   return lstrcmpiW(name, L"Edit") == 0 && (GetWindowLongW(window, GWL_STYLE) & ES_MULTILINE);
+}
+
+// The paths of the files dropped; the drop is released.
+std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
+  std::vector<std::wstring> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  for (UINT i = 0; i < count; ++i) {
+    std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
+    DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+    files.push_back(std::move(path));
+  }
+  DragFinish(drop);
+  return files;
 }
 
 }  // namespace
@@ -182,6 +196,16 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &rect, BackgroundBrush());
       return 1;
     }
+    // Child controls ask their parents first, so the form answers for all.
+    case WM_SETCURSOR:
+      if (!busyCursor_ || LOWORD(lParam) != HTCLIENT) return TControl::WndProc(msg, wParam, lParam);
+      SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+      return TRUE;
+    case WM_DROPFILES: {
+      const std::vector<std::wstring> files = TakeDroppedFiles(reinterpret_cast<HDROP>(wParam));
+      if (OnDropFiles) OnDropFiles(this, files);
+      return 0;
+    }
     case WM_SHOWWINDOW:
       if (wParam && OnShow) OnShow(this);
       return TControl::WndProc(msg, wParam, lParam);
@@ -210,7 +234,16 @@ bool TForm::OfferDialogChar(wchar_t ch) {
   return AnyControl(*this, [ch](TControl& c) { return c.DialogChar(ch); });
 }
 
+// A key pressed while no control has the focus comes as a system key.
+bool TForm::PreviewKeyDown(const MSG& msg) {
+  if (!OnKeyDown || (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN)) return false;
+  WORD key = static_cast<WORD>(msg.wParam);
+  OnKeyDown(this, key, KeyboardShift());
+  return key == 0;
+}
+
 bool TForm::PreviewKey(const MSG& msg) {
+  if (PreviewKeyDown(msg)) return true;
   if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
   const LRESULT code =
       SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&msg));
@@ -290,3 +323,18 @@ void TForm::UpdateHint(TControl& control) {
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(tool));
   }
 }
+
+// A pointer that lies over the form now takes the new cursor at once, not
+// at its next move.
+void TForm::SetBusyCursor(bool busy) {
+  busyCursor_ = busy;
+  POINT at;
+  if (!GetCursorPos(&at)) return;
+  HWND under = WindowFromPoint(at);
+  if (under != Handle() && !IsChild(Handle(), under)) return;
+  const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+  SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+               MAKELPARAM(static_cast<WORD>(hit), WM_MOUSEMOVE));
+}
+
+void TForm::SetAcceptFiles(bool accept) { DragAcceptFiles(Handle(), accept); }

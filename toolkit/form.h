@@ -1,6 +1,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "toolkit/control.h"
 
@@ -13,6 +15,8 @@ constexpr int mrOk = IDOK;
 constexpr int mrCancel = IDCANCEL;
 
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
+using TDropFilesEvent =
+    std::function<void(TComponent* sender, const std::vector<std::wstring>& files)>;
 
 // A top-level window: caption, border, client size, position, modal runs
 // and the keys a dialog gives meaning to (Tab, Enter, Escape, accelerators).
@@ -50,9 +54,20 @@ class TForm : public TControl {
   // Adds, changes or removes the tool tip of a control of this form.
   void UpdateHint(TControl& control);
 
+  // While set, the pointer shows the busy cursor over the client area and
+  // every control; the title bar keeps its own.
+  void SetBusyCursor(bool busy);
+  // Whether files dragged from the shell may be dropped on the form; their
+  // paths go to OnDropFiles.
+  void SetAcceptFiles(bool accept);
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnShow;
   TCloseEvent OnClose;
+  // Offered every key pressed in the form before its controls see it; a
+  // handler that sets the key to 0 uses it up.
+  TKeyEvent OnKeyDown;
+  TDropFilesEvent OnDropFiles;
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -63,6 +78,7 @@ class TForm : public TControl {
   bool OfferDialogKey(WORD key);
   bool OfferDialogChar(wchar_t ch);
   bool DoClose();
+  bool PreviewKeyDown(const MSG& msg);
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
@@ -70,6 +86,7 @@ class TForm : public TControl {
   int modalResult_ = mrNone;
   HWND lastFocus_ = nullptr;
   HWND tooltip_ = nullptr;
+  bool busyCursor_ = false;
 };
 
 // Builds a form of class T and then runs its create handler.

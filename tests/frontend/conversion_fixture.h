@@ -1,11 +1,16 @@
 #pragma once
 
+#include <windows.h>
+#include <tlhelp32.h>
+
+#include <deque>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "tests/frontend/main_window_fixture.h"
+#include "toolkit/unique_handle.h"
 
 // An environment variable set for the stand-in converter while it lives.
 class Variable {
@@ -23,15 +28,47 @@ class Variable {
 
 inline const std::string kModel = "SAMPLE MODEL\r\n";
 
-// What a user does while a run lets messages through, and the window it is
-// done to.
-inline const std::function<void()>* pendingAct = nullptr;
-inline const Tzh_tarnF* runningWindow = nullptr;
+// The stand-in converters at work: those this process started, and those
+// they started in turn.
+inline std::vector<DWORD> WorkingConverters() {
+  std::vector<PROCESSENTRY32W> all;
+  const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+       more = Process32NextW(snapshot.Get(), &entry))
+    all.push_back(entry);
+  std::vector<DWORD> found = {GetCurrentProcessId()};
+  for (size_t i = 0; i < found.size(); ++i) {
+    for (const PROCESSENTRY32W& process : all) {
+      const std::wstring exe = process.szExeFile;
+      if (process.th32ParentProcessID == found[i] &&
+          lstrcmpiW(exe.substr(exe.find_last_of(L'\\') + 1).c_str(), L"tarn.exe") == 0)
+        found.push_back(process.th32ProcessID);
+    }
+  }
+  found.erase(found.begin());
+  return found;
+}
 
-inline void CALLBACK ActDuringRun(HWND, UINT, UINT_PTR timer, DWORD) {
-  if (!pendingAct || !runningWindow->Running()) return;
-  KillTimer(nullptr, timer);
-  (*std::exchange(pendingAct, nullptr))();
+// What a user does, step by step, while the converter works, and the window
+// it is done to.
+inline std::deque<std::function<void()>>* pendingSteps = nullptr;
+inline const Tzh_tarnF* runningWindow = nullptr;
+inline size_t stepConverters = 1;
+
+// Takes the next step at a tick that comes while the window waits for the
+// converters at work; the ticks a step lets through take none.
+inline void CALLBACK StepWhileConverting(HWND, UINT, UINT_PTR, DWORD) {
+  static bool stepping = false;
+  if (stepping || !pendingSteps || pendingSteps->empty() || !runningWindow->Running() ||
+      WorkingConverters().size() < stepConverters)
+    return;
+  stepping = true;
+  const std::function<void()> step = std::move(pendingSteps->front());
+  pendingSteps->pop_front();
+  step();
+  stepping = false;
 }
 
 // The stand-in converter in the program directory and a model folder
@@ -68,15 +105,29 @@ class ConversionTest : public MainWindowTest {
     ASSERT_TRUE(window->buConvert->Enabled());
     Click(window->buConvert);
   }
-  // Starts a run and acts once at the first point where it lets messages
-  // through; false when it never did.
-  bool StartAndActDuringTheRun(const std::function<void()>& act) {
-    pendingAct = &act;
+  // Starts a run and takes the steps, one per tick of a timer, while the
+  // window lets messages through with that many converters at work (the
+  // stand-in and the copies of itself it starts); false when some step was
+  // never taken.
+  bool StartAndActWhileConverting(std::deque<std::function<void()>> steps,
+                                  size_t converters = 1) {
+    pendingSteps = &steps;
+    stepConverters = converters;
     runningWindow = window.get();
-    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, ActDuringRun);
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, StepWhileConverting);
     Start();
     KillTimer(nullptr, timer);
-    return !std::exchange(pendingAct, nullptr);
+    pendingSteps = nullptr;
+    return steps.empty();
+  }
+  // A key as typing it sends it: to the control with the focus, or, with
+  // none, to the active window as a system key.
+  void TypeKey(WORD key) {
+    HWND focus = GetFocus();
+    HWND to = focus ? focus : window->Handle();
+    PostMessageW(to, focus ? WM_KEYDOWN : WM_SYSKEYDOWN, key, 0);
+    PostMessageW(to, focus ? WM_KEYUP : WM_SYSKEYUP, key, 0xC0000001);
+    PumpMessages();
   }
   std::vector<std::wstring> Converted() const {
     std::vector<std::wstring> names;

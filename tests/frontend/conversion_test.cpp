@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
-#include <utility>
+#include <set>
 
 #include "frontend/settings.h"
 #include "tests/frontend/conversion_fixture.h"
@@ -260,31 +260,74 @@ TEST_F(ConversionTest, ASecondPressAfterAFailedCKeepsTheFs2002Result) {
   EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
 }
 
-// A click on a converted file, on Start conversion and on the close box,
-// all while the converter works.
-TEST_F(ConversionTest, NothingDoneDuringARunStartsAnotherOrClosesTheWindow) {
+// While the converter works: a click on every control as the mouse gives
+// it, Tab and Enter typed, clicks on the two lists, a command box's mouse-up
+// and a click on Start conversion sent straight to them, as other programs
+// may send them; then Escape in the log, Escape with no control focused and
+// the close box, each asking whether to stop, answered No. Only Help and
+// TARN info act. After the run Escape asks nothing and the close box closes.
+TEST_F(ConversionTest, NothingDoneWhileTheConverterWorksChangesTheRun) {
   WriteFileBytes(Model(L"plane.MDT"), "old fix");
+  WriteFileBytes(Model(L"other.mdl"), kModel);
+  OpenFolder(models);
   ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
   Tick({window->dsT, window->dsZ});
-  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"200");
-  bool listLocked = false;
-  ASSERT_TRUE(StartAndActDuringTheRun([&] {
-    listLocked = !window->memo2->Enabled();
-    ClickItem(window->memo2, 0);
-    Click(window->buConvert);
-    SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-  }));
-  EXPECT_TRUE(listLocked);
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"1000");
+  desktop.boxAnswers = {IDNO, IDNO, IDNO};
+  std::function<void(TControl&)> clickAll = [&](TControl& parent) {
+    for (TControl* control : parent.Children()) {
+      if (control->Showing()) ClickAsTheMouseWould(control);
+      clickAll(*control);
+    }
+  };
+  bool dialogOpened = false;
+  ASSERT_TRUE(StartAndActWhileConverting({[&] {
+    RunModal(
+        [&] {
+          clickAll(*window);
+          for (int i = 0; i < 30; ++i) TypeKey(VK_TAB);
+          TypeKey(VK_RETURN);
+          ClickItem(window->memo2, 0);
+          ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"other.mdl"));
+          SendMessageW(window->dsF->Handle(), WM_LBUTTONUP, 0, 0);
+          Click(window->buConvert);
+          PressKey(*window->Memo1, VK_ESCAPE);
+          SetFocus(nullptr);
+          TypeKey(VK_ESCAPE);
+          SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        },
+        [&](TForm&) { dialogOpened = true; });
+  }}));
+  EXPECT_FALSE(dialogOpened);
+  ASSERT_EQ(desktop.boxes.size(), 3u);
+  for (const FakeInteraction::Box& box : desktop.boxes) {
+    EXPECT_EQ(box.text, L"Do you want to stop the conversion?");
+    EXPECT_EQ(box.caption, L"Confirm");
+    EXPECT_EQ(box.flags, UINT{MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2});
+  }
+  EXPECT_TRUE(desktop.saveOffers.empty());
+  // Some controls' middles lie on the Help button.
+  std::set<std::wstring> opened;
+  for (const FakeInteraction::Shell& shell : desktop.shells) opened.insert(shell.parameters);
+  EXPECT_EQ(opened, (std::set<std::wstring>{L"zh_help.txt", L"readme.txt"}));
   const std::vector<std::string> runs = ConverterRuns();
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_NE(runs[0].find("/t CONVERT.MD"), std::string::npos);
   EXPECT_NE(runs[1].find("/z CONVERT.MD"), std::string::npos);
   EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MDT", L"plane.MDZ"}));
   EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")).substr(0, kModel.size()), kModel);
+  EXPECT_EQ(window->MDL_D->Directory(), models);
+  for (TCheckBox* box : {window->dsF, window->dsC, window->dsT, window->dsS, window->dsR,
+                         window->dsZ})
+    EXPECT_EQ(box->Checked(), box == window->dsT || box == window->dsZ);
   EXPECT_TRUE(window->Visible());
   ExpectPassed();
   EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
 
+  PressKey(*window->Memo1, VK_ESCAPE);
+  SetFocus(nullptr);
+  TypeKey(VK_ESCAPE);
+  EXPECT_EQ(desktop.boxes.size(), 3u);
   CloseWindow();
   EXPECT_FALSE(window->Visible());
 }

@@ -87,6 +87,21 @@ void MainWindowTest::ClickItem(TListBox* list, int index) {
   ClickAt(list->Handle(), Middle(item), TMouseButton::mbLeft);
 }
 
+void MainWindowTest::ClickAsTheMouseWould(TControl* control) {
+  POINT at = Middle(control->ClientRect());
+  ClientToScreen(control->Handle(), &at);
+  HWND target = window->Handle();
+  for (;;) {
+    POINT inside = at;
+    ScreenToClient(target, &inside);
+    HWND child = ChildWindowFromPointEx(target, inside, CWP_SKIPDISABLED | CWP_SKIPINVISIBLE);
+    if (!child || child == target) break;
+    target = child;
+  }
+  ScreenToClient(target, &at);
+  ClickAt(target, at, TMouseButton::mbLeft);
+}
+
 void MainWindowTest::OpenFolder(const std::wstring& folder) {
   window->MDL_D->SetDirectory(folder);
   HWND tree = window->MDL_D->Handle();

@@ -29,6 +29,10 @@ class MainWindowTest : public testing::Test {
   // list entry, as mouse messages.
   static void Click(TControl* control, TMouseButton button = TMouseButton::mbLeft);
   static void ClickItem(TListBox* list, int index);
+  // A left click in the middle of a control as the mouse gives it: to the
+  // window that lies there, skipping those hidden or disabled, and the
+  // children of a disabled one.
+  void ClickAsTheMouseWould(TControl* control);
   // Moves the tree to the folder and clicks its selection.
   void OpenFolder(const std::wstring& folder);
 

@@ -178,4 +178,57 @@ TEST_F(ProcessRunnerTest, AProgramThatCannotStartGivesFalseExitCodeZeroAndTheRea
   }
 }
 
+int ticks = 0;
+void CALLBACK CountTick(HWND, UINT, UINT_PTR, DWORD) { ++ticks; }
+
+// A timer's messages come in while the program runs: they are let through
+// until the waiting side stops the program, together with what it started,
+// once both have written their ids; they neither hold up the end of a
+// program nor put off its time-out.
+TEST_F(ProcessRunnerTest, AWaitLetsMessagesThroughAndStopsWhenTold) {
+  const struct {
+    std::wstring parameters;
+    int timeout;
+    bool stop;
+    bool result, timedOut;
+    DWORD exitCode;  // STILL_ACTIVE: that or 1, the code of a stopped program
+  } cases[] = {
+      {L"--pid " + Quote(pids) + L" --grandchild " + Quote(pids) + L" --sleep 60000", 60000, true,
+       false, false, STILL_ACTIVE},
+      {L"--sleep 1000 --exit 5", 60000, false, true, false, 5},
+      {L"--sleep 60000", 1500, false, false, true, STILL_ACTIVE},
+  };
+  for (const auto& c : cases) {
+    DeleteFileW(pids.c_str());
+    ticks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, CountTick);
+    const TWhileWaiting whileWaiting = [&] {
+      PumpMessages();
+      return !c.stop || ReadPids(pids, 0).size() < 2;
+    };
+    DWORD exitCode = 12345, startError = 12345;
+    bool timedOut = true;
+    const DWORD started = GetTickCount();
+    const bool result = ExecuteCommandLine(Quote(program + L".exe") + L' ' + c.parameters, folder,
+                                           c.timeout, true, exitCode, 0, 0, 300, 200, &timedOut,
+                                           &startError, whileWaiting);
+    const DWORD elapsed = GetTickCount() - started;
+    KillTimer(nullptr, timer);
+    ASSERT_EQ(startError, DWORD{ERROR_SUCCESS}) << ErrorText(startError);
+    EXPECT_EQ(result, c.result) << c.parameters;
+    EXPECT_EQ(timedOut, c.timedOut) << c.parameters;
+    if (c.exitCode == STILL_ACTIVE)
+      EXPECT_TRUE(exitCode == STILL_ACTIVE || exitCode == 1) << exitCode;
+    else
+      EXPECT_EQ(exitCode, c.exitCode);
+    EXPECT_GT(ticks, 0) << c.parameters;
+    EXPECT_LT(elapsed, 30000u) << c.parameters;
+    if (c.stop) {
+      const std::vector<DWORD> stopped = ReadPids(pids, 2);
+      ASSERT_EQ(stopped.size(), 2u);
+      for (const DWORD pid : stopped) EXPECT_TRUE(ProcessWatch(pid).EndsWithin(5000)) << pid;
+    }
+  }
+}
+
 }  // namespace

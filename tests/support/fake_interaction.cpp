@@ -9,6 +9,7 @@ FakeInteraction::~FakeInteraction() { SetInteraction(nullptr); }
 int FakeInteraction::MessageDialog(HWND, const std::wstring& text, const std::wstring& caption,
                                 UINT flags) {
   boxes.push_back({text, caption, flags});
+  if (whileBoxOpen) whileBoxOpen();
   if (boxAnswers.empty()) return IDOK;
   const int answer = boxAnswers.front();
   boxAnswers.pop_front();

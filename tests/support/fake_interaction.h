@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,7 @@ class FakeInteraction : public TInteraction {
 
   std::vector<Box> boxes;
   std::deque<int> boxAnswers;            // IDOK when empty
+  std::function<void()> whileBoxOpen;    // runs before a box is answered
   std::vector<SaveOffer> saveOffers;
   std::deque<std::wstring> saveAnswers;  // chosen names; empty string = cancel
   std::vector<Shell> shells;

@@ -98,6 +98,29 @@ TEST_F(FormTest, AltLetterReachesTheControlWithThatAccelerator) {
   EXPECT_EQ(second->accelerated, 2);
 }
 
+// The pointer rests on a control: it turns busy at once, without a move;
+// the title bar keeps its own cursor.
+TEST_F(FormTest, ABusyFormShowsTheBusyCursorOverItsControls) {
+  const HCURSOR busy = LoadCursorW(nullptr, IDC_WAIT);
+  const auto over = [](HWND window, WORD hit) {
+    SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM(hit, WM_MOUSEMOVE));
+    return GetCursor();
+  };
+  RECT bounds;
+  GetWindowRect(second->Handle(), &bounds);
+  SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+  PumpMessages();
+  SetCursor(nullptr);
+  form->SetBusyCursor(true);
+  EXPECT_EQ(GetCursor(), busy);
+  EXPECT_EQ(over(first->Handle(), HTCLIENT), busy);
+  EXPECT_NE(over(form->Handle(), HTCAPTION), busy);
+  form->SetBusyCursor(false);
+  EXPECT_NE(GetCursor(), busy);
+  EXPECT_NE(over(first->Handle(), HTCLIENT), busy);
+}
+
 TEST_F(FormTest, ModalRunEndsWhenModalResultIsSet) {
   auto dialog = CreateForm<TForm>(form.get());
   TTimer timer(nullptr);

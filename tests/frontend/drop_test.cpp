@@ -1,0 +1,90 @@
+#include <windows.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/frontend/conversion_fixture.h"
+
+namespace {
+
+// Files dropped on the window as the shell drops them: a block of the
+// paths, each ended by a zero, with one more zero after the last.
+void Drop(HWND window, const std::vector<std::wstring>& files) {
+  size_t chars = 1;
+  for (const std::wstring& file : files) chars += file.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  auto* names = reinterpret_cast<wchar_t*>(drop + 1);
+  for (const std::wstring& file : files) {
+    std::memcpy(names, file.c_str(), (file.size() + 1) * sizeof(wchar_t));
+    names += file.size() + 1;
+  }
+  GlobalUnlock(memory);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  PumpMessages();
+}
+
+// What picking a model decides: the tree's folder, the model, its
+// converted files found beside it, the status text and Start conversion.
+struct Pick {
+  std::wstring folder;
+  std::wstring model;
+  std::vector<std::wstring> converted;
+  std::wstring status;
+  bool startEnabled;
+  bool operator==(const Pick&) const = default;
+};
+
+class DropTest : public ConversionTest {
+ protected:
+  Pick Picked() const {
+    return {window->MDL_D->Directory(), window->MDL_f->FileName(), Converted(),
+            window->Label8->Caption(), window->buConvert->Enabled()};
+  }
+  void Drop(const std::vector<std::wstring>& files) { ::Drop(window->Handle(), files); }
+};
+
+// After a run, a text file, a model in another folder whose extension is in
+// mixed case, and another model are dropped: the first model is picked as a
+// click on its folder and one on its entry pick it, with the tree back in
+// place of the log. A text file alone, a model on a share the tree does not
+// show and a drop during a run change nothing; the share is explained.
+TEST_F(DropTest, TheFirstDroppedModelIsPickedAsClicksWouldPickIt) {
+  const std::wstring hangar = dir / L"hangar";
+  CreateDirectoryW(hangar.c_str(), nullptr);
+  const std::wstring jet = hangar + L"\\Jet.mDl";
+  WriteFileBytes(jet, kModel);
+  WriteFileBytes(hangar + L"\\Jet.MD2", "converted");
+  const std::wstring notes = dir / L"notes.txt";
+  WriteFileBytes(notes, "notes");
+  Tick({window->dsZ});
+  Start();
+
+  Drop({notes, jet, Model(L"plane.MDL")});
+  const Pick dropped = Picked();
+  EXPECT_EQ(dropped, (Pick{hangar, jet, {L"Jet.MD2"}, L"", true}));
+  EXPECT_EQ(window->SelectionOrigin(), TSelectionOrigin::soSourceList);
+  EXPECT_TRUE(window->MDL_D->Showing());
+  EXPECT_FALSE(window->Memo1->Visible());
+  EXPECT_FALSE(window->buLog->Enabled());
+
+  Drop({notes});
+  Drop({L"\\\\server\\models\\plane.MDL"});
+  EXPECT_EQ(Picked(), dropped);
+  ASSERT_EQ(desktop.boxes.size(), 1u);
+  EXPECT_EQ(desktop.boxes[0].text,
+            L"plane.MDL lies on a drive that the folder tree does not show. Copy it to a fixed "
+            L"drive to convert it.");
+
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"600");
+  ASSERT_TRUE(StartAndActWhileConverting({[&] { Drop({Model(L"plane.MDL")}); }}));
+  EXPECT_EQ(window->MDL_D->Directory(), hangar);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"Jet.MDZ"});
+  ExpectPassed();
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/frontend/conversion_fixture.h"
+#include "tests/support/process_watch.h"
+
+namespace {
+
+// The cursor a control's pointer gets now, as a move of the mouse asks it.
+HCURSOR CursorOver(TControl* control) {
+  SendMessageW(control->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(control->Handle()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  return GetCursor();
+}
+
+// The window is asked to paint itself anew while the converter sleeps: it
+// has painted by the next tick, and it shows the busy cursor over controls
+// locked and free; after the run the cursor is theirs again.
+TEST_F(ConversionTest, WhileTheConverterWorksTheWindowPaintsAndShowsItIsBusy) {
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"1000");
+  const HCURSOR busy = LoadCursorW(nullptr, IDC_WAIT);
+  bool painted = false;
+  std::vector<HCURSOR> cursors;
+  Tick({window->dsZ});
+  ASSERT_TRUE(StartAndActWhileConverting(
+      {[&] { RedrawWindow(window->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN); },
+       [&] {
+         painted = !GetUpdateRect(window->Handle(), nullptr, FALSE) &&
+                   !GetUpdateRect(window->Label8->Handle(), nullptr, FALSE);
+         cursors = {CursorOver(window->memo2), CursorOver(window->Memo1),
+                    CursorOver(window->SpeedButton4)};
+       }}));
+  EXPECT_TRUE(painted);
+  EXPECT_EQ(cursors, std::vector<HCURSOR>(3, busy));
+  ExpectPassed();
+  EXPECT_NE(CursorOver(window->memo2), busy);
+}
+
+// A yes, to Escape and then to the close box, stops the converter and the
+// copy of itself it started; the run ends as a failed one before its next
+// command, and the window stays. The next run passes.
+TEST_F(ConversionTest, YesStopsTheConverterWithWhatItStartedAndTheRunFails) {
+  Tick({window->dsF, window->dsC});
+  const std::function<void()> asks[] = {
+      [&] { TypeKey(VK_ESCAPE); },
+      [&] { SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); }};
+  for (const auto& ask : asks) {
+    std::vector<DWORD> stopped;
+    {
+      const Variable sleep(L"TARN_STANDIN_SLEEP_MS", L"60000");
+      const Variable child(L"TARN_STANDIN_GRANDCHILD_MS", L"60000");
+      desktop.boxAnswers = {IDYES};
+      ASSERT_TRUE(StartAndActWhileConverting(
+          {[&] {
+            stopped = WorkingConverters();
+            ask();
+          }},
+          2));
+    }
+    ASSERT_EQ(stopped.size(), 2u);
+    for (const DWORD pid : stopped) EXPECT_TRUE(ProcessWatch(pid).EndsWithin(5000)) << pid;
+    std::vector<std::wstring> expected = Header();
+    for (const wchar_t* line :
+         {L"Start conversion to FS2002 (MD8)", L"Conversion stopped by the user", L""})
+      expected.push_back(line);
+    EXPECT_EQ(Log(), expected);
+    ExpectFailed();
+    EXPECT_TRUE(window->Visible());
+    EXPECT_FALSE(window->Running());
+    EXPECT_FALSE(FileExists(Model(L"plane.MD8")));
+  }
+  EXPECT_EQ(desktop.boxes.size(), 2u);
+
+  Start();
+  ExpectPassed();
+  EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MD8", L"plane.MD2"}));
+}
+
+// The converter ends by itself while the question is open: No takes its
+// result as usual; Yes still stops the run, and the result is not taken.
+TEST_F(ConversionTest, AConverterEndingWhileTheUserIsAskedKeepsToTheAnswer) {
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"800");
+  desktop.whileBoxOpen = [] {
+    for (const DWORD pid : WorkingConverters()) ProcessWatch(pid).EndsWithin(30000);
+  };
+  Tick({window->dsZ});
+  for (const int answer : {IDNO, IDYES}) {
+    desktop.boxAnswers = {answer};
+    ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+    ASSERT_TRUE(StartAndActWhileConverting({[&] { TypeKey(VK_ESCAPE); }}));
+    EXPECT_TRUE(FileExists(dir / L"CONVERT.MDZ"));
+    if (answer == IDNO) {
+      EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+      ExpectPassed();
+      continue;
+    }
+    EXPECT_EQ(ConverterRuns().size(), 2u);
+    EXPECT_EQ(Log()[Header().size() + 1], L"Conversion stopped by the user");
+    EXPECT_TRUE(Converted().empty());
+    EXPECT_FALSE(FileExists(Model(L"plane.MDZ")));
+    ExpectFailed();
+  }
+  EXPECT_EQ(desktop.boxes.size(), 2u);
+}
+
+}  // namespace
