@@ -75,6 +75,20 @@ TEST_F(GroupTest, AmpersandIsNotCountedInTheGap) {
   EXPECT_EQ(Gap(Snapshot(*group), Line()), std::make_pair(8, 8 + width));
 }
 
+// Under a caption of spaces, which draws no ink, the gap shows plainly: on
+// the frame's row the colour behind, on the row below it the face, where
+// the light outline runs on either side.
+TEST_F(GroupTest, TheGapOpensBothOutlines) {
+  group->SetCaption(L"    ");
+  const int line = Line();
+  const int right = 8 + TextSize(group->Font(), L"    ").cx + 2;
+  const Snapshot shot(*group);
+  EXPECT_EQ(shot.CountInRow(line, 8, right, kBehind), right - 8);
+  EXPECT_EQ(shot.CountInRow(line + 1, 8, right, kFace), right - 8);
+  EXPECT_EQ(shot.At(7, line + 1), kHigh);
+  EXPECT_EQ(shot.At(right, line + 1), kHigh);
+}
+
 TEST_F(GroupTest, EmptyCaptionClosesTheFrame) {
   HiddenCaption(L"");
   const Snapshot shot(*group);
