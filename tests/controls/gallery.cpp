@@ -62,10 +62,17 @@ void PointAt(TControl& control) {
   SendMessageW(control.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
 }
 
+// A control of the size given, with a caption, on the form.
+template <class T>
+T* Place(TForm& form, int width, int height, const wchar_t* caption) {
+  auto* control = form.Add<T>(&form);
+  control->SetBounds(10, 10, width, height);
+  control->SetCaption(caption);
+  return control;
+}
+
 void Buttons(TForm& form) {
-  auto* button = form.Add<TxpButton>(&form);
-  button->SetBounds(10, 10, 75, 25);
-  button->SetCaption(L"&Start");
+  auto* button = Place<TxpButton>(form, 75, 25, L"&Start");
   Save(*button, L"button_rest");
   button->SetBorder(false);
   Save(*button, L"button_no_border");
@@ -85,8 +92,7 @@ void Buttons(TForm& form) {
 }
 
 void Groups(TForm& form) {
-  auto* group = form.Add<TDsGroup>(&form);
-  group->SetCaption(L"&Options");
+  auto* group = Place<TDsGroup>(form, 145, 105, L"&Options");
   Save(*group, L"group_flat_lowered");
   group->SetBorderStyle(TDsBorderStyle::brPlain);
   group->SetCaptionStyle(TDsTextStyle::txRaised);
@@ -101,9 +107,7 @@ void Groups(TForm& form) {
 }
 
 void Checks(TForm& form) {
-  auto* check = form.Add<TDsCheck>(&form);
-  check->SetBounds(10, 10, 100, 17);
-  check->SetCaption(L"&Shining");
+  auto* check = Place<TDsCheck>(form, 100, 17, L"&Shining");
   Save(*check, L"check_rest");
   check->SetChecked(true);
   Save(*check, L"check_checked");
