@@ -21,11 +21,12 @@ std::array<TBoxState, N> StatesOf(const std::array<Box*, N>& boxes) {
   return states;
 }
 
+// Sets what differs, so a box that keeps its state is not drawn again.
 template <class Box, size_t N>
 void SetStates(const std::array<Box*, N>& boxes, const std::array<TBoxState, N>& states) {
   for (size_t i = 0; i < N; ++i) {
     boxes[i]->SetEnabled(states[i].enabled);
-    boxes[i]->SetChecked(states[i].checked);
+    if (boxes[i]->Checked() != states[i].checked) boxes[i]->SetChecked(states[i].checked);
   }
 }
 

@@ -66,23 +66,9 @@ TEST_F(SelectionTest, SelectingInOneListClearsTheOther) {
   EXPECT_EQ(Converted().size(), 2u);
 }
 
-TEST_F(SelectionTest, StartNeedsAUsableSourceAndATickedEnabledCommand) {
-  PickModel(L"PLANE.MDL");
-  EXPECT_FALSE(window->buConvert->Enabled());
-  Click(window->dsZ);
-  EXPECT_TRUE(window->dsZ->Checked());
-  EXPECT_TRUE(window->buConvert->Enabled());
-  EXPECT_EQ(GetFocus(), window->memo2->Handle());
-  EXPECT_EQ(window->dsPage->ActivePageIndex(), 5);
-
-  // A model deleted since the list was read is no source.
-  DeleteFileW((models + L"\\PLANE.MDL").c_str());
-  Click(window->dsT);
-  EXPECT_FALSE(window->buConvert->Enabled());
-}
-
 // A pick in either list and a box released apply the command rules: an
-// FS2002 result goes on only through c; the model opens all six again.
+// FS2002 result goes on only through c; the model opens all six again, and
+// is no source once deleted.
 TEST_F(SelectionTest, PicksAndBoxReleasesApplyTheCommandRules) {
   PickModel(L"PLANE.MDL");
   Click(window->dsR);
@@ -101,6 +87,9 @@ TEST_F(SelectionTest, PicksAndBoxReleasesApplyTheCommandRules) {
   EXPECT_EQ(BoxesEnabled(), std::vector<bool>(6, true));
   EXPECT_FALSE(window->opF->Enabled());
   EXPECT_TRUE(window->buConvert->Enabled());
+  DeleteFileW((models + L"\\PLANE.MDL").c_str());
+  Click(window->dsT);
+  EXPECT_FALSE(window->buConvert->Enabled());
 }
 
 TEST_F(SelectionTest, ARightReleaseShowsThePageAndReEvaluates) {
