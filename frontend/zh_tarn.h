@@ -8,6 +8,7 @@
 #include "browsing/file_list_box.h"
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
+#include "frontend/command_states.h"
 #include "frontend/converter_commands.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
@@ -48,8 +49,10 @@ class Tzh_tarnF : public TForm {
   void memo2Click(TComponent* sender);
   void FormDropFiles(TComponent* sender, const std::vector<std::wstring>& files);
 
-  // The command boxes, their labels and the example buttons.
-  void EnableControls();
+  // The command boxes, their labels and the example buttons. EnableControls
+  // applies the command rules to the current source; a pick in a list says
+  // which.
+  void EnableControls(TSourcePick pick = TSourcePick::spNone);
   void dsFMouseUp(TComponent* sender, TMouseButton button, TShiftState shift, int x, int y);
   void dsFClick(TComponent* sender);
   void opKClick(TComponent* sender);
@@ -182,12 +185,13 @@ class Tzh_tarnF : public TForm {
   // Where a converted file of that name lies: the folder the converted
   // files list was filled from.
   std::wstring ConvertedPath(const std::wstring& name) const;
-  // The six command boxes and their labels, in chain order.
+  // The six command boxes and their labels, in chain order; the operator
+  // boxes k, f and d.
   std::array<TCheckBox*, 6> CommandBoxes() const { return {dsF, dsC, dsT, dsS, dsR, dsZ}; }
   std::array<TLabel*, 6> CommandLabels() const { return {dsFt, dsCt, dsTt, dsSt, dsRt, dsZt}; }
+  std::array<TDsCheck*, 3> OperatorBoxes() const { return {opK, opF, opD}; }
   void SetLabelsAtRest();
-  bool ApplyConvertedSource(const std::wstring& name);
-  bool ApplyModelSource();
+  TCommandSource CurrentSource() const;
   void ListResultsOf(const std::wstring& baseName);
   void PickModel(const std::wstring& path);
 
@@ -224,7 +228,6 @@ class Tzh_tarnF : public TForm {
   std::wstring dosLauncher_;
   bool filesMissing_ = false;
   std::wstring missingFileName_;
-  bool commandChosen_ = false;
   TSelectionOrigin selectionOrigin_ = TSelectionOrigin::soSourceList;
   std::wstring selectedName_;
   std::wstring selectedPath_;

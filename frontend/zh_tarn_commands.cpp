@@ -8,84 +8,51 @@
 
 namespace {
 
-constexpr size_t kT = 2;
-constexpr size_t kR = 4;
-constexpr size_t kZ = 5;
-
 template <class T, size_t N>
 int IndexOf(const std::array<T*, N>& items, const TComponent* item) {
   const auto found = std::find(items.begin(), items.end(), item);
   return found == items.end() ? -1 : static_cast<int>(found - items.begin());
 }
 
+template <class Box, size_t N>
+std::array<TBoxState, N> StatesOf(const std::array<Box*, N>& boxes) {
+  std::array<TBoxState, N> states;
+  for (size_t i = 0; i < N; ++i) states[i] = {boxes[i]->Enabled(), boxes[i]->Checked()};
+  return states;
+}
+
+// Sets what differs, so a box that keeps its state is not drawn again.
+template <class Box, size_t N>
+void SetStates(const std::array<Box*, N>& boxes, const std::array<TBoxState, N>& states) {
+  for (size_t i = 0; i < N; ++i) {
+    boxes[i]->SetEnabled(states[i].enabled);
+    if (boxes[i]->Checked() != states[i].checked) boxes[i]->SetChecked(states[i].checked);
+  }
+}
+
 }  // namespace
 
-void Tzh_tarnF::EnableControls() {
-  bool usable = false;
-  if (const std::wstring converted = SelectedConverted(); !converted.empty()) {
-    usable = ApplyConvertedSource(converted);
-  } else if (MDL_f->Count() > 0 && MDL_f->ItemIndex() >= 0) {
-    usable = ApplyModelSource();
-  }
-  const auto boxes = CommandBoxes();
-  commandChosen_ = std::any_of(boxes.begin(), boxes.end(), [](const TCheckBox* box) {
-    return box->Checked() && box->Enabled();
-  });
-  if (commandChosen_ && usable) {
+void Tzh_tarnF::EnableControls(TSourcePick pick) {
+  const TCommandBoxes boxes{StatesOf(CommandBoxes()), StatesOf(OperatorBoxes())};
+  const TCommandState state = CommandStateFor(CurrentSource(), pick, boxes);
+  SetStates(CommandBoxes(), state.boxes.commands);
+  SetStates(OperatorBoxes(), state.boxes.operators);
+  if (state.StartAllowed()) {
     memo2->SetFocus();
     buConvert->SetEnabled(true);
   }
 }
 
-// A converted file opens the commands after the one that made it, never its
-// own; an FS2002 result goes on only through the CFS2 conversion.
-bool Tzh_tarnF::ApplyConvertedSource(const std::wstring& name) {
-  const ConverterCommand* made = CommandByExtension(ExtensionOf(name));
-  if (!made) return false;
-  const auto boxes = CommandBoxes();
-  const size_t step = CommandIndex(*made);
-  if (step == 0) {
-    dsF->SetEnabled(false);
-    dsC->SetEnabled(true);
-    const bool chained = dsC->Checked();
-    for (size_t i = kT; i <= kZ; ++i) {
-      boxes[i]->SetEnabled(chained);
-      if (!chained) boxes[i]->SetChecked(false);
-    }
-    if (chained) {
-      opF->SetEnabled(true);
-    } else {
-      for (TDsCheck* op : {opK, opF, opD}) op->SetEnabled(false);
-    }
-    return chained;
+// The converted file selected, else the model selected, else none.
+TCommandSource Tzh_tarnF::CurrentSource() const {
+  using TKind = TCommandSource::TKind;
+  if (const std::wstring converted = SelectedConverted(); !converted.empty()) {
+    return {TKind::skConverted, false, CommandByExtension(ExtensionOf(converted))};
   }
-  for (size_t i = 0; i < boxes.size(); ++i) boxes[i]->SetEnabled(i > step);
-  if (step < kR) {
-    opD->SetEnabled(dsR->Checked());
-  } else if (step == kR) {
-    opD->SetEnabled(false);
+  if (MDL_f->Count() > 0 && MDL_f->ItemIndex() >= 0) {
+    return {TKind::skModel, IsFile(MDL_f->FileName()), nullptr};
   }
-  return true;
-}
-
-// A model opens every command; with f ticked the ones after c follow only
-// when c is ticked too.
-bool Tzh_tarnF::ApplyModelSource() {
-  const auto boxes = CommandBoxes();
-  if (dsF->Checked()) {
-    opK->SetEnabled(true);
-    for (size_t i = kT; i <= kZ; ++i) {
-      if (dsC->Checked()) {
-        boxes[i]->SetEnabled(true);
-      } else {
-        boxes[i]->SetChecked(false);
-        boxes[i]->SetEnabled(false);
-      }
-    }
-  } else {
-    for (TCheckBox* box : boxes) box->SetEnabled(true);
-  }
-  return IsFile(MDL_f->FileName());
+  return {};
 }
 
 void Tzh_tarnF::SetLabelsAtRest() {

@@ -42,11 +42,6 @@ void Tzh_tarnF::MDL_DClick(TComponent*) {
 
 void Tzh_tarnF::MDL_fClick(TComponent*) {
   if (running_) return;
-  for (TDsCheck* op : {opK, opF, opD}) {
-    op->SetChecked(false);
-    op->SetEnabled(false);
-  }
-  for (TCheckBox* box : CommandBoxes()) box->SetEnabled(true);
   memo2->SetItemIndex(-1);
   Label1->SetCaption(L"");
   md_files->SetMask(L"");
@@ -60,7 +55,7 @@ void Tzh_tarnF::MDL_fClick(TComponent*) {
     const int selected = MDL_f->ItemIndex();
     ListResultsOf(selected < 0 ? L"" : BaseNameOf(MDL_f->Item(selected)));
   }
-  EnableControls();
+  EnableControls(TSourcePick::spModel);
 }
 
 // Fills the converted list with the model's result files found beside it,
@@ -86,19 +81,15 @@ void Tzh_tarnF::memo2Click(TComponent*) {
   if (running_) return;
   selectionOrigin_ = TSelectionOrigin::soConvertedList;
   MDL_f->SetItemIndex(-1);
-  for (TDsCheck* op : {opK, opF, opD}) op->SetEnabled(false);
   buConvert->SetEnabled(false);
   if (const std::wstring selected = SelectedConverted(); !selected.empty()) {
     if (const ConverterCommand* made = CommandByExtension(ExtensionOf(selected))) {
       Label1->SetCaption(made->pickedFileText);
-      const size_t step = CommandIndex(*made);
-      if (step == 0) dsF->SetEnabled(false);
-      if (step >= 1 && step <= 3) opD->SetEnabled(dsR->Checked());
       buInsert->SetEnabled(true);
       buSaveas->SetEnabled(true);
     }
   }
-  EnableControls();
+  EnableControls(TSourcePick::spConverted);
 }
 
 // Of the files dropped, the first model is picked; anything else (a folder

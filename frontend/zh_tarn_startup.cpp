@@ -50,7 +50,6 @@ void Tzh_tarnF::FormCreate(TComponent*) {
   MDL_D->Show();
   MDL_D->SetAlign(TAlign::alClient);
   Label8->SetCaption(L"");
-  commandChosen_ = false;
   MDL_f->SetMask(L"*.mdl");
   for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->SetEnabled(false);
   buConvert->SetBackgroundColor(kWindowColor);

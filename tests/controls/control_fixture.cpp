@@ -1,5 +1,7 @@
 #include "tests/controls/control_fixture.h"
 
+#include <algorithm>
+
 #include "tests/support/temp_dir.h"
 #include "toolkit/canvas.h"
 
@@ -13,6 +15,20 @@ int Snapshot::CountInRow(int y, int x1, int x2, COLORREF color) const {
   int count = 0;
   for (int x = x1; x < x2; ++x) count += At(x, y) == color ? 1 : 0;
   return count;
+}
+
+Box BoxOf(const Snapshot& shot, const std::function<bool(int x, int y)>& in) {
+  Box box{shot.Width(), shot.Height(), -1, -1};
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x) {
+      if (!in(x, y)) continue;
+      box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x), std::max(box[3], y)};
+    }
+  return box;
+}
+
+Box InvertedBox(const Snapshot& before, const Snapshot& after) {
+  return BoxOf(after, [&](int x, int y) { return after.At(x, y) == (before.At(x, y) ^ 0xFFFFFF); });
 }
 
 SIZE TextSize(const TFont& font, const std::wstring& text) {

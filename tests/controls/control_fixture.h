@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -22,6 +24,17 @@ class Snapshot {
  private:
   PixelBitmap bitmap_;
 };
+
+// The first and last column and row of a set of pixels: left, top, right,
+// bottom; {width, height, -1, -1} for no pixel.
+using Box = std::array<int, 4>;
+
+// The box of the pixels (x, y) of the snapshot for which in(x, y) holds.
+Box BoxOf(const Snapshot& shot, const std::function<bool(int x, int y)>& in);
+
+// The box of the pixels that after shows inverted from before: what a
+// dotted focus rectangle drawn between the two paints covers.
+Box InvertedBox(const Snapshot& before, const Snapshot& after);
 
 // The extent of text in a font.
 SIZE TextSize(const TFont& font, const std::wstring& text);

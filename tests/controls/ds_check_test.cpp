@@ -126,23 +126,34 @@ TEST_F(CheckTest, DisabledCaptionIsDrawnInTheLowColour) {
   EXPECT_GT(low, 0);
 }
 
-// Whether column x has a pixel of a colour other than the colour behind.
-bool Marked(const Snapshot& shot, int x) {
-  for (int y = 0; y < shot.Height(); ++y)
-    if (shot.At(x, y) != ControlTest::kBehind) return true;
-  return false;
-}
-
-TEST_F(CheckTest, FocusRectangleOfAWideCaptionReachesTheFarEdge) {
-  check->SetFocus();
-  check->SetCaption(L"Hi");
-  EXPECT_FALSE(Marked(Snapshot(*check), 80));
-  check->SetCaption(L"A caption much wider than the box");
-  EXPECT_TRUE(Marked(Snapshot(*check), 80));
-  check->SetCaptionAlign(TDsAlignment::taRight);
-  EXPECT_TRUE(Marked(Snapshot(*check), 0));
-  check->SetFocusRectangle(false);
-  EXPECT_FALSE(Marked(Snapshot(*check), 0));
+// The dotted rectangle lies one pixel around the shown caption and one row
+// lower: caption rows top to top + th - 1 give rows top to top + th + 1. A
+// caption wider than the room beside the square takes it to the far edge.
+TEST_F(CheckTest, FocusRectangleFramesTheCaptionOneRowLower) {
+  check->SetCaptionStyle(TDsTextStyle::txPlain);
+  const std::wstring wide = L"A caption much wider than the box";
+  const SIZE hi = TextSize(check->Font(), L"Hi");
+  ASSERT_GT(TextSize(check->Font(), wide).cx, 81 - 14);
+  const int top = (17 - hi.cy) / 2;
+  const int bottom = top + hi.cy + 1;
+  const struct {
+    const wchar_t* caption;
+    TDsAlignment align;
+    Box box;
+  } cases[] = {{L"Hi", TDsAlignment::taLeft, {16, top, 17 + hi.cx, bottom}},
+               {wide.c_str(), TDsAlignment::taLeft, {16, top, 80, bottom}},
+               {wide.c_str(), TDsAlignment::taRight, {0, top, 63, bottom}}};
+  for (const auto& c : cases) {
+    check->SetCaption(c.caption);
+    check->SetCaptionAlign(c.align);
+    SetFocus(form->Handle());
+    const Snapshot unfocused(*check);
+    check->SetFocus();
+    EXPECT_EQ(InvertedBox(unfocused, Snapshot(*check)), c.box) << c.caption;
+    check->SetFocusRectangle(false);
+    EXPECT_EQ(InvertedBox(unfocused, Snapshot(*check))[2], -1) << c.caption;
+    check->SetFocusRectangle(true);
+  }
 }
 
 TEST_F(CheckTest, LeftClickRaisesOnClickWithTheOldStateThenTheNew) {

@@ -75,6 +75,20 @@ TEST_F(GroupTest, AmpersandIsNotCountedInTheGap) {
   EXPECT_EQ(Gap(Snapshot(*group), Line()), std::make_pair(8, 8 + width));
 }
 
+// Under a caption of spaces, which draws no ink, the gap shows plainly: on
+// the frame's row the colour behind, on the row below it the face, where
+// the light outline runs on either side.
+TEST_F(GroupTest, TheGapOpensBothOutlines) {
+  group->SetCaption(L"    ");
+  const int line = Line();
+  const int right = 8 + TextSize(group->Font(), L"    ").cx + 2;
+  const Snapshot shot(*group);
+  EXPECT_EQ(shot.CountInRow(line, 8, right, kBehind), right - 8);
+  EXPECT_EQ(shot.CountInRow(line + 1, 8, right, kFace), right - 8);
+  EXPECT_EQ(shot.At(7, line + 1), kHigh);
+  EXPECT_EQ(shot.At(right, line + 1), kHigh);
+}
+
 TEST_F(GroupTest, EmptyCaptionClosesTheFrame) {
   HiddenCaption(L"");
   const Snapshot shot(*group);
@@ -120,18 +134,11 @@ TEST_F(GroupTest, CornerRadiusOutsideTheRangeIsIgnored) {
   EXPECT_EQ(group->CornerRadius(), 0);
 }
 
-// The box around the pixels that differ from a colour: left, top, right,
-// bottom. Smoothed text blends its edges, so ink is whatever is not the
-// background rather than one exact colour.
-RECT InkExtent(const Snapshot& shot, COLORREF background) {
-  RECT box{shot.Width(), shot.Height(), -1, -1};
-  for (int y = 0; y < shot.Height(); ++y)
-    for (int x = 0; x < shot.Width(); ++x) {
-      if (shot.At(x, y) == background) continue;
-      box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
-             std::max<LONG>(box.bottom, y)};
-    }
-  return box;
+// The box of the pixels that differ from the colour behind. Smoothed text
+// blends its edges, so ink is whatever is not the background rather than
+// one exact colour.
+Box InkBox(const Snapshot& shot) {
+  return BoxOf(shot, [&](int x, int y) { return shot.At(x, y) != ControlTest::kBehind; });
 }
 
 // With frame and face in the colour behind, only the caption's copies show:
@@ -145,21 +152,13 @@ TEST_F(GroupTest, LoweredAndRaisedCaptionsCastTheirCopyOnePixelAway) {
   group->SetCornerRadius(0);
   group->SetBorderStyle(TDsBorderStyle::brPlain);
   group->SetCaptionStyle(TDsTextStyle::txPlain);
-  const RECT plain = InkExtent(Snapshot(*group), kBehind);
-  ASSERT_GT(plain.top, 0);
-  ASSERT_GT(plain.right, plain.left);
+  const Box plain = InkBox(Snapshot(*group));
+  ASSERT_GT(plain[1], 0);
+  ASSERT_GT(plain[2], plain[0]);
   group->SetCaptionStyle(TDsTextStyle::txLowered);
-  const RECT lowered = InkExtent(Snapshot(*group), kBehind);
-  EXPECT_EQ(lowered.left, plain.left);
-  EXPECT_EQ(lowered.top, plain.top);
-  EXPECT_EQ(lowered.right, plain.right + 1);
-  EXPECT_EQ(lowered.bottom, plain.bottom + 1);
+  EXPECT_EQ(InkBox(Snapshot(*group)), (Box{plain[0], plain[1], plain[2] + 1, plain[3] + 1}));
   group->SetCaptionStyle(TDsTextStyle::txRaised);
-  const RECT raised = InkExtent(Snapshot(*group), kBehind);
-  EXPECT_EQ(raised.left, plain.left - 1);
-  EXPECT_EQ(raised.top, plain.top - 1);
-  EXPECT_EQ(raised.right, plain.right);
-  EXPECT_EQ(raised.bottom, plain.bottom);
+  EXPECT_EQ(InkBox(Snapshot(*group)), (Box{plain[0] - 1, plain[1] - 1, plain[2], plain[3]}));
 }
 
 TEST_F(GroupTest, AlignedChildFillsTheClientAreaBelowTheCaptionLine) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "controls/XPGraphUtil.h"
 
 namespace {
@@ -20,6 +22,12 @@ class FillGradientTest : public testing::Test {
     for (int y = 0; y < 12; ++y)
       for (int x = 0; x < 12; ++x) count += bitmap.Pixel(x, y) == color ? 1 : 0;
     return count;
+  }
+
+  std::vector<COLORREF> Row(int y) const {
+    std::vector<COLORREF> row;
+    for (int x = 0; x < 12; ++x) row.push_back(bitmap.Pixel(x, y));
+    return row;
   }
 
   MemoryDC dc;
@@ -52,17 +60,15 @@ TEST_F(FillGradientTest, OneRowTakesTheEndColour) {
   EXPECT_EQ(bitmap.Pixel(6, 4), kPaper);
 }
 
+// 11 columns in 4 bands of 2, each channel start + MulDiv(band, end -
+// start, 3) with MulDiv's rounding, then 3 columns of the end colour.
+// Directions 1 and 3 start from the second colour.
 TEST_F(FillGradientTest, BandsRunBetweenBothColoursWithTheRestInTheEndColour) {
-  // 11 columns in 3 bands of 3, then 2 columns of the end colour.
-  FillGradient(canvas, {0, 0, 11, 2}, kFirst, kSecond, TGradientDirection::gdRight, 3);
-  EXPECT_EQ(bitmap.Pixel(0, 0), kFirst);
-  EXPECT_EQ(bitmap.Pixel(2, 1), kFirst);
-  EXPECT_EQ(bitmap.Pixel(3, 0), RGB(100, 0, 100));
-  EXPECT_EQ(bitmap.Pixel(5, 0), RGB(100, 0, 100));
-  EXPECT_EQ(bitmap.Pixel(6, 0), kSecond);
-  EXPECT_EQ(bitmap.Pixel(10, 1), kSecond);
-  EXPECT_EQ(bitmap.Pixel(11, 0), kPaper);
-  // Reversed: the second colour leads.
+  FillGradient(canvas, {0, 0, 11, 2}, kFirst, kSecond, TGradientDirection::gdRight, 4);
+  FillGradient(canvas, {0, 2, 11, 3}, kFirst, kSecond, TGradientDirection::gdLeft, 4);
+  const COLORREF a = kFirst, b = RGB(133, 0, 67), c = RGB(67, 0, 133), d = kSecond;
+  EXPECT_EQ(Row(1), (std::vector{a, a, b, b, c, c, d, d, d, d, d, kPaper}));
+  EXPECT_EQ(Row(2), (std::vector{d, d, c, c, b, b, a, a, a, a, a, kPaper}));
   FillGradient(canvas, {0, 4, 2, 10}, kFirst, kSecond, TGradientDirection::gdUp, 2);
   EXPECT_EQ(bitmap.Pixel(0, 4), kSecond);
   EXPECT_EQ(bitmap.Pixel(0, 9), kFirst);

@@ -2,6 +2,8 @@
 #include "tests/controls/control_fixture.h"
 #include "tests/support/temp_dir.h"
 
+#include <functional>
+
 namespace {
 
 constexpr COLORREF kFace = RGB(205, 204, 223);
@@ -39,19 +41,23 @@ TEST_F(ButtonTest, StartsWithItsDocumentedLook) {
   EXPECT_EQ(button->ModalResult(), mrNone);
 }
 
+// The face (4, 4, 71, 21) runs in 8 bands of 2 rows from the light end to
+// the face colour, each channel start + MulDiv(band, end - start, 7) with
+// MulDiv's rounding; the 17th row takes the face colour.
 TEST_F(ButtonTest, RestingFaceHasEightBandsOfTwoRowsAndOneRowOfTheColour) {
   button->SetCaption(L"");
   Snapshot shot(*button);
-  EXPECT_EQ(shot.At(10, 4), kLight);
-  for (int band = 0; band < 8; ++band) {
-    EXPECT_EQ(shot.At(10, 4 + 2 * band), shot.At(10, 5 + 2 * band)) << band;
-    if (band > 0) {
-      EXPECT_NE(shot.At(10, 3 + 2 * band), shot.At(10, 4 + 2 * band)) << band;
-    }
-  }
-  EXPECT_EQ(shot.At(10, 18), kFace);
+  const COLORREF bands[] = {kLight,
+                            RGB(245, 245, 248),
+                            RGB(239, 238, 244),
+                            RGB(232, 231, 240),
+                            RGB(225, 225, 235),
+                            RGB(218, 218, 231),
+                            RGB(212, 211, 227),
+                            kFace};
+  for (int row = 4; row < 20; ++row) EXPECT_EQ(shot.At(10, row), bands[(row - 4) / 2]) << row;
   EXPECT_EQ(shot.At(10, 20), kFace);
-  EXPECT_EQ(shot.CountInRow(12, 4, 71, shot.At(10, 12)), 67);
+  EXPECT_EQ(shot.CountInRow(12, 4, 71, bands[4]), 67);
   // Frame, highlight and shade lines, inner frame, outer edges.
   EXPECT_EQ(shot.At(10, 1), RGB(0, 60, 116));
   EXPECT_EQ(shot.At(10, 2), RGB(206, 231, 255));
@@ -177,13 +183,11 @@ TEST_F(ButtonTest, FocusDrawsTheDottedRectangleAndRaisesEnterAndExit) {
   std::vector<std::string> events;
   button->OnEnter = [&](TComponent*) { events.push_back("enter"); };
   button->OnExit = [&](TComponent*) { events.push_back("exit"); };
-  button->SetCaption(L"");
-  const COLORREF unfocused = Snapshot(*button).At(4, 10);
+  const Snapshot unfocused(*button);
   button->SetFocus();
-  const Snapshot focused(*button);
-  EXPECT_NE(focused.At(4, 10) == unfocused && focused.At(4, 11) == unfocused, true);
+  EXPECT_EQ(InvertedBox(unfocused, Snapshot(*button)), (Box{4, 4, 70, 20}));
   button->SetFocusRectangle(false);
-  EXPECT_EQ(Snapshot(*button).At(4, 10), unfocused);
+  EXPECT_EQ(InvertedBox(unfocused, Snapshot(*button)), (Box{75, 25, -1, -1}));
   SetFocus(form->Handle());
   EXPECT_EQ(events, (std::vector<std::string>{"enter", "exit"}));
 }
@@ -284,13 +288,44 @@ TEST_F(ButtonTest, DisabledButtonIgnoresInputButItsAcceleratorClicks) {
   EXPECT_EQ(clicks, 1);
 }
 
+// The hot ring is RoundRect(3, 3, 72, 22) with corners of 2: its straight
+// edges run on rows 3 and 21 and columns 3 and 71, up to one pixel from
+// each corner.
 TEST_F(ButtonTest, PointerEnteringAndLeavingTogglesTheHotLook) {
   button->SetCaption(L"");
   PointAt(*button, 10, 10);
   EXPECT_TRUE(button->Hot());
-  EXPECT_EQ(Snapshot(*button).At(10, 3), RGB(250, 179, 48));
+  const Snapshot shot(*button);
+  const COLORREF ring = RGB(250, 179, 48);
+  for (const int row : {3, 21}) EXPECT_EQ(shot.CountInRow(row, 4, 71, ring), 67) << row;
+  for (int row = 4; row < 21; ++row) {
+    EXPECT_EQ(shot.At(3, row), ring) << row;
+    EXPECT_EQ(shot.At(71, row), ring) << row;
+  }
   PointAway();
   EXPECT_FALSE(button->Hot());
+}
+
+// The colour setters repaint before they return, also with the value the
+// button already has; the look flags and the caption only on a change.
+TEST_F(ButtonTest, ColourSettersRepaintAtOnceAndFlagSettersOnlyOnAChange) {
+  const auto paintedAtOnce = [&](const std::function<void()>& set) {
+    button->Invalidate();
+    set();
+    return GetUpdateRect(button->Handle(), nullptr, FALSE) == FALSE;
+  };
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetColor(button->Color()); }));
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetFocusColor(button->FocusColor()); }));
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetBackgroundColor(button->BackgroundColor()); }));
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetFlatColor(button->FlatColor()); }));
+  EXPECT_FALSE(paintedAtOnce([&] { button->SetBorder(true); }));
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetBorder(false); }));
+  EXPECT_FALSE(paintedAtOnce([&] { button->SetFocusRectangle(true); }));
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetFocusRectangle(false); }));
+  EXPECT_FALSE(paintedAtOnce([&] { button->SetButtonFlat(false); }));
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetButtonFlat(true); }));
+  EXPECT_FALSE(paintedAtOnce([&] { button->SetCaption(L"XP Button"); }));
+  EXPECT_TRUE(paintedAtOnce([&] { button->SetCaption(L"Go"); }));
 }
 
 TxpButton* modalButton = nullptr;

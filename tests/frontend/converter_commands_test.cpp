@@ -8,13 +8,17 @@
 namespace {
 
 TEST(ConverterCommandsTest, TheTableRunsInChainOrder) {
-  std::wstring letters, results;
+  std::wstring letters, results, kinds;
   for (const ConverterCommand& command : ConverterCommands()) {
     letters += command.letter;
     results += ResultFileName(command) + L' ';
+    kinds += command.pickedFileText + std::wstring(L"|");
   }
   EXPECT_EQ(letters, L"fctsrz");
   EXPECT_EQ(results, L"CONVERT.MD8 CONVERT.MD2 CONVERT.MDT CONVERT.MDS CONVERT.MDR CONVERT.MDZ ");
+  EXPECT_EQ(kinds,
+            L"FS2002 aircraft model file|CFS2 aircraft model file|Fixed animation file|"
+            L"Shining model file|Reflective model file|Model size radius file|");
 
   std::wstring fromS;
   for (const ConverterCommand& command : CommandsFrom(*CommandByLetter(L's')))

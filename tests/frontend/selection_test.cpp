@@ -66,83 +66,29 @@ TEST_F(SelectionTest, SelectingInOneListClearsTheOther) {
   EXPECT_EQ(Converted().size(), 2u);
 }
 
-TEST_F(SelectionTest, StartNeedsAUsableSourceAndATickedEnabledCommand) {
-  PickModel(L"PLANE.MDL");
-  EXPECT_FALSE(window->buConvert->Enabled());
-  Click(window->dsZ);
-  EXPECT_TRUE(window->dsZ->Checked());
-  EXPECT_TRUE(window->buConvert->Enabled());
-  EXPECT_EQ(GetFocus(), window->memo2->Handle());
-  EXPECT_EQ(window->dsPage->ActivePageIndex(), 5);
-
-  // A model deleted since the list was read is no source.
-  DeleteFileW((models + L"\\PLANE.MDL").c_str());
-  Click(window->dsT);
-  EXPECT_FALSE(window->buConvert->Enabled());
-}
-
-TEST_F(SelectionTest, FWithoutCClosesTheLaterCommands) {
-  PickModel(L"PLANE.MDL");
-  Click(window->dsS);
-  Click(window->dsF);
-  EXPECT_EQ(BoxesEnabled(), (std::vector<bool>{true, true, false, false, false, false}));
-  EXPECT_FALSE(window->dsS->Checked());
-  EXPECT_TRUE(window->opK->Enabled());
-  EXPECT_TRUE(window->buConvert->Enabled());
-  Click(window->dsC);
-  EXPECT_EQ(BoxesEnabled(), std::vector<bool>(6, true));
-  EXPECT_FALSE(window->dsS->Checked());
-  Click(window->dsF);
-  Click(window->dsC);
-  EXPECT_EQ(BoxesEnabled(), std::vector<bool>(6, true));
-}
-
-TEST_F(SelectionTest, EachConvertedKindOpensTheCommandsAfterIt) {
-  struct Case {
-    const wchar_t* name;
-    const wchar_t* kind;
-    std::vector<bool> enabled;
-  };
-  const std::vector<Case> cases = {
-      {L"plane.md8", L"FS2002 aircraft model file", {false, true, false, false, false, false}},
-      {L"PLANE.MD2", L"CFS2 aircraft model file", {false, false, true, true, true, true}},
-      {L"PLANE.MDT", L"Fixed animation file", {false, false, false, true, true, true}},
-      {L"PLANE.MDS", L"Shining model file", {false, false, false, false, true, true}},
-      {L"PLANE.MDR", L"Reflective model file", {false, false, false, false, false, true}},
-      {L"PLANE.MDZ", L"Model size radius file", {false, false, false, false, false, false}}};
-  for (const wchar_t* name : {L"PLANE.MDT", L"PLANE.MDS", L"PLANE.MDR", L"PLANE.MDZ"}) {
-    WriteFileBytes(models + L"\\" + name, "model");
-  }
-  OpenFolder(models);
-  for (size_t i = 0; i < cases.size(); ++i) {
-    PickModel(L"PLANE.MDL");
-    if (!window->dsZ->Checked()) Click(window->dsZ);
-    ClickItem(window->memo2, static_cast<int>(i));
-    EXPECT_EQ(window->Label1->Caption(), cases[i].kind) << i;
-    EXPECT_EQ(BoxesEnabled(), cases[i].enabled) << i;
-    EXPECT_EQ(window->buConvert->Enabled(), i >= 1 && i <= 4) << i;
-  }
-}
-
-TEST_F(SelectionTest, AnFs2002ResultGoesOnOnlyThroughCfs2) {
+// A pick in either list and a box released apply the command rules: an
+// FS2002 result goes on only through c; the model opens all six again, and
+// is no source once deleted.
+TEST_F(SelectionTest, PicksAndBoxReleasesApplyTheCommandRules) {
   PickModel(L"PLANE.MDL");
   Click(window->dsR);
   ClickItem(window->memo2, 0);
+  EXPECT_EQ(window->Label1->Caption(), L"FS2002 aircraft model file");
+  EXPECT_EQ(BoxesEnabled(), (std::vector<bool>{false, true, false, false, false, false}));
+  EXPECT_FALSE(window->dsR->Checked());
   EXPECT_FALSE(window->buConvert->Enabled());
-  EXPECT_FALSE(window->dsR->Checked());
   Click(window->dsC);
-  EXPECT_TRUE(window->buConvert->Enabled());
   EXPECT_EQ(BoxesEnabled(), (std::vector<bool>{false, true, true, true, true, true}));
-  EXPECT_FALSE(window->dsR->Checked());
   EXPECT_TRUE(window->opF->Enabled());
-}
-
-TEST_F(SelectionTest, ATickedButDisabledBoxDoesNotCount) {
+  EXPECT_TRUE(window->buConvert->Enabled());
+  EXPECT_EQ(GetFocus(), window->memo2->Handle());
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 1);
   PickModel(L"PLANE.MDL");
-  Click(window->dsF);
-  ClickItem(window->memo2, 1);
-  EXPECT_TRUE(window->dsF->Checked());
-  EXPECT_FALSE(window->dsF->Enabled());
+  EXPECT_EQ(BoxesEnabled(), std::vector<bool>(6, true));
+  EXPECT_FALSE(window->opF->Enabled());
+  EXPECT_TRUE(window->buConvert->Enabled());
+  DeleteFileW((models + L"\\PLANE.MDL").c_str());
+  Click(window->dsT);
   EXPECT_FALSE(window->buConvert->Enabled());
 }
 

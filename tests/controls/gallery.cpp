@@ -1,5 +1,12 @@
-// Writes a picture of every control in each of its looks into the build
-// folder, for a person to look at.
+// Not a test: draws every custom control in each of its looks into BMP
+// files in the build folder's gallery/, for a person to look at. ctest runs
+// it beside the tests, so the pictures follow every change.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+#include <exception>
+
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
 #include "tests/controls/control_fixture.h"
@@ -43,35 +50,30 @@ std::string Bmp(const Snapshot& shot) {
   return out;
 }
 
-class GalleryTest : public ControlTest {
- protected:
-  GalleryTest() {
-    form->SetColor(clBtnFace);
-    CreateDirectoryW(ZH_GALLERY_DIR, nullptr);
-  }
+void Save(TCustomControl& control, const std::wstring& name) {
+  WriteFileBytes(std::wstring(ZH_GALLERY_DIR) + L"/" + name + L".bmp", Bmp(Snapshot(control)));
+}
 
-  void Save(TCustomControl& control, const std::wstring& name) {
-    const std::wstring path = std::wstring(ZH_GALLERY_DIR) + L"/" + name + L".bmp";
-    const std::string bytes = Bmp(Snapshot(control));
-    WriteFileBytes(path, bytes);
-    EXPECT_EQ(ReadFileBytes(path), bytes);
-  }
-};
+// Puts the pointer over the control, which then shows its hot look.
+void PointAt(TControl& control) {
+  POINT at{10, 10};
+  ClientToScreen(control.Handle(), &at);
+  SetCursorPos(at.x, at.y);
+  SendMessageW(control.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(10, 10));
+}
 
-TEST_F(GalleryTest, Buttons) {
-  auto* button = form->Add<TxpButton>(form.get());
-  button->SetBounds(10, 10, 75, 25);
-  button->SetCaption(L"&Start");
+// A control of the size given, with a caption, on the form.
+template <class T>
+T* Place(TForm& form, int width, int height, const wchar_t* caption) {
+  auto* control = form.Add<T>(&form);
+  control->SetBounds(10, 10, width, height);
+  control->SetCaption(caption);
+  return control;
+}
+
+void Buttons(TForm& form) {
+  auto* button = Place<TxpButton>(form, 75, 25, L"&Start");
   Save(*button, L"button_rest");
-  button->SetFocus();
-  Save(*button, L"button_focused");
-  PointAt(*button, 10, 10);
-  Save(*button, L"button_hot");
-  SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, Point(10, 10));
-  Save(*button, L"button_pressed");
-  SendMessageW(button->Handle(), WM_LBUTTONUP, 0, Point(10, 10));
-  PointAway();
-  SetFocus(form->Handle());
   button->SetBorder(false);
   Save(*button, L"button_no_border");
   button->SetBorder(true);
@@ -80,11 +82,17 @@ TEST_F(GalleryTest, Buttons) {
   button->SetButtonFlat(false);
   button->SetEnabled(false);
   Save(*button, L"button_disabled");
+  button->SetEnabled(true);
+  button->SetFocus();
+  Save(*button, L"button_focused");
+  PointAt(*button);
+  Save(*button, L"button_hot");
+  SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  Save(*button, L"button_pressed");
 }
 
-TEST_F(GalleryTest, Groups) {
-  auto* group = form->Add<TDsGroup>(form.get());
-  group->SetCaption(L"&Options");
+void Groups(TForm& form) {
+  auto* group = Place<TDsGroup>(form, 145, 105, L"&Options");
   Save(*group, L"group_flat_lowered");
   group->SetBorderStyle(TDsBorderStyle::brPlain);
   group->SetCaptionStyle(TDsTextStyle::txRaised);
@@ -98,10 +106,8 @@ TEST_F(GalleryTest, Groups) {
   Save(*group, L"group_no_caption");
 }
 
-TEST_F(GalleryTest, Checks) {
-  auto* check = form->Add<TDsCheck>(form.get());
-  check->SetBounds(10, 10, 100, 17);
-  check->SetCaption(L"&Shining");
+void Checks(TForm& form) {
+  auto* check = Place<TDsCheck>(form, 100, 17, L"&Shining");
   Save(*check, L"check_rest");
   check->SetChecked(true);
   Save(*check, L"check_checked");
@@ -110,7 +116,7 @@ TEST_F(GalleryTest, Checks) {
   SendMessageW(check->Handle(), WM_KEYDOWN, VK_SPACE, 0);
   Save(*check, L"check_down");
   SendMessageW(check->Handle(), WM_KEYUP, VK_SPACE, 0);
-  SetFocus(form->Handle());
+  SetFocus(form.Handle());
   check->SetState(TCheckBoxState::cbGrayed);
   check->SetButtonStyle(TButtonStyle::ckFlat);
   Save(*check, L"check_flat_grey");
@@ -121,3 +127,24 @@ TEST_F(GalleryTest, Checks) {
 }
 
 }  // namespace
+
+int main() {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  try {
+    const auto form = CreateForm<TForm>(nullptr);
+    form->SetBounds(100, 100, 420, 320);
+    form->SetColor(clBtnFace);
+    form->Show();
+    SetForegroundWindow(form->Handle());
+    PumpMessages();
+    CreateDirectoryW(ZH_GALLERY_DIR, nullptr);
+    Buttons(*form);
+    Groups(*form);
+    Checks(*form);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
