@@ -39,8 +39,7 @@ std::wstring TFileListBox::FileName() const {
 }
 
 void TFileListBox::Update() {
-  Clear();
-  for (const std::wstring& name : MatchingFileNames(directory_, SplitMask(mask_))) Add(name);
+  SetItems(MatchingFileNames(directory_, SplitMask(mask_)));
 }
 
 TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent)
