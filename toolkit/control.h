@@ -147,8 +147,8 @@ class TControl : public TComponent {
   HBRUSH BackgroundBrush();
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK BoundProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void Bind();
   void Detach();
   void ApplyParentFont();
   void ParentColorChanged();
@@ -156,6 +156,7 @@ class TControl : public TComponent {
   void MouseUp(TMouseButton button, WPARAM wParam, LPARAM lParam);
 
   HWND handle_ = nullptr;
+  WNDPROC original_ = nullptr;
   TControl* parent_;
   std::vector<TControl*> children_;
   int left_ = 0;
