@@ -1,5 +1,7 @@
 #include "browsing/directory_tree.h"
 
+#include <utility>
+
 #include "browsing/file_list_box.h"
 #include "browsing/folder_listing.h"
 #include "toolkit/exception.h"
@@ -175,7 +177,20 @@ void TRzDirectoryTree::SelectionChanged() {
   ReadChildren(selected);
   const std::wstring folder = ItemPath(selected);
   EnterFolder(folder);
-  if (fileList_) fileList_->SetDirectory(folder);
+  // A click's handler may point the list at the folder itself; the list
+  // waits for it, so that one click reads the folder once.
+  if (inMouseDown_) {
+    movedByClick_ = true;
+  } else if (fileList_) {
+    fileList_->SetDirectory(folder);
+  }
+}
+
+void TRzDirectoryTree::FollowClick() {
+  if (movedByClick_ && fileList_ && fileList_->Directory() != Directory()) {
+    fileList_->SetDirectory(Directory());
+  }
+  movedByClick_ = false;
 }
 
 bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -203,12 +218,23 @@ bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRES
 
 // The tree view tracks a click inside its button-down handler and reports
 // it before it moves the selection; the click event waits until the move is
-// done, so its handler sees the clicked folder.
+// done, so its handler sees the clicked folder. The bound list follows a
+// move by the click after the handler, unless the handler has pointed it at
+// the folder already.
 LRESULT TRzDirectoryTree::MouseDown(UINT msg, WPARAM wParam, LPARAM lParam) {
   clicked_ = false;
+  movedByClick_ = false;
+  inMouseDown_ = true;
   const LRESULT result = TControl::WndProc(msg, wParam, lParam);
-  if (clicked_ && OnClick) OnClick(this);
-  clicked_ = false;
+  inMouseDown_ = false;
+  const bool clicked = std::exchange(clicked_, false);
+  try {
+    if (clicked && OnClick) OnClick(this);
+  } catch (...) {
+    FollowClick();
+    throw;
+  }
+  FollowClick();
   return result;
 }
 

@@ -30,7 +30,8 @@ class TRzDirectoryTree : public TControl {
 
   // Before every selection move by mouse or keyboard.
   TNotifyEvent OnChanging;
-  // When the user clicks the tree, after the click has moved the selection.
+  // When the user clicks the tree, after the click has moved the selection
+  // and before the bound list follows it (see MouseDown).
   TNotifyEvent OnClick;
 
  protected:
@@ -48,8 +49,13 @@ class TRzDirectoryTree : public TControl {
   std::wstring ItemPath(HTREEITEM item) const;
   std::wstring ItemName(HTREEITEM item) const;
   void SelectionChanged();
+  // After a click: points the list at the folder the click moved to, unless
+  // it lists that folder already.
+  void FollowClick();
   LRESULT MouseDown(UINT msg, WPARAM wParam, LPARAM lParam);
 
   TFileListBox* fileList_ = nullptr;
   bool clicked_ = false;
+  bool inMouseDown_ = false;
+  bool movedByClick_ = false;
 };
