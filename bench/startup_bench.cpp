@@ -46,12 +46,6 @@ RECT BoundsInParent(HWND window) {
   return rect;
 }
 
-std::wstring WindowText(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
-
 void TakeChildren(const TControl& control, size_t index, WindowShape& shape) {
   for (const TControl* child : control.Children()) {
     wchar_t className[64];
@@ -59,7 +53,7 @@ void TakeChildren(const TControl& control, size_t index, WindowShape& shape) {
     shape.children.push_back({className,
                               static_cast<DWORD>(GetWindowLongW(child->Handle(), GWL_STYLE)),
                               static_cast<DWORD>(GetWindowLongW(child->Handle(), GWL_EXSTYLE)),
-                              BoundsInParent(child->Handle()), WindowText(child->Handle()), index});
+                              BoundsInParent(child->Handle()), child->Text(), index});
     TakeChildren(*child, shape.children.size(), shape);
   }
 }
@@ -68,7 +62,7 @@ WindowShape TakeShape(const TForm& form) {
   WindowShape shape{static_cast<DWORD>(GetWindowLongW(form.Handle(), GWL_STYLE)),
                     static_cast<DWORD>(GetWindowLongW(form.Handle(), GWL_EXSTYLE)),
                     {},
-                    WindowText(form.Handle()),
+                    form.Text(),
                     {}};
   GetWindowRect(form.Handle(), &shape.bounds);
   TakeChildren(form, 0, shape);
