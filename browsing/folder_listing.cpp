@@ -21,12 +21,14 @@ bool IsFolder(const WIN32_FIND_DATAW& found) {
   return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// Calls take for every entry of folder except "." and "..".
-void ForEachEntry(const std::wstring& folder, FINDEX_SEARCH_OPS search,
+// Calls take for every entry of folder that Windows finds for the pattern,
+// except "." and "..".
+void ForEachEntry(const std::wstring& folder, const std::wstring& pattern,
+                  FINDEX_SEARCH_OPS search,
                   const std::function<void(const WIN32_FIND_DATAW&)>& take) {
   WIN32_FIND_DATAW found;
-  const std::wstring pattern = folder + L"\\*";
-  FindHandle find(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, search, nullptr,
+  const std::wstring path = folder + L"\\" + pattern;
+  FindHandle find(FindFirstFileExW(path.c_str(), FindExInfoBasic, &found, search, nullptr,
                                    FIND_FIRST_EX_LARGE_FETCH));
   if (!find) return;
   do {
@@ -44,6 +46,22 @@ bool MatchesAny(const wchar_t* name, const std::vector<std::wstring>& patterns) 
   return std::any_of(patterns.begin(), patterns.end(), [name](const std::wstring& pattern) {
     return PathMatchSpecW(name, pattern.c_str()) != FALSE;
   });
+}
+
+// What Windows is asked to enumerate for the patterns: the one pattern, or
+// the literal start they share followed by '*'. Windows then skips the
+// other entries without looking at them, which in a big folder is most of
+// the time a listing takes. It matches more loosely than PathMatchSpecW
+// (it tries short names too), so what it finds is still tested against the
+// patterns.
+std::wstring EnumerationPattern(const std::vector<std::wstring>& patterns) {
+  if (patterns.size() == 1) return patterns.front();
+  std::wstring shared = patterns.front().substr(0, patterns.front().find_first_of(L"*?"));
+  for (const std::wstring& pattern : patterns) {
+    const auto differ = std::mismatch(shared.begin(), shared.end(), pattern.begin(), pattern.end());
+    shared.erase(differ.first, shared.end());
+  }
+  return shared + L'*';
 }
 
 std::wstring Trim(const std::wstring& text) {
@@ -67,9 +85,10 @@ std::vector<std::wstring> FixedDriveRoots() {
 
 std::vector<std::wstring> SubFolderNames(const std::wstring& folder) {
   std::vector<std::wstring> names;
-  ForEachEntry(folder, FindExSearchLimitToDirectories, [&names](const WIN32_FIND_DATAW& found) {
-    if (IsFolder(found)) names.emplace_back(found.cFileName);
-  });
+  ForEachEntry(folder, L"*", FindExSearchLimitToDirectories,
+               [&names](const WIN32_FIND_DATAW& found) {
+                 if (IsFolder(found)) names.emplace_back(found.cFileName);
+               });
   SortNames(names);
   return names;
 }
@@ -78,11 +97,12 @@ std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
                                             const std::vector<std::wstring>& patterns) {
   std::vector<std::wstring> names;
   if (patterns.empty()) return names;
-  ForEachEntry(folder, FindExSearchNameMatch, [&](const WIN32_FIND_DATAW& found) {
-    if (!IsFolder(found) && MatchesAny(found.cFileName, patterns)) {
-      names.emplace_back(found.cFileName);
-    }
-  });
+  ForEachEntry(folder, EnumerationPattern(patterns), FindExSearchNameMatch,
+               [&](const WIN32_FIND_DATAW& found) {
+                 if (!IsFolder(found) && MatchesAny(found.cFileName, patterns)) {
+                   names.emplace_back(found.cFileName);
+                 }
+               });
   SortNames(names);
   return names;
 }

@@ -16,7 +16,9 @@ std::vector<std::wstring> Items(const TFileListBox& list) {
 class FileListTest : public BrowsingTest {
  protected:
   FileListTest() : list(form->Add<TRzFileListBox>(form.get())) {
-    for (const wchar_t* name : {L"b.MDL", L"a.mdl", L"c.md8", L"C.MD2", L"readme.txt"}) {
+    // Windows also finds long_name.mdlx for *.mdl, through its short name.
+    for (const wchar_t* name :
+         {L"b.MDL", L"a.mdl", L"c.md8", L"C.MD2", L"readme.txt", L"long_name.mdlx"}) {
       MakeFile(name);
     }
     MakeFolder(L"folder.mdl");
