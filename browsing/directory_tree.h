@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/control.h"
 
@@ -41,7 +43,9 @@ class TRzDirectoryTree : public TControl {
 
  private:
   HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);
+  bool ChildrenRead(HTREEITEM item) const;
   void ReadChildren(HTREEITEM item);
+  void SetChildren(HTREEITEM item, const std::vector<std::wstring>& names);
   HTREEITEM FindChild(HTREEITEM parent, const std::wstring& name);
   HTREEITEM ChildFolder(HTREEITEM parent, const std::wstring& name);
   HTREEITEM FindRoot(const std::wstring& drive);
@@ -49,9 +53,9 @@ class TRzDirectoryTree : public TControl {
   std::wstring ItemPath(HTREEITEM item) const;
   std::wstring ItemName(HTREEITEM item) const;
   void SelectionChanged();
-  // After a click: points the list at the folder the click moved to, unless
-  // it lists that folder already.
-  void FollowClick();
+  void ListSelected(HTREEITEM item, const std::function<void()>& read);
+  // Points the list at the selected folder unless it lists it already.
+  void FollowSelection();
   LRESULT MouseDown(UINT msg, WPARAM wParam, LPARAM lParam);
 
   TFileListBox* fileList_ = nullptr;

@@ -2,6 +2,8 @@
 
 #include "browsing/folder_listing.h"
 
+#include <utility>
+
 TFileListBox::TFileListBox(TComponent* owner, TControl* parent)
     : TFileListBox(owner, parent, 0) {}
 
@@ -39,7 +41,23 @@ std::wstring TFileListBox::FileName() const {
 }
 
 void TFileListBox::Update() {
-  SetItems(MatchingFileNames(directory_, SplitMask(mask_)));
+  if (!noting_) {
+    SetItems(MatchingFileNames(directory_, SplitMask(mask_)));
+    return;
+  }
+  std::vector<std::wstring> folders;
+  SetItems(MatchingFileNames(directory_, SplitMask(mask_), &folders));
+  noted_ = std::move(folders);
+}
+
+void TFileListBox::BeginNotingSubFolders() {
+  noting_ = true;
+  noted_.reset();
+}
+
+std::optional<std::vector<std::wstring>> TFileListBox::EndNotingSubFolders() {
+  noting_ = false;
+  return std::exchange(noted_, std::nullopt);
 }
 
 TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent)

@@ -115,16 +115,21 @@ std::vector<std::wstring> SubFolderNames(const std::wstring& folder) {
 }
 
 std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
-                                            const std::vector<std::wstring>& patterns) {
+                                            const std::vector<std::wstring>& patterns,
+                                            std::vector<std::wstring>* subFolders) {
   std::vector<std::wstring> names;
-  if (patterns.empty()) return names;
-  ForEachEntry(folder, EnumerationPattern(patterns), FindExSearchNameMatch,
-               [&](const WIN32_FIND_DATAW& found) {
-                 if (!IsFolder(found) && MatchesAny(found.cFileName, patterns)) {
-                   names.emplace_back(found.cFileName);
-                 }
-               });
+  if (subFolders) subFolders->clear();
+  if (patterns.empty() && !subFolders) return names;
+  const std::wstring pattern = subFolders ? L"*" : EnumerationPattern(patterns);
+  ForEachEntry(folder, pattern, FindExSearchNameMatch, [&](const WIN32_FIND_DATAW& found) {
+    if (IsFolder(found)) {
+      if (subFolders) subFolders->emplace_back(found.cFileName);
+    } else if (MatchesAny(found.cFileName, patterns)) {
+      names.emplace_back(found.cFileName);
+    }
+  });
   SortNames(names);
+  if (subFolders) SortNames(*subFolders);
   return names;
 }
 
