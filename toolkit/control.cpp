@@ -391,9 +391,15 @@ bool TControl::CanFocus() const {
   return TabStop() && IsWindowVisible(handle_) && IsWindowEnabled(handle_);
 }
 
-void TControl::Invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
+// A window that is not on screen is painted whole when it is shown, so a
+// repaint is asked for only while it shows; a window being built is spared
+// one round trip to Wine's server per property set.
+void TControl::Invalidate() {
+  if (Showing()) InvalidateRect(handle_, nullptr, TRUE);
+}
 
 void TControl::Repaint() {
+  if (!Showing()) return;
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
