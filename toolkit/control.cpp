@@ -79,7 +79,8 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ApplyParentFont();
   } else {
-    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    sentFont_ = font_.SharedHandle();
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(sentFont_->Get()), FALSE);
   }
 }
 
@@ -318,9 +319,15 @@ void TControl::ApplyParentFont() {
   applyingParentFont_ = false;
 }
 
+// The window is told of a new GDI font only: a change of colour alone, or a
+// font assigned again, costs it no new metrics.
 void TControl::FontChanged() {
   if (!applyingParentFont_) parentFont_ = false;
-  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+  std::shared_ptr<const ::Font> face = font_.SharedHandle();
+  if (face != sentFont_) {
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(face->Get()), TRUE);
+    sentFont_ = std::move(face);
+  }
   Invalidate();
   for (TControl* child : children_) child->ApplyParentFont();
 }

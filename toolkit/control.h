@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -168,6 +169,8 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   bool parentColor_ = false;
   TFont font_;
+  // The GDI font the window was last given, kept alive while it uses it.
+  std::shared_ptr<const ::Font> sentFont_;
   bool parentFont_ = true;
   bool applyingParentFont_ = false;
   TAlign align_ = TAlign::alNone;
