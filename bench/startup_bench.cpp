@@ -1,106 +1,29 @@
-// Times the start-up of the real main window, from its construction until
-// it is shown and idle, against a bare window with the same kinds of
-// controls: every control of the main window made again as a plain child
-// window of the same class, style, place and text, with no handlers, fonts
-// or painting of its own.
+// Times the start-up of the program until its main window is idle, against
+// a bare window with the same kinds of controls (bare_window.exe, made from
+// the shape of the real main window: the same classes, styles, places and
+// texts, with no handlers, fonts or painting of their own): as whole
+// programs started and waited for until idle, and within one process from
+// the window's construction until it is shown and idle.
+//   startup_bench.exe [PROGRAM]   PROGRAM: zh_tarn.exe one folder up
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdio>
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "bench/bench_files.h"
 #include "bench/bench_runs.h"
 #include "bench/bench_window.h"
+#include "bench/window_shape.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/exception.h"
+#include "toolkit/unique_handle.h"
 
 namespace {
 
-const wchar_t* const kBareClass = L"ZhBenchBareWindow";
-
-// One child window as the floor makes it again.
-struct ChildShape {
-  std::wstring className;
-  DWORD style;
-  DWORD exStyle;
-  RECT bounds;
-  std::wstring text;
-  size_t parent;  // index into the list; the top window is index 0
-};
-
-struct WindowShape {
-  DWORD style;
-  DWORD exStyle;
-  RECT bounds;
-  std::wstring text;
-  std::vector<ChildShape> children;
-};
-
-RECT BoundsInParent(HWND window) {
-  RECT rect;
-  GetWindowRect(window, &rect);
-  MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-  return rect;
-}
-
-void TakeChildren(const TControl& control, size_t index, WindowShape& shape) {
-  for (const TControl* child : control.Children()) {
-    wchar_t className[64];
-    GetClassNameW(child->Handle(), className, 64);
-    shape.children.push_back({className,
-                              static_cast<DWORD>(GetWindowLongW(child->Handle(), GWL_STYLE)),
-                              static_cast<DWORD>(GetWindowLongW(child->Handle(), GWL_EXSTYLE)),
-                              BoundsInParent(child->Handle()), child->Text(), index});
-    TakeChildren(*child, shape.children.size(), shape);
-  }
-}
-
-WindowShape TakeShape(const TForm& form) {
-  WindowShape shape{static_cast<DWORD>(GetWindowLongW(form.Handle(), GWL_STYLE)),
-                    static_cast<DWORD>(GetWindowLongW(form.Handle(), GWL_EXSTYLE)),
-                    {},
-                    form.Text(),
-                    {}};
-  GetWindowRect(form.Handle(), &shape.bounds);
-  TakeChildren(form, 0, shape);
-  return shape;
-}
-
-void RegisterBareClass() {
-  WNDCLASSEXW wc{};
-  wc.cbSize = sizeof(wc);
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-  wc.lpszClassName = kBareClass;
-  RegisterClassExW(&wc);
-}
-
-HWND MakeWindow(const wchar_t* className, const std::wstring& text, DWORD style, DWORD exStyle,
-                const RECT& bounds, HWND parent) {
-  HWND window = CreateWindowExW(exStyle, className, text.c_str(), style, bounds.left, bounds.top,
-                                bounds.right - bounds.left, bounds.bottom - bounds.top, parent,
-                                nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!window) throw Exception(std::wstring(L"Cannot make a ") + className + L" window");
-  return window;
-}
-
-// The floor: the bare window shown and idle; returns its top window.
-HWND BuildBare(const WindowShape& shape) {
-  std::vector<HWND> made{MakeWindow(kBareClass, shape.text, shape.style & ~WS_VISIBLE,
-                                    shape.exStyle, shape.bounds, nullptr)};
-  for (const ChildShape& child : shape.children) {
-    made.push_back(MakeWindow(child.className.c_str(), child.text, child.style, child.exStyle,
-                              child.bounds, made[child.parent]));
-  }
-  ShowWindow(made.front(), SW_SHOW);
-  PumpUntilIdle();
-  return made.front();
-}
+constexpr DWORD kIdleWait = 60000;
+constexpr DWORD kCloseWait = 10000;
 
 std::unique_ptr<Tzh_tarnF> StartMainWindow() {
   auto form = CreateForm<Tzh_tarnF>(nullptr);
@@ -116,18 +39,62 @@ void CloseMainWindow(std::unique_ptr<Tzh_tarnF>& form) {
   PumpUntilIdle();
 }
 
-int Run() {
+// Asks every top window of the process to close, as its close box would.
+void CloseWindowsOf(DWORD processId) {
+  EnumWindows(
+      [](HWND window, LPARAM id) WINAPI -> BOOL {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == static_cast<DWORD>(id) && IsWindowVisible(window))
+          PostMessageW(window, WM_CLOSE, 0, 0);
+        return TRUE;
+      },
+      static_cast<LPARAM>(processId));
+}
+
+// Starts the program in the folder, times it until it waits idle for input
+// with its window shown, then closes it.
+double StartToIdle(std::wstring commandLine, const std::wstring& folder) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  DWORD idle = WAIT_FAILED;
+  const double seconds = Seconds([&] {
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info))
+      throw Exception(L"Cannot start " + commandLine + L": " + LastErrorText());
+    idle = WaitForInputIdle(info.hProcess, kIdleWait);
+  });
+  const KernelHandle process(info.hProcess);
+  const KernelHandle thread(info.hThread);
+  CloseWindowsOf(info.dwProcessId);
+  if (WaitForSingleObject(process.Get(), kCloseWait) != WAIT_OBJECT_0)
+    TerminateProcess(process.Get(), 1);
+  if (idle != 0) throw Exception(commandLine + L" never waited idle for input");
+  return seconds;
+}
+
+std::wstring Quoted(const std::wstring& path) { return L'"' + path + L'"'; }
+
+int Run(const std::wstring& program) {
   const TempFolder folder(L"zh_startup_bench_");
-  const std::wstring program = folder / L"program";
-  MakeProgramFolder(program, L"");
-  SetCurrentDirectoryW(program.c_str());
-  RegisterBareClass();
+  const std::wstring programFolder = folder / L"program";
+  const std::wstring shapeFile = folder / L"shape.txt";
+  MakeProgramFolder(programFolder, L"");
+  SetCurrentDirectoryW(programFolder.c_str());
 
   auto first = StartMainWindow();
-  const WindowShape shape = TakeShape(*first);
+  const WindowShape shape = TakeShape(first->Handle());
   CloseMainWindow(first);
+  SaveShape(shape, shapeFile);
 
-  const Timings timings = Interleave(
+  const std::wstring bare = Quoted(OwnFolder() + L"\\bare_window.exe") + L' ' + shapeFile;
+  const Timings started = Interleave(
+      [&] { return StartToIdle(Quoted(program), programFolder); },
+      [&] { return StartToIdle(bare, programFolder); }, {15, 60});
+  Report("start-up of the program to an idle window", started, 1.5);
+
+  const Timings built = Interleave(
       [] {
         std::unique_ptr<Tzh_tarnF> form;
         const double seconds = Seconds([&] { form = StartMainWindow(); });
@@ -135,28 +102,34 @@ int Run() {
         return seconds;
       },
       [&] {
-        HWND bare = nullptr;
-        const double seconds = Seconds([&] { bare = BuildBare(shape); });
-        DestroyWindow(bare);
+        HWND window = nullptr;
+        const double seconds = Seconds([&] {
+          window = BuildBare(shape);
+          ShowWindow(window, SW_SHOW);
+          PumpUntilIdle();
+        });
+        DestroyWindow(window);
         PumpUntilIdle();
         return seconds;
       },
       {15, 45});
   char measure[64];
-  std::snprintf(measure, sizeof(measure), "start-up to idle window (%zu controls)",
-                shape.children.size());
-  Report(measure, timings, 1.5);
+  std::snprintf(measure, sizeof(measure), "main window in process (%zu windows)", shape.size());
+  Report(measure, built, 0);
   SetCurrentDirectoryW(OwnFolder().c_str());
   return 0;
 }
 
 }  // namespace
 
-int wmain() {
+int wmain(int argc, wchar_t** argv) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
+  const std::wstring own = OwnFolder();
+  const std::wstring program =
+      argc > 1 ? argv[1] : own.substr(0, own.find_last_of(L'\\')) + L"\\zh_tarn.exe";
   try {
-    return Run();
+    return Run(program);
   } catch (const Exception& error) {
     std::printf("start-up benchmark: %ls\n", error.Message().c_str());
     return 1;
