@@ -1,9 +1,12 @@
 #include "bench/bench_runs.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
+
+#include "toolkit/exception.h"
 
 namespace {
 
@@ -68,4 +71,15 @@ void ReportValue(const char* measure, double ratio, double target, size_t runs) 
   PrintTarget(ratio, target);
   std::printf("  (%zu runs)\n", runs);
   std::fflush(stdout);
+}
+
+int BenchMain(const char* name, const std::function<int()>& run) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  try {
+    return run();
+  } catch (const Exception& error) {
+    std::printf("%s: %ls\n", name, error.Message().c_str());
+    return 1;
+  }
 }

@@ -35,3 +35,8 @@ double Median(std::vector<double> values);
 void Report(const char* measure, const Timings& timings, double target);
 // A line for a ratio that is not one of times, such as memory held.
 void ReportValue(const char* measure, double ratio, double target, size_t runs);
+
+// The body of a benchmark program's entry: readies the common controls,
+// runs the benchmark and returns its exit code; an error it raises is
+// printed after the benchmark's name and ends it with 1.
+int BenchMain(const char* name, const std::function<int()>& run);

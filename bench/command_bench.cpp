@@ -4,7 +4,6 @@
 // and a wait for its end.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 #include "bench/bench_files.h"
@@ -78,11 +77,4 @@ int Run() {
 
 }  // namespace
 
-int wmain() {
-  try {
-    return Run();
-  } catch (const Exception& error) {
-    std::printf("command benchmark: %ls\n", error.Message().c_str());
-    return 1;
-  }
-}
+int wmain() { return BenchMain("command benchmark", Run); }

@@ -2,7 +2,6 @@
 // CopyFileW on a 200 MB file in a fresh temporary folder.
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -48,11 +47,4 @@ int Run() {
 
 }  // namespace
 
-int wmain() {
-  try {
-    return Run();
-  } catch (const Exception& error) {
-    std::printf("copy benchmark: %ls\n", error.Message().c_str());
-    return 1;
-  }
-}
+int wmain() { return BenchMain("copy benchmark", Run); }

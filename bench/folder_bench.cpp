@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -211,13 +210,4 @@ int Run() {
 
 }  // namespace
 
-int wmain() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  try {
-    return Run();
-  } catch (const Exception& error) {
-    std::printf("folder benchmark: %ls\n", error.Message().c_str());
-    return 1;
-  }
-}
+int wmain() { return BenchMain("folder benchmark", Run); }

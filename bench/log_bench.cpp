@@ -3,10 +3,8 @@
 // line starts found), and reports the memory the open viewer holds as a
 // share of the file's size.
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -116,13 +114,4 @@ int Run() {
 
 }  // namespace
 
-int wmain() {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
-  try {
-    return Run();
-  } catch (const Exception& error) {
-    std::printf("log benchmark: %ls\n", error.Message().c_str());
-    return 1;
-  }
-}
+int wmain() { return BenchMain("log benchmark", Run); }

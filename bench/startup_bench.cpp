@@ -6,7 +6,6 @@
 // the window's construction until it is shown and idle.
 //   startup_bench.exe [PROGRAM]   PROGRAM: zh_tarn.exe one folder up
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cstdio>
 #include <memory>
@@ -123,15 +122,8 @@ int Run(const std::wstring& program) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
   const std::wstring own = OwnFolder();
   const std::wstring program =
       argc > 1 ? argv[1] : own.substr(0, own.find_last_of(L'\\')) + L"\\zh_tarn.exe";
-  try {
-    return Run(program);
-  } catch (const Exception& error) {
-    std::printf("start-up benchmark: %ls\n", error.Message().c_str());
-    return 1;
-  }
+  return BenchMain("start-up benchmark", [&] { return Run(program); });
 }
