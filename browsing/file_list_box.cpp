@@ -8,9 +8,7 @@ TFileListBox::TFileListBox(TComponent* owner, TControl* parent)
     : TFileListBox(owner, parent, 0) {}
 
 TFileListBox::TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
-    : TListBox(owner, parent, extraStyle), directory_(CurrentFolder()) {
-  Update();
-}
+    : TListBox(owner, parent, extraStyle), directory_(CurrentFolder()) {}
 
 void TFileListBox::SetMask(const std::wstring& mask) {
   mask_ = mask;

@@ -9,7 +9,7 @@
 // The files of one folder that match a mask, by their names as found on
 // disk, case-insensitively sorted. Reading a folder also makes it the
 // process's current directory. Starts on the current directory with the mask
-// "*.*".
+// "*.*", empty: it is read when its mask or folder is set, or on Update.
 class TFileListBox : public TListBox {
  public:
   TFileListBox(TComponent* owner, TControl* parent);
