@@ -24,9 +24,11 @@ struct Binding {
   WNDPROC original;
 };
 
+// Never freed, so that a control freed while the program ends (after other
+// static objects) still finds it.
 std::unordered_map<HWND, Binding>& Bindings() {
-  static std::unordered_map<HWND, Binding> bindings;
-  return bindings;
+  static auto* const bindings = new std::unordered_map<HWND, Binding>;
+  return *bindings;
 }
 
 void RegisterOwnClasses() {
