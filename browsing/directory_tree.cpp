@@ -1,5 +1,9 @@
 #include "browsing/directory_tree.h"
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 #include "browsing/file_list_box.h"
 #include "browsing/folder_listing.h"
 #include "toolkit/exception.h"
@@ -89,15 +93,23 @@ HTREEITEM TRzDirectoryTree::AddItem(HTREEITEM parent, const std::wstring& name) 
   return TreeView_InsertItem(Handle(), &insert);
 }
 
-void TRzDirectoryTree::ReadChildren(HTREEITEM item) {
+bool TRzDirectoryTree::ChildrenRead(HTREEITEM item) const {
   TVITEMW state{};
   state.mask = TVIF_PARAM;
   state.hItem = item;
   TreeView_GetItem(Handle(), &state);
-  if (state.lParam == kRead) return;
-  const std::vector<std::wstring> names = SubFolderNames(ItemPath(item));
+  return state.lParam == kRead;
+}
+
+void TRzDirectoryTree::ReadChildren(HTREEITEM item) {
+  if (!ChildrenRead(item)) SetChildren(item, SubFolderNames(ItemPath(item)));
+}
+
+void TRzDirectoryTree::SetChildren(HTREEITEM item, const std::vector<std::wstring>& names) {
   for (const std::wstring& name : names) AddItem(item, name);
+  TVITEMW state{};
   state.mask = TVIF_PARAM | TVIF_CHILDREN;
+  state.hItem = item;
   state.lParam = kRead;
   state.cChildren = names.empty() ? 0 : 1;
   TreeView_SetItem(Handle(), &state);
@@ -172,10 +184,42 @@ std::wstring TRzDirectoryTree::ItemPath(HTREEITEM item) const {
 void TRzDirectoryTree::SelectionChanged() {
   const HTREEITEM selected = TreeView_GetSelection(Handle());
   if (!selected) return;
-  ReadChildren(selected);
   const std::wstring folder = ItemPath(selected);
   EnterFolder(folder);
-  if (fileList_) fileList_->SetDirectory(folder);
+  // A click's handler may point the list at the folder itself; the list
+  // waits for it (see MouseDown).
+  if (inMouseDown_) {
+    movedByClick_ = true;
+  } else {
+    ListSelected(selected, [&] {
+      if (fileList_) fileList_->SetDirectory(folder);
+    });
+  }
+}
+
+// The list reads the selected folder through read; an item whose children
+// have not been read takes them from that same reading, so that the folder
+// is read once. Without a list, or when the list did not read the folder,
+// the tree reads them itself.
+void TRzDirectoryTree::ListSelected(HTREEITEM item, const std::function<void()>& read) {
+  if (!fileList_ || ChildrenRead(item)) {
+    read();
+    ReadChildren(item);
+    return;
+  }
+  fileList_->BeginNotingSubFolders();
+  try {
+    read();
+  } catch (...) {
+    fileList_->EndNotingSubFolders();
+    throw;
+  }
+  const std::optional<std::vector<std::wstring>> noted = fileList_->EndNotingSubFolders();
+  if (noted && fileList_->Directory() == ItemPath(item)) {
+    SetChildren(item, *noted);
+  } else {
+    ReadChildren(item);
+  }
 }
 
 bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -203,13 +247,37 @@ bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRES
 
 // The tree view tracks a click inside its button-down handler and reports
 // it before it moves the selection; the click event waits until the move is
-// done, so its handler sees the clicked folder.
+// done, so its handler sees the clicked folder. The bound list follows a
+// move by the click after the handler, unless the handler has pointed it at
+// the folder already.
 LRESULT TRzDirectoryTree::MouseDown(UINT msg, WPARAM wParam, LPARAM lParam) {
   clicked_ = false;
+  movedByClick_ = false;
+  inMouseDown_ = true;
   const LRESULT result = TControl::WndProc(msg, wParam, lParam);
-  if (clicked_ && OnClick) OnClick(this);
-  clicked_ = false;
+  inMouseDown_ = false;
+  const bool clicked = std::exchange(clicked_, false);
+  const auto click = [&] {
+    if (clicked && OnClick) OnClick(this);
+  };
+  if (!std::exchange(movedByClick_, false)) {
+    click();
+    return result;
+  }
+  ListSelected(TreeView_GetSelection(Handle()), [&] {
+    try {
+      click();
+    } catch (...) {
+      FollowSelection();
+      throw;
+    }
+    FollowSelection();
+  });
   return result;
+}
+
+void TRzDirectoryTree::FollowSelection() {
+  if (fileList_ && fileList_->Directory() != Directory()) fileList_->SetDirectory(Directory());
 }
 
 LRESULT TRzDirectoryTree::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -3,7 +3,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/control.h"
 
@@ -30,7 +32,8 @@ class TRzDirectoryTree : public TControl {
 
   // Before every selection move by mouse or keyboard.
   TNotifyEvent OnChanging;
-  // When the user clicks the tree, after the click has moved the selection.
+  // When the user clicks the tree, after the click has moved the selection
+  // and before the bound list follows it (see MouseDown).
   TNotifyEvent OnClick;
 
  protected:
@@ -40,7 +43,9 @@ class TRzDirectoryTree : public TControl {
 
  private:
   HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);
+  bool ChildrenRead(HTREEITEM item) const;
   void ReadChildren(HTREEITEM item);
+  void SetChildren(HTREEITEM item, const std::vector<std::wstring>& names);
   HTREEITEM FindChild(HTREEITEM parent, const std::wstring& name);
   HTREEITEM ChildFolder(HTREEITEM parent, const std::wstring& name);
   HTREEITEM FindRoot(const std::wstring& drive);
@@ -48,8 +53,13 @@ class TRzDirectoryTree : public TControl {
   std::wstring ItemPath(HTREEITEM item) const;
   std::wstring ItemName(HTREEITEM item) const;
   void SelectionChanged();
+  void ListSelected(HTREEITEM item, const std::function<void()>& read);
+  // Points the list at the selected folder unless it lists it already.
+  void FollowSelection();
   LRESULT MouseDown(UINT msg, WPARAM wParam, LPARAM lParam);
 
   TFileListBox* fileList_ = nullptr;
   bool clicked_ = false;
+  bool inMouseDown_ = false;
+  bool movedByClick_ = false;
 };

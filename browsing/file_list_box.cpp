@@ -2,13 +2,13 @@
 
 #include "browsing/folder_listing.h"
 
+#include <utility>
+
 TFileListBox::TFileListBox(TComponent* owner, TControl* parent)
     : TFileListBox(owner, parent, 0) {}
 
 TFileListBox::TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
-    : TListBox(owner, parent, extraStyle), directory_(CurrentFolder()) {
-  Update();
-}
+    : TListBox(owner, parent, extraStyle), directory_(CurrentFolder()) {}
 
 void TFileListBox::SetMask(const std::wstring& mask) {
   mask_ = mask;
@@ -39,8 +39,23 @@ std::wstring TFileListBox::FileName() const {
 }
 
 void TFileListBox::Update() {
-  Clear();
-  for (const std::wstring& name : MatchingFileNames(directory_, SplitMask(mask_))) Add(name);
+  if (!noting_) {
+    SetItems(MatchingFileNames(directory_, SplitMask(mask_)));
+    return;
+  }
+  std::vector<std::wstring> folders;
+  SetItems(MatchingFileNames(directory_, SplitMask(mask_), &folders));
+  noted_ = std::move(folders);
+}
+
+void TFileListBox::BeginNotingSubFolders() {
+  noting_ = true;
+  noted_.reset();
+}
+
+std::optional<std::vector<std::wstring>> TFileListBox::EndNotingSubFolders() {
+  noting_ = false;
+  return std::exchange(noted_, std::nullopt);
 }
 
 TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent)

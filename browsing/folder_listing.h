@@ -13,9 +13,12 @@ std::vector<std::wstring> FixedDriveRoots();
 std::vector<std::wstring> SubFolderNames(const std::wstring& folder);
 
 // The files directly inside folder whose names match one of the patterns,
-// case-insensitively sorted, each name once.
+// case-insensitively sorted, each name once. With subFolders, the folders
+// directly inside it too, sorted, from the same listing (which then takes
+// in every entry, not only those the patterns may match).
 std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
-                                            const std::vector<std::wstring>& patterns);
+                                            const std::vector<std::wstring>& patterns,
+                                            std::vector<std::wstring>* subFolders = nullptr);
 
 // The patterns of a ';'-separated mask, blanks around them and empty ones
 // dropped.

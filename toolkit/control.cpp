@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <unordered_map>
 
 #include "toolkit/application.h"
 #include "toolkit/exception.h"
@@ -14,7 +15,21 @@ const wchar_t* const kFormClass = L"ZhTarnForm";
 
 namespace {
 
-const wchar_t* const kBinding = L"ZhTarnBinding";
+// Every window bound to a control, with the window procedure it had before
+// (its class's). An entry lasts as long as the window: a control that goes
+// first leaves its window's messages to that procedure. Windows are bound
+// and used on the one user-interface thread only.
+struct Binding {
+  TControl* control;
+  WNDPROC original;
+};
+
+// Never freed, so that a control freed while the program ends (after other
+// static objects) still finds it.
+std::unordered_map<HWND, Binding>& Bindings() {
+  static auto* const bindings = new std::unordered_map<HWND, Binding>;
+  return *bindings;
+}
 
 void RegisterOwnClasses() {
   static const bool registered = [] {
@@ -59,15 +74,15 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
       width_(params.width),
       height_(params.height),
       visible_(parent != nullptr || (params.style & WS_VISIBLE) != 0) {
-  SetPropW(handle_, kBinding, this);
-  SetWindowSubclass(handle_, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  Bind();
   font_.OnChange = [this] { FontChanged(); };
   if (parent_) {
     parent_->children_.push_back(this);
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ApplyParentFont();
   } else {
-    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), FALSE);
+    sentFont_ = font_.SharedHandle();
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(sentFont_->Get()), FALSE);
   }
 }
 
@@ -81,26 +96,41 @@ TControl::~TControl() {
   }
 }
 
+// The window's messages go to BoundProc from now on. Window properties and
+// the common controls' subclass chain would cost Wine a round trip to its
+// server for every message; the binding table and a replaced window
+// procedure cost none.
+void TControl::Bind() {
+  original_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TControl::BoundProc)));
+  Bindings()[handle_] = {this, original_};
+}
+
+// The window stays in the table, and keeps BoundProc (another subclass may
+// lie over it), until it is destroyed.
 void TControl::Detach() {
-  RemoveWindowSubclass(handle_, SubclassProc, 0);
-  RemovePropW(handle_, kBinding);
+  Bindings()[handle_].control = nullptr;
   handle_ = nullptr;
 }
 
-LRESULT CALLBACK TControl::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR self) {
-  auto* control = reinterpret_cast<TControl*>(self);
+LRESULT CALLBACK TControl::BoundProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  const auto found = Bindings().find(window);
+  if (found == Bindings().end()) return DefWindowProcW(window, msg, wParam, lParam);
+  const Binding binding = found->second;
   if (msg == WM_NCDESTROY) {
-    control->Detach();
-    return DefSubclassProc(window, msg, wParam, lParam);
+    if (binding.control) binding.control->handle_ = nullptr;
+    Bindings().erase(found);
+    return CallWindowProcW(binding.original, window, msg, wParam, lParam);
   }
+  if (!binding.control) return CallWindowProcW(binding.original, window, msg, wParam, lParam);
   LRESULT result = 0;
-  Application().Protect([&] { result = control->WndProc(msg, wParam, lParam); });
+  Application().Protect([&] { result = binding.control->WndProc(msg, wParam, lParam); });
   return result;
 }
 
 TControl* TControl::FromHandle(HWND window) {
-  return window ? static_cast<TControl*>(GetPropW(window, kBinding)) : nullptr;
+  const auto found = Bindings().find(window);
+  return found == Bindings().end() ? nullptr : found->second.control;
 }
 
 TControl* TControl::FindControl(HWND window) {
@@ -117,7 +147,7 @@ TForm* TControl::ParentForm() {
 }
 
 LRESULT TControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return DefSubclassProc(handle_, msg, wParam, lParam);
+  return CallWindowProcW(original_, handle_, msg, wParam, lParam);
 }
 
 bool TControl::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -294,9 +324,15 @@ void TControl::ApplyParentFont() {
   applyingParentFont_ = false;
 }
 
+// The window is told of a new GDI font only: a change of colour alone, or a
+// font assigned again, costs it no new metrics.
 void TControl::FontChanged() {
   if (!applyingParentFont_) parentFont_ = false;
-  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Handle()), TRUE);
+  std::shared_ptr<const ::Font> face = font_.SharedHandle();
+  if (face != sentFont_) {
+    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(face->Get()), TRUE);
+    sentFont_ = std::move(face);
+  }
   Invalidate();
   for (TControl* child : children_) child->ParentFontChanged();
 }
@@ -373,9 +409,15 @@ bool TControl::Focusable() const {
 
 bool TControl::CanFocus() const { return TabStop() && Focusable(); }
 
-void TControl::Invalidate() { InvalidateRect(handle_, nullptr, TRUE); }
+// A window that is not on screen is painted whole when it is shown, so a
+// repaint is asked for only while it shows; a window being built is spared
+// one round trip to Wine's server per property set.
+void TControl::Invalidate() {
+  if (Showing()) InvalidateRect(handle_, nullptr, TRUE);
+}
 
 void TControl::Repaint() {
+  if (!Showing()) return;
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -153,8 +154,8 @@ class TControl : public TComponent {
   HBRUSH BackgroundBrush();
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK BoundProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+  void Bind();
   void Detach();
   void ApplyParentFont();
   void ParentColorChanged();
@@ -162,6 +163,7 @@ class TControl : public TComponent {
   void MouseUp(TMouseButton button, WPARAM wParam, LPARAM lParam);
 
   HWND handle_ = nullptr;
+  WNDPROC original_ = nullptr;
   TControl* parent_;
   std::vector<TControl*> children_;
   int left_ = 0;
@@ -173,6 +175,8 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   bool parentColor_ = false;
   TFont font_;
+  // The GDI font the window was last given, kept alive while it uses it.
+  std::shared_ptr<const ::Font> sentFont_;
   bool parentFont_ = true;
   bool applyingParentFont_ = false;
   TAlign align_ = TAlign::alNone;

@@ -1,5 +1,39 @@
 #include "toolkit/font.h"
 
+#include <map>
+#include <tuple>
+
+namespace {
+
+using FaceKey = std::tuple<std::wstring, int, unsigned, TFontPitch>;
+
+// The GDI fonts in use, by face. Fonts are made and used on the one
+// user-interface thread only.
+std::map<FaceKey, std::weak_ptr<const ::Font>>& Faces() {
+  static std::map<FaceKey, std::weak_ptr<const ::Font>> faces;
+  return faces;
+}
+
+HFONT CreateFace(const std::wstring& name, int height, unsigned style, TFontPitch pitch) {
+  LOGFONTW lf{};
+  lf.lfHeight = -height;
+  lf.lfWeight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
+  lf.lfItalic = (style & fsItalic) ? TRUE : FALSE;
+  lf.lfUnderline = (style & fsUnderline) ? TRUE : FALSE;
+  lf.lfStrikeOut = (style & fsStrikeOut) ? TRUE : FALSE;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lf.lfPitchAndFamily = pitch == TFontPitch::fpFixed      ? FIXED_PITCH | FF_MODERN
+                        : pitch == TFontPitch::fpVariable ? VARIABLE_PITCH
+                                                          : DEFAULT_PITCH;
+  name.copy(lf.lfFaceName, LF_FACESIZE - 1);
+  return CreateFontIndirectW(&lf);
+}
+
+}  // namespace
+
 TFont::TFont() : TFont(L"MS Sans Serif", 11) {}
 
 TFont::TFont(const std::wstring& name, int height, unsigned style, TColor color)
@@ -19,39 +53,44 @@ TFont& TFont::operator=(const TFont& other) {
 
 void TFont::Assign(const TFont& other) {
   if (this == &other) return;
+  const bool faceChanged = !SameFace(other);
   name_ = other.name_;
   height_ = other.height_;
   style_ = other.style_;
   pitch_ = other.pitch_;
   color_ = other.color_;
-  Changed();
+  Changed(faceChanged);
 }
 
 void TFont::SetName(const std::wstring& name) {
+  const bool faceChanged = name != name_;
   name_ = name;
-  Changed();
+  Changed(faceChanged);
 }
 
 void TFont::SetHeight(int height) {
+  const bool faceChanged = height != height_;
   height_ = height;
-  Changed();
+  Changed(faceChanged);
 }
 
 void TFont::SetSize(int points) { SetHeight(MulDiv(points, 96, 72)); }
 
 void TFont::SetStyle(unsigned style) {
+  const bool faceChanged = style != style_;
   style_ = style;
-  Changed();
+  Changed(faceChanged);
 }
 
 void TFont::SetPitch(TFontPitch pitch) {
+  const bool faceChanged = pitch != pitch_;
   pitch_ = pitch;
-  Changed();
+  Changed(faceChanged);
 }
 
 void TFont::SetColor(TColor color) {
   color_ = color;
-  if (OnChange) OnChange();
+  Changed(false);
 }
 
 bool TFont::SameFace(const TFont& other) const {
@@ -59,28 +98,20 @@ bool TFont::SameFace(const TFont& other) const {
          pitch_ == other.pitch_;
 }
 
-void TFont::Changed() {
-  handle_.Reset();
+void TFont::Changed(bool faceChanged) {
+  if (faceChanged) handle_.reset();
   if (OnChange) OnChange();
 }
 
-HFONT TFont::Handle() const {
+HFONT TFont::Handle() const { return SharedHandle()->Get(); }
+
+std::shared_ptr<const ::Font> TFont::SharedHandle() const {
+  if (handle_) return handle_;
+  std::weak_ptr<const ::Font>& face = Faces()[FaceKey(name_, height_, style_, pitch_)];
+  handle_ = face.lock();
   if (!handle_) {
-    LOGFONTW lf{};
-    lf.lfHeight = -height_;
-    lf.lfWeight = (style_ & fsBold) ? FW_BOLD : FW_NORMAL;
-    lf.lfItalic = (style_ & fsItalic) ? TRUE : FALSE;
-    lf.lfUnderline = (style_ & fsUnderline) ? TRUE : FALSE;
-    lf.lfStrikeOut = (style_ & fsStrikeOut) ? TRUE : FALSE;
-    lf.lfCharSet = DEFAULT_CHARSET;
-    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lf.lfPitchAndFamily = pitch_ == TFontPitch::fpFixed      ? FIXED_PITCH | FF_MODERN
-                          : pitch_ == TFontPitch::fpVariable ? VARIABLE_PITCH
-                                                             : DEFAULT_PITCH;
-    name_.copy(lf.lfFaceName, LF_FACESIZE - 1);
-    handle_.Reset(CreateFontIndirectW(&lf));
+    handle_ = std::make_shared<const ::Font>(CreateFace(name_, height_, style_, pitch_));
+    face = handle_;
   }
-  return handle_.Get();
+  return handle_;
 }

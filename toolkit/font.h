@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "toolkit/colors.h"
@@ -11,8 +12,9 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 // falls back to another fixed-pitch one.
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };
 
-// A font description (face, character height in pixels, style, pitch, colour) and
-// the GDI font made from it on first use.
+// A font description (face, character height in pixels, style, pitch,
+// colour) and the GDI font made from it on first use. Fonts of the same face
+// share one GDI font, which lives while any of them holds it.
 class TFont {
  public:
   TFont();
@@ -38,6 +40,8 @@ class TFont {
   void SetColor(TColor color);
 
   HFONT Handle() const;
+  // The GDI font, kept alive by whoever holds the pointer.
+  std::shared_ptr<const ::Font> SharedHandle() const;
   // Same face, height, style and pitch (the colour is not part of the GDI
   // font).
   bool SameFace(const TFont& other) const;
@@ -45,12 +49,13 @@ class TFont {
   std::function<void()> OnChange;
 
  private:
-  void Changed();
+  // Drops the GDI font when the face changed; OnChange fires either way.
+  void Changed(bool faceChanged);
 
   std::wstring name_;
   int height_;
   unsigned style_;
   TFontPitch pitch_ = TFontPitch::fpDefault;
   TColor color_;
-  mutable ::Font handle_;
+  mutable std::shared_ptr<const ::Font> handle_;
 };

@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "toolkit/save_dialog.h"
+#include "toolkit/system_library.h"
 
 namespace {
 
@@ -18,10 +19,13 @@ class TDesktop final : public TInteraction {
   bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                  const std::wstring& parameters, const std::wstring& directory,
                  int show) override {
+    static const auto shellExecute =
+        SystemFunction<decltype(ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (!shellExecute) return false;
     const HINSTANCE result =
-        ShellExecuteW(owner, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                      parameters.empty() ? nullptr : parameters.c_str(),
-                      directory.empty() ? nullptr : directory.c_str(), show);
+        shellExecute(owner, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+                     parameters.empty() ? nullptr : parameters.c_str(),
+                     directory.empty() ? nullptr : directory.c_str(), show);
     // The shell's codes of 32 and below are errors.
     return reinterpret_cast<INT_PTR>(result) > 32;
   }

@@ -18,6 +18,19 @@ int TListBox::Add(const std::wstring& item) {
       SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
 }
 
+void TListBox::SetItems(const std::vector<std::wstring>& items) {
+  const bool shown = Showing();
+  if (shown) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+  Clear();
+  size_t characters = 0;
+  for (const std::wstring& item : items) characters += item.size() + 1;
+  SendMessageW(Handle(), LB_INITSTORAGE, items.size(), characters * sizeof(wchar_t));
+  for (const std::wstring& item : items) Add(item);
+  if (!shown) return;
+  SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  Invalidate();
+}
+
 void TListBox::Delete(int index) { SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
 
 void TListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "toolkit/control.h"
 
 // A single-selection list of strings. OnClick follows every change of the
@@ -11,6 +13,9 @@ class TListBox : public TControl {
   int Count() const;
   std::wstring Item(int index) const;
   int Add(const std::wstring& item);
+  // Replaces the items by these, in this order; the list is painted once,
+  // when all are in.
+  void SetItems(const std::vector<std::wstring>& items);
   void Delete(int index);
   void Clear();
   int IndexOf(const std::wstring& item) const;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "toolkit/interaction.h"
+#include "toolkit/system_library.h"
 
 bool TSaveDialog::Execute() { return Interaction().ExecuteSave(*this); }
 
@@ -31,7 +32,9 @@ bool TSaveDialog::RunSystemDialog() {
   if (Options & ofOverwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
   if (Options & ofEnableSizing) ofn.Flags |= OFN_ENABLESIZING;
   if (Options & ofHideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
-  if (!GetSaveFileNameW(&ofn)) return false;
+  static const auto getSaveFileName =
+      SystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  if (!getSaveFileName || !getSaveFileName(&ofn)) return false;
   FileName = name.data();
   FilterIndex = static_cast<int>(ofn.nFilterIndex);
   return true;

@@ -144,10 +144,19 @@ TEST_F(DirectoryTreeTest, KeyboardMovesRaiseOnlyChangingAndClicksRaiseBoth) {
   EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
   EXPECT_TRUE(SamePath(list->Directory(), temp / L"beta"));
 
+  // The click handler runs before the list follows, so a handler that
+  // points the list itself makes the click read the folder once.
+  std::wstring listedAtClick;
+  tree->OnClick = [&](TComponent*) {
+    ++clicks;
+    seenAtClick = tree->Directory();
+    listedAtClick = list->Directory();
+  };
   ClickOn(Item(L"alpha"));
   EXPECT_EQ(changing, 2);
   EXPECT_EQ(clicks, 1);
   EXPECT_TRUE(SamePath(seenAtClick, temp / L"alpha"));
+  EXPECT_TRUE(SamePath(listedAtClick, temp / L"beta"));
   EXPECT_TRUE(SamePath(list->Directory(), temp / L"alpha"));
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "browsing/file_list_box.h"
@@ -16,7 +17,9 @@ std::vector<std::wstring> Items(const TFileListBox& list) {
 class FileListTest : public BrowsingTest {
  protected:
   FileListTest() : list(form->Add<TRzFileListBox>(form.get())) {
-    for (const wchar_t* name : {L"b.MDL", L"a.mdl", L"c.md8", L"C.MD2", L"readme.txt"}) {
+    // Windows also finds long_name.mdlx for *.mdl, through its short name.
+    for (const wchar_t* name :
+         {L"b.MDL", L"a.mdl", L"c.md8", L"C.MD2", L"readme.txt", L"long_name.mdlx"}) {
       MakeFile(name);
     }
     MakeFolder(L"folder.mdl");
@@ -37,6 +40,23 @@ TEST_F(FileListTest, ListsMatchingFilesOnceSortedWithTheirNamesOnDisk) {
   EXPECT_EQ(list->Count(), 0);
   list->SetMask(L";");
   EXPECT_EQ(list->Count(), 0);
+}
+
+// Punctuation, digits, letter case and accents, in the order lstrcmpiW
+// gives them.
+TEST_F(FileListTest, SortsAsLstrcmpiCompares) {
+  std::vector<std::wstring> names{
+      L"Zulu.mdl",  L"alpha.mdl",       L"_tmp.mdl", L"a-10.mdl", L"a10.mdl", L"a2.mdl",
+      L"b'oeing.mdl", L"\u00c9clair.mdl", L"eagle.mdl", L"F-14_Tomcat.mdl", L"f14.mdl",
+      L"10.mdl",    L"9.mdl",           L"~x.mdl"};
+  MakeFolder(L"sorted");
+  for (const std::wstring& name : names) MakeFile(L"sorted\\" + name);
+  list->SetMask(L"*.mdl");
+  list->SetDirectory(temp / L"sorted");
+  std::sort(names.begin(), names.end(), [](const std::wstring& a, const std::wstring& b) {
+    return lstrcmpiW(a.c_str(), b.c_str()) < 0;
+  });
+  EXPECT_EQ(Items(*list), names);
 }
 
 TEST_F(FileListTest, ReadingAFolderMakesItCurrentAndNamesTheSelectedFile) {

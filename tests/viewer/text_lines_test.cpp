@@ -34,6 +34,17 @@ TEST_F(TextLinesTest, OneEmptyLineFollowsTheLastLine) {
 
 TEST_F(TextLinesTest, LinesEndAtCrLfLfOrCr) {
   EXPECT_EQ(Read("one\ntwo\rthree\r\n\nfive"), (Lines{"one", "two", "three", "", "five", ""}));
+
+  // Lines of 0 to 20 bytes, ending in LF and CR by turns, put a break at
+  // every place of an eight-byte word.
+  std::string bytes;
+  Lines expected;
+  for (size_t length = 0; length <= 20; ++length) {
+    bytes += std::string(length, 'x') + (length % 2 ? '\r' : '\n');
+    expected.push_back(std::string(length, 'x'));
+  }
+  expected.push_back("");
+  EXPECT_EQ(Read(bytes), expected);
 }
 
 TEST_F(TextLinesTest, ALongLineKeepsItsFirst1023BytesAndSkipsTheRest) {
@@ -63,13 +74,27 @@ TEST_F(TextLinesTest, LinesAcrossTheEndOfAReadBuffer) {
             (Lines{std::string(1000, 'c'), std::string(1023, 'd'), "end", ""}));
 }
 
-TEST_F(TextLinesTest, AFileThatCannotBeOpenedIsNamedInTheError) {
-  const std::wstring missing = temp / L"missing.log";
-  try {
-    TTextLines::Read(missing);
-    ADD_FAILURE() << "no error";
-  } catch (const Exception& error) {
-    EXPECT_NE(error.Message().find(missing), std::wstring::npos);
+// A missing file, and one too large for the 32-bit line starts (made
+// sparse, so it takes no room on disk).
+TEST_F(TextLinesTest, AFileThatCannotBeShownIsNamedInTheError) {
+  const std::wstring huge = temp / L"huge.log";
+  {
+    const HANDLE file = CreateFileW(huge.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0,
+                                    nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size;
+    size.QuadPart = static_cast<LONGLONG>(TTextLines::kMaxFileSize) + 1;
+    const bool sized = SetFilePointerEx(file, size, nullptr, FILE_BEGIN) && SetEndOfFile(file);
+    CloseHandle(file);
+    ASSERT_TRUE(sized);
+  }
+  for (const std::wstring& unshown : {temp / L"missing.log", huge}) {
+    try {
+      TTextLines::Read(unshown);
+      ADD_FAILURE() << "no error";
+    } catch (const Exception& error) {
+      EXPECT_NE(error.Message().find(unshown), std::wstring::npos);
+    }
   }
 }
 

@@ -1,0 +1,80 @@
+// Times one converter command through the real process runner and command
+// line (the stand-in converter, built one folder up beside zh_tarn.exe;
+// /f CONVERT.MD, console hidden) against a bare CreateProcessW of the same command line
+// and a wait for its end.
+#include <windows.h>
+
+#include <string>
+
+#include "bench/bench_files.h"
+#include "bench/bench_runs.h"
+#include "frontend/converter_commands.h"
+#include "frontend/process_runner.h"
+#include "toolkit/exception.h"
+
+namespace {
+
+constexpr int kTimeout = 60000;
+
+void CopyStandIn(const std::wstring& name, const std::wstring& folder) {
+  const std::wstring own = OwnFolder();
+  const std::wstring from = own.substr(0, own.find_last_of(L'\\')) + L'\\' + name;
+  if (!CopyFileW(from.c_str(), (folder + L'\\' + name).c_str(), FALSE))
+    throw Exception(L"Cannot copy " + from + L": " + LastErrorText());
+}
+
+// The least a command needs: the process made and waited for.
+DWORD BareCommand(const std::wstring& folder, const ConverterCommand& command) {
+  std::wstring line = ConverterCommandLine(folder, command, false);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION info{};
+  if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                      nullptr, folder.c_str(), &startup, &info))
+    throw Exception(L"Cannot start " + line + L": " + LastErrorText());
+  WaitForSingleObject(info.hProcess, INFINITE);
+  DWORD exitCode = 0;
+  GetExitCodeProcess(info.hProcess, &exitCode);
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  return exitCode;
+}
+
+void Expect(DWORD exitCode, const wchar_t* side) {
+  if (exitCode != 0) throw Exception(std::wstring(side) + L": the converter failed");
+}
+
+int Run() {
+  const TempFolder folder(L"zh_command_bench_");
+  for (const wchar_t* name : {L"tarn.exe", L"rtm.exe"}) CopyStandIn(name, folder.Path());
+  WriteBytes(folder / L"tarn.ini", "[ZH_TARN]\r\nDosTimeout=5\r\n");
+  WriteBytes(folder / L"dictguid.txt", "");
+  WriteBytes(folder / kWorkingCopyName, std::string(64 * 1024, 'm'));
+  const ConverterCommand& command = ConverterCommands()[0];
+
+  const Timings timings = Interleave(
+      [&] {
+        DWORD exitCode = 1;
+        const double seconds = Seconds([&] {
+          ExecuteAndWait(ConverterProgram(folder.Path()), ConverterParameters(command, false),
+                         kTimeout, true, exitCode, 0, 0, 640, 480);
+        });
+        Expect(exitCode, L"the process runner");
+        return seconds;
+      },
+      [&] {
+        DWORD exitCode = 1;
+        const double seconds = Seconds([&] { exitCode = BareCommand(folder.Path(), command); });
+        Expect(exitCode, L"the bare start");
+        return seconds;
+      },
+      {15, 45});
+  Report("one command (f)", timings, 1.15);
+  return 0;
+}
+
+}  // namespace
+
+int wmain() { return BenchMain("command benchmark", Run); }

@@ -1,0 +1,129 @@
+// Times the start-up of the program until its main window is idle, against
+// a bare window with the same kinds of controls (bare_window.exe, made from
+// the shape of the real main window: the same classes, styles, places and
+// texts, with no handlers, fonts or painting of their own): as whole
+// programs started and waited for until idle, and within one process from
+// the window's construction until it is shown and idle.
+//   startup_bench.exe [PROGRAM]   PROGRAM: zh_tarn.exe one folder up
+#include <windows.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "bench/bench_files.h"
+#include "bench/bench_runs.h"
+#include "bench/bench_window.h"
+#include "bench/window_shape.h"
+#include "frontend/zh_tarn.h"
+#include "toolkit/exception.h"
+#include "toolkit/unique_handle.h"
+
+namespace {
+
+constexpr DWORD kIdleWait = 60000;
+constexpr DWORD kCloseWait = 10000;
+
+std::unique_ptr<Tzh_tarnF> StartMainWindow() {
+  auto form = CreateForm<Tzh_tarnF>(nullptr);
+  zh_tarnF = form.get();
+  form->Show();
+  PumpUntilIdle();
+  return form;
+}
+
+void CloseMainWindow(std::unique_ptr<Tzh_tarnF>& form) {
+  form.reset();
+  zh_tarnF = nullptr;
+  PumpUntilIdle();
+}
+
+// Asks every top window of the process to close, as its close box would.
+void CloseWindowsOf(DWORD processId) {
+  EnumWindows(
+      [](HWND window, LPARAM id) WINAPI -> BOOL {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == static_cast<DWORD>(id) && IsWindowVisible(window))
+          PostMessageW(window, WM_CLOSE, 0, 0);
+        return TRUE;
+      },
+      static_cast<LPARAM>(processId));
+}
+
+// Starts the program in the folder, times it until it waits idle for input
+// with its window shown, then closes it.
+double StartToIdle(std::wstring commandLine, const std::wstring& folder) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  DWORD idle = WAIT_FAILED;
+  const double seconds = Seconds([&] {
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &info))
+      throw Exception(L"Cannot start " + commandLine + L": " + LastErrorText());
+    idle = WaitForInputIdle(info.hProcess, kIdleWait);
+  });
+  const KernelHandle process(info.hProcess);
+  const KernelHandle thread(info.hThread);
+  CloseWindowsOf(info.dwProcessId);
+  if (WaitForSingleObject(process.Get(), kCloseWait) != WAIT_OBJECT_0)
+    TerminateProcess(process.Get(), 1);
+  if (idle != 0) throw Exception(commandLine + L" never waited idle for input");
+  return seconds;
+}
+
+std::wstring Quoted(const std::wstring& path) { return L'"' + path + L'"'; }
+
+int Run(const std::wstring& program) {
+  const TempFolder folder(L"zh_startup_bench_");
+  const std::wstring programFolder = folder / L"program";
+  const std::wstring shapeFile = folder / L"shape.txt";
+  MakeProgramFolder(programFolder, L"");
+  SetCurrentDirectoryW(programFolder.c_str());
+
+  auto first = StartMainWindow();
+  const WindowShape shape = TakeShape(first->Handle());
+  CloseMainWindow(first);
+  SaveShape(shape, shapeFile);
+
+  const std::wstring bare = Quoted(OwnFolder() + L"\\bare_window.exe") + L' ' + shapeFile;
+  const Timings started = Interleave(
+      [&] { return StartToIdle(Quoted(program), programFolder); },
+      [&] { return StartToIdle(bare, programFolder); }, {15, 60});
+  Report("start-up of the program to an idle window", started, 1.5);
+
+  const Timings built = Interleave(
+      [] {
+        std::unique_ptr<Tzh_tarnF> form;
+        const double seconds = Seconds([&] { form = StartMainWindow(); });
+        CloseMainWindow(form);
+        return seconds;
+      },
+      [&] {
+        HWND window = nullptr;
+        const double seconds = Seconds([&] {
+          window = BuildBare(shape);
+          ShowWindow(window, SW_SHOW);
+          PumpUntilIdle();
+        });
+        DestroyWindow(window);
+        PumpUntilIdle();
+        return seconds;
+      },
+      {15, 45});
+  char measure[64];
+  std::snprintf(measure, sizeof(measure), "main window in process (%zu windows)", shape.size());
+  Report(measure, built, 0);
+  SetCurrentDirectoryW(OwnFolder().c_str());
+  return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+  const std::wstring own = OwnFolder();
+  const std::wstring program =
+      argc > 1 ? argv[1] : own.substr(0, own.find_last_of(L'\\')) + L"\\zh_tarn.exe";
+  return BenchMain("start-up benchmark", [&] { return Run(program); });
+}
