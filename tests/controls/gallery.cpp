@@ -1,6 +1,6 @@
 // Not a test: draws every custom control in each of its looks into BMP
-// files in the build folder's gallery/, for a person to look at. ctest runs
-// it beside the tests, so the pictures follow every change.
+// files in the build folder's gallery/, for a person to look at; run it by
+// hand under Wine after a change to a control's looks.
 #include <windows.h>
 #include <commctrl.h>
 
