@@ -4,7 +4,7 @@ set -euo pipefail
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
 PACKAGES=(cmake ninja-build python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine wine64 wine32:i386 fonts-wine xvfb xdotool imagemagick nasm dosbox)
+          wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xdotool imagemagick nasm dosbox)
 
 # Installs whichever of the packages are missing.
 ensure_packages() {
@@ -47,6 +47,8 @@ ensure_prefix() {
 
 # Wine does not load its own fonts (fonts-wine) from where Debian puts them;
 # copied into the prefix, MS Sans Serif and Courier get their real metrics.
+# Arial is found as Liberation Sans (fonts-liberation), which has its
+# metrics.
 install_wine_fonts() {
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
