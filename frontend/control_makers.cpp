@@ -5,7 +5,7 @@
 #include "toolkit/form.h"
 
 TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look) {
-  auto* button = parent->ParentForm()->Add<TxpButton>(parent);
+  auto* button = ParentForm(*parent)->Add<TxpButton>(parent);
   button->SetCaption(caption);
   button->SetColor(look.color);
   button->SetBackgroundColor(look.background);

@@ -6,9 +6,8 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "toolkit/application.h"
+#include "toolkit/error_boundary.h"
 #include "toolkit/exception.h"
-#include "toolkit/form.h"
 
 const wchar_t* const kControlClass = L"ZhTarnControl";
 const wchar_t* const kFormClass = L"ZhTarnForm";
@@ -124,7 +123,7 @@ LRESULT CALLBACK TControl::BoundProc(HWND window, UINT msg, WPARAM wParam, LPARA
   }
   if (!binding.control) return CallWindowProcW(binding.original, window, msg, wParam, lParam);
   LRESULT result = 0;
-  Application().Protect([&] { result = binding.control->WndProc(msg, wParam, lParam); });
+  Protect([&] { result = binding.control->WndProc(msg, wParam, lParam); });
   return result;
 }
 
@@ -140,10 +139,11 @@ TControl* TControl::FindControl(HWND window) {
   return nullptr;
 }
 
-TForm* TControl::ParentForm() {
-  TControl* top = this;
+bool TControl::PreviewMessage(const MSG& msg) {
+  TControl* top = FindControl(msg.hwnd);
+  if (!top) return false;
   while (top->parent_) top = top->parent_;
-  return dynamic_cast<TForm*>(top);
+  return top->PreviewKey(msg);
 }
 
 LRESULT TControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -247,9 +247,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (parent_ && align_ != TAlign::alNone) parent_->Realign();
-  if (showHint_) {
-    if (TForm* form = ParentForm()) form->UpdateHint(*this);
-  }
+  if (showHint_) HintChanged(*this);
 }
 
 void TControl::SetVisible(bool visible) {
@@ -370,12 +368,16 @@ void TControl::BringToFront() {
 
 void TControl::SetHint(const std::wstring& hint) {
   hint_ = hint;
-  if (TForm* form = ParentForm()) form->UpdateHint(*this);
+  HintChanged(*this);
 }
 
 void TControl::SetShowHint(bool showHint) {
   showHint_ = showHint;
-  if (TForm* form = ParentForm()) form->UpdateHint(*this);
+  HintChanged(*this);
+}
+
+void TControl::HintChanged(TControl& control) {
+  if (parent_) parent_->HintChanged(control);
 }
 
 bool TControl::TabStop() const { return (GetWindowLongW(handle_, GWL_STYLE) & WS_TABSTOP) != 0; }
@@ -420,6 +422,8 @@ void TControl::Repaint() {
   if (!Showing()) return;
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
+
+bool TControl::PreviewKey(const MSG&) { return false; }
 
 bool TControl::DialogKey(WORD) { return false; }
 

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "toolkit/application.h"
+#include "toolkit/message_loop.h"
 
 namespace {
 
@@ -131,8 +131,8 @@ void TForm::Show() {
 void TForm::Close() {
   if (modal_) {
     modalResult_ = mrCancel;
-  } else if (DoClose() && Application().MainForm() == this) {
-    Application().Terminate();
+  } else if (DoClose() && quitOnClose_) {
+    EndMessageLoop();
   }
 }
 
@@ -161,7 +161,7 @@ int TForm::ShowModal() {
   modalResult_ = mrNone;
   Show();
   while (true) {
-    if (!Application().HandleMessage()) {
+    if (!HandleNextMessage(&TControl::PreviewMessage)) {
       modalResult_ = mrCancel;
       break;
     }
@@ -296,7 +296,7 @@ void TForm::SelectNext(bool forward) {
 // Each hinted control is two tools of the form's tool tip: the control's own
 // window, which gets the mouse while it is enabled, and its rectangle on its
 // parent, which gets the mouse over it while it is disabled.
-void TForm::UpdateHint(TControl& control) {
+void TForm::HintChanged(TControl& control) {
   const bool shown = control.ShowHint() && !control.Hint().empty();
   if (!tooltip_) {
     if (!shown) return;
@@ -338,3 +338,9 @@ void TForm::SetBusyCursor(bool busy) {
 }
 
 void TForm::SetAcceptFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
+
+TForm* ParentForm(TControl& control) {
+  TControl* top = &control;
+  while (top->Parent()) top = top->Parent();
+  return dynamic_cast<TForm*>(top);
+}

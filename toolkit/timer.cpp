@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "toolkit/application.h"
+#include "toolkit/error_boundary.h"
 #include "toolkit/exception.h"
 
 TTimer::TTimer(TComponent* owner)
@@ -39,7 +39,7 @@ LRESULT CALLBACK TTimer::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lPara
                               DWORD_PTR self) {
   if (msg != WM_TIMER) return DefSubclassProc(window, msg, wParam, lParam);
   auto* timer = reinterpret_cast<TTimer*>(self);
-  Application().Protect([timer] {
+  Protect([timer] {
     if (timer->OnTimer) timer->OnTimer(timer);
   });
   return 0;
