@@ -23,7 +23,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
   SetClientSize(493, 182);
   SetPosition(TPosition::poScreenCenter);
   SetFont(TFont(L"MS Sans Serif", 11));
-  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetStayOnTop(true);
 
   Shape1 = Add<TShape>(this);
   Shape1->SetBounds(8, 12, 477, 161);

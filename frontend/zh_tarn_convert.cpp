@@ -8,6 +8,7 @@
 #include "frontend/settings.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
+#include "toolkit/error_boundary.h"
 #include "toolkit/exception.h"
 #include "toolkit/interaction.h"
 
@@ -74,10 +75,10 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
   TRun run;
   try {
     RunConversion(run);
-  } catch (const Exception& error) {
-    // The run stops here; the window comes back as after a failed run and
-    // the error is then shown.
-    Log(error.Message());
+  } catch (...) {
+    // An error of any kind stops the run here; the window comes back as
+    // after a failed run and the error is then shown.
+    Log(ExceptionText(std::current_exception()));
     runFailed_ = true;
     SetLabelsAtRest();
     for (TLabel* label : CommandLabels()) label->SetColor(kLabelAtRest);

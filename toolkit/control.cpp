@@ -49,6 +49,11 @@ void RegisterOwnClasses() {
   (void)registered;
 }
 
+void SetWindowBit(HWND window, int index, DWORD bit, bool on) {
+  const auto bits = static_cast<DWORD>(GetWindowLongW(window, index));
+  SetWindowLongW(window, index, static_cast<LONG>(on ? bits | bit : bits & ~bit));
+}
+
 HWND CreateControlWindow(TControl* parent, const TCreateParams& params) {
   RegisterOwnClasses();
   HWND parentWindow = nullptr;
@@ -74,15 +79,16 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
       height_(params.height),
       visible_(parent != nullptr || (params.style & WS_VISIBLE) != 0) {
   Bind();
-  font_.OnChange = [this] { FontChanged(); };
   if (parent_) {
     parent_->children_.push_back(this);
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ApplyParentFont();
-  } else {
-    sentFont_ = font_.SharedHandle();
-    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(sentFont_->Get()), FALSE);
+    font_.Assign(parent_->font_);
   }
+  // The first font is given before changes are heard: a derived class is
+  // not built yet, so none of its reactions to a change could run.
+  sentFont_ = font_.SharedHandle();
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(sentFont_->Get()), FALSE);
+  font_.OnChange = [this] { FontChanged(); };
 }
 
 TControl::~TControl() {
@@ -384,13 +390,10 @@ bool TControl::TabStop() const { return (GetWindowLongW(handle_, GWL_STYLE) & WS
 
 void TControl::SetTabStop(bool tabStop) { SetStyleBit(WS_TABSTOP, tabStop); }
 
-void TControl::SetStyleBit(DWORD bit, bool on) {
-  const DWORD style = static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE));
-  SetWindowLongW(handle_, GWL_STYLE, static_cast<LONG>(on ? style | bit : style & ~bit));
-}
+void TControl::SetStyleBit(DWORD bit, bool on) { SetWindowBit(handle_, GWL_STYLE, bit, on); }
 
 void TControl::SetBorder(bool border) {
-  SetWindowLongW(handle_, GWL_EXSTYLE, border ? WS_EX_CLIENTEDGE : 0);
+  SetWindowBit(handle_, GWL_EXSTYLE, WS_EX_CLIENTEDGE, border);
   FrameChanged();
 }
 

@@ -73,10 +73,6 @@ TForm::TForm(TComponent* owner) : TControl(owner, nullptr, FormParams()) {
   }
 }
 
-TForm::~TForm() {
-  if (tooltip_) DestroyWindow(tooltip_);
-}
-
 void TForm::DoCreate() {
   if (OnCreate) OnCreate(this);
 }
@@ -101,6 +97,11 @@ void TForm::SetClientSize(int width, int height) {
 void TForm::SetIcon(HICON icon) {
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TForm::SetStayOnTop(bool stayOnTop) {
+  SetWindowPos(Handle(), stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm::PlaceOnFirstShow() {
@@ -300,9 +301,10 @@ void TForm::HintChanged(TControl& control) {
   const bool shown = control.ShowHint() && !control.Hint().empty();
   if (!tooltip_) {
     if (!shown) return;
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
   }
   TOOLINFOW own{};
   own.cbSize = sizeof(own);
@@ -316,11 +318,11 @@ void TForm::HintChanged(TControl& control) {
   // Both go before either comes back: a tool tip looks a window's tool up by
   // its id alone, so deleting the absent rectangle would take the other.
   for (TOOLINFOW* tool : {&own, &onParent})
-    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(tool));
+    SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(tool));
   if (!shown) return;
   for (TOOLINFOW* tool : {&own, &onParent}) {
     tool->lpszText = const_cast<wchar_t*>(control.Hint().c_str());
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(tool));
+    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(tool));
   }
 }
 

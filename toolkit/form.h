@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/unique_handle.h"
 
 enum class TBorderStyle { bsDialog, bsToolWindow, bsSingle };
 enum class TPosition { poDesigned, poDesktopCenter, poScreenCenter, poOwnerFormCenter };
@@ -23,7 +24,6 @@ using TDropFilesEvent =
 class TForm : public TControl {
  public:
   explicit TForm(TComponent* owner);
-  ~TForm() override;
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }
@@ -33,6 +33,8 @@ class TForm : public TControl {
   int ClientHeight() const { return ClientRect().bottom; }
   void SetPosition(TPosition position) { position_ = position; }
   void SetIcon(HICON icon);
+  // Whether the form stays above the windows of other programs.
+  void SetStayOnTop(bool stayOnTop);
 
   void Show();
   void Close();
@@ -89,7 +91,7 @@ class TForm : public TControl {
   bool quitOnClose_ = false;
   int modalResult_ = mrNone;
   HWND lastFocus_ = nullptr;
-  HWND tooltip_ = nullptr;
+  WindowHandle tooltip_;
   bool busyCursor_ = false;
 };
 
