@@ -16,8 +16,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  zh_tarnF = Application().CreateForm<Tzh_tarnF>();
-  lock.Publish(zh_tarnF->Handle());
+  Tzh_tarnF* mainWindow = Application().CreateForm<Tzh_tarnF>();
+  zh_tarnF = mainWindow;
+  lock.Publish(mainWindow->Handle());
   Application().Run();
   zh_tarnF = nullptr;
   return 0;

@@ -1,7 +1,7 @@
 #include "dialogs/Unit1.h"
 
-#include "frontend/control_makers.h"
-#include "frontend/zh_tarn.h"
+#include "controls/control_makers.h"
+#include "dialogs/main_window_view.h"
 #include "pictures/shining_examples.h"
 
 namespace {
@@ -108,13 +108,13 @@ void TForm1::BuildButtons() {
 }
 
 void TForm1::FormShow(TComponent*) {
-  edRGB->SetText(zh_tarnF->edRGB->Text());
-  edPower->SetValue(zh_tarnF->edPower->Value());
+  edRGB->SetText(zh_tarnF->SpecularRgbField().Text());
+  edPower->SetValue(zh_tarnF->SpecularPowerField().Value());
 }
 
 void TForm1::xpButton1Click(TComponent*) {}
 
 void TForm1::xpButton2Click(TComponent*) {
-  zh_tarnF->edRGB->SetText(edRGB->Text());
-  zh_tarnF->edPower->SetValue(edPower->Value());
+  zh_tarnF->SpecularRgbField().SetText(edRGB->Text());
+  zh_tarnF->SpecularPowerField().SetValue(edPower->Value());
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "frontend/control_makers.h"
-#include "frontend/zh_tarn.h"
+#include "controls/control_makers.h"
+#include "dialogs/main_window_view.h"
 #include "pictures/aircraft_views.h"
 
 namespace {
@@ -86,7 +86,7 @@ void TForm2::BuildButtons() {
 void TForm2::FormCreate(TComponent*) { rb1->SetChecked(true); }
 
 void TForm2::FormShow(TComponent* sender) {
-  edSize->SetValue(zh_tarnF->edSize->Value());
+  edSize->SetValue(zh_tarnF->SizeField().Value());
   edSizeChange(sender);
 }
 
@@ -112,4 +112,4 @@ void TForm2::edSizeChange(TComponent*) {
 
 void TForm2::xpButton1Click(TComponent*) {}
 
-void TForm2::xpButton2Click(TComponent*) { zh_tarnF->edSize->SetValue(edSize->Value()); }
+void TForm2::xpButton2Click(TComponent*) { zh_tarnF->SizeField().SetValue(edSize->Value()); }

@@ -1,6 +1,6 @@
 #include "dialogs/Unit3.h"
 
-#include "frontend/zh_tarn.h"
+#include "dialogs/main_window_view.h"
 
 namespace {
 

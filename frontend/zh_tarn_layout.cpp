@@ -1,10 +1,8 @@
 #include "frontend/zh_tarn.h"
 
-#include "frontend/control_makers.h"
+#include "controls/control_makers.h"
 #include "frontend/file_names.h"
 #include "pictures/glyphs.h"
-
-Tzh_tarnF* zh_tarnF = nullptr;
 
 namespace {
 

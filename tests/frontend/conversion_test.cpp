@@ -9,7 +9,7 @@
 
 #include "frontend/settings.h"
 #include "tests/frontend/conversion_fixture.h"
-#include "tests/frontend/modal_runner.h"
+#include "tests/support/user_actions.h"
 #include "tests/support/process_watch.h"
 #include "toolkit/unique_handle.h"
 

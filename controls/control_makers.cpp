@@ -1,4 +1,4 @@
-#include "frontend/control_makers.h"
+#include "controls/control_makers.h"
 
 #include <utility>
 
