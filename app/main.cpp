@@ -2,9 +2,9 @@
 #include <commctrl.h>
 
 #include "app/instance_lock.h"
-#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
+#include "toolkit/file_names.h"
 
 // A start in a program folder that another instance serves brings that
 // instance forward and ends.

@@ -7,8 +7,7 @@
 namespace {
 
 const TFont kArial12(L"Arial", 12);
-constexpr TColor kMemoColor = 15400189;
-const ButtonLook kDialogButton{14666957, clBtnFace, true, true, TFont(L"MS Sans Serif", 11)};
+const ButtonLook kDialogButton{kButtonFace, clBtnFace, true, true, TFont(L"MS Sans Serif", 11)};
 
 TImage* MakePicture(TControl* group, int left, int top, int power, double specular) {
   auto* image = Place(group->Add<TImage>(group), left, top, 200, 130);
@@ -37,7 +36,7 @@ TMemo* MakeNote(TControl* group, int left, int top, int width,
                 const std::vector<std::wstring>& lines) {
   auto* memo = Place(group->Add<TMemo>(group, TWordWrap::wwKeepLines), left, top, width, 40);
   memo->SetBorder(false);
-  memo->SetColor(kMemoColor);
+  memo->SetColor(kNoteBackground);
   memo->SetLines(lines);
   return memo;
 }

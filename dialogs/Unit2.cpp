@@ -9,8 +9,7 @@
 namespace {
 
 constexpr int kEdgePerSize = 15;
-constexpr TColor kPreviewColor = 7687936;
-const ButtonLook kDialogButton{14666957, clBtnFace, true, true, TFont(L"Arial", 13)};
+const ButtonLook kDialogButton{kButtonFace, clBtnFace, true, true, TFont(L"Arial", 13)};
 
 TDsGroup* MakeDialogGroup(TControl* parent, const wchar_t* caption) {
   auto* group = MakeGroup(parent, caption, clBtnFace);
@@ -66,7 +65,7 @@ void TForm2::BuildPreviewGroup() {
   DsGroup3 = Place(MakeDialogGroup(this, L"Preview 'collision bubble'"), 180, 13, 273, 200);
   Panel1 = Place(DsGroup3->Add<TPanel>(DsGroup3), 12, 20, 247, 152);
   Panel1->SetBevelOuter(TBevelCut::bvLowered);
-  Panel1->SetColor(kPreviewColor);
+  Panel1->SetColor(kPreviewBackground);
   Image1 = Place(Panel1->Add<TImage>(Panel1), 20, 12, 190, 115);
   Image1->SetCenter(true);
   Label2 = Place(MakeLabel(DsGroup3, L"Label2", 12, 176), 12, 176, 249, 15);

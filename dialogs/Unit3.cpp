@@ -1,5 +1,6 @@
 #include "dialogs/Unit3.h"
 
+#include "controls/palette.h"
 #include "dialogs/main_window_view.h"
 
 namespace {
@@ -27,7 +28,7 @@ TForm3::TForm3(TComponent* owner) : TForm(owner) {
 
   Shape1 = Add<TShape>(this);
   Shape1->SetBounds(8, 12, 477, 161);
-  Shape1->SetPen({14994379, 2});
+  Shape1->SetPen({kCardFrame, 2});
   Shape1->SetBrush({clWhite});
   URL1 = MakeLink(this, 120);
   URL2 = MakeLink(this, 140);

@@ -221,7 +221,7 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
                   DWORD startError);
   void AskToStop();
   void FinishRun(const TRun& run);
-  void RemoveConverted(const wchar_t* extension);
+  void RemoveConverted(const ConverterCommand& command);
   bool IsSelectedResultOf(const ConverterCommand& command) const;
   void Log(const std::wstring& line);
 

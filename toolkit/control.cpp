@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <unordered_map>
 
+#include "resources/resource_ids.h"
 #include "toolkit/error_boundary.h"
 #include "toolkit/exception.h"
 
@@ -41,7 +42,7 @@ void RegisterOwnClasses() {
     wc.lpszClassName = kControlClass;
     RegisterClassExW(&wc);
     wc.style = CS_DBLCLKS;
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(IDI_MAINICON));
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
     return true;

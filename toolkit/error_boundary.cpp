@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
 #include "toolkit/interaction.h"
 
 std::wstring ExceptionText(std::exception_ptr error) {
@@ -27,9 +28,7 @@ const std::wstring& ProgramTitle() {
   static const std::wstring title = [] {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring name = path;
-    name = name.substr(name.find_last_of(L"\\/") + 1);
-    return name.substr(0, name.find_last_of(L'.'));
+    return BaseNameOf(FileNameOf(path));
   }();
   return title;
 }
