@@ -26,12 +26,8 @@ TRadioButton* MakeType(TControl* group, const wchar_t* caption, int top, int wid
 
 }  // namespace
 
-TForm2::TForm2(TComponent* owner) : TForm(owner) {
-  SetCaption(L"Aircraft model size");
-  SetBorderStyle(TBorderStyle::bsToolWindow);
-  SetClientSize(464, 253);
-  SetPosition(TPosition::poOwnerFormCenter);
-  SetFont(TFont(L"MS Sans Serif", 11));
+TForm2::TForm2(TComponent* owner)
+    : TToolDialog(owner, L"Aircraft model size", 464, 253, TPosition::poOwnerFormCenter) {
   BuildTypeGroup();
   BuildSizeGroup();
   BuildPreviewGroup();

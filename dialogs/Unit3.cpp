@@ -18,12 +18,7 @@ TOvcURL* MakeLink(TForm3* form, int top) {
 
 }  // namespace
 
-TForm3::TForm3(TComponent* owner) : TForm(owner) {
-  SetCaption(L"");
-  SetBorderStyle(TBorderStyle::bsToolWindow);
-  SetClientSize(493, 182);
-  SetPosition(TPosition::poScreenCenter);
-  SetFont(TFont(L"MS Sans Serif", 11));
+TForm3::TForm3(TComponent* owner) : TToolDialog(owner, L"", 493, 182, TPosition::poScreenCenter) {
   SetStayOnTop(true);
 
   Shape1 = Add<TShape>(this);
