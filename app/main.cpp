@@ -2,9 +2,9 @@
 #include <commctrl.h>
 
 #include "app/instance_lock.h"
-#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
+#include "toolkit/file_names.h"
 
 // A start in a program folder that another instance serves brings that
 // instance forward and ends.
@@ -16,8 +16,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   }
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
-  zh_tarnF = Application().CreateForm<Tzh_tarnF>();
-  lock.Publish(zh_tarnF->Handle());
+  Tzh_tarnF* mainWindow = Application().CreateForm<Tzh_tarnF>();
+  zh_tarnF = mainWindow;
+  lock.Publish(mainWindow->Handle());
   Application().Run();
   zh_tarnF = nullptr;
   return 0;

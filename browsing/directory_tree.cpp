@@ -7,6 +7,7 @@
 #include "browsing/file_list_box.h"
 #include "browsing/folder_listing.h"
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
 
 namespace {
 
@@ -14,11 +15,9 @@ namespace {
 constexpr LPARAM kUnread = 0;
 constexpr LPARAM kRead = 1;
 
-std::wstring FullPath(const std::wstring& path) {
-  const std::wstring asked = path.size() == 2 && path[1] == L':' ? path + L"\\" : path;
-  wchar_t full[MAX_PATH];
-  const DWORD length = GetFullPathNameW(asked.c_str(), MAX_PATH, full, nullptr);
-  return length > 0 && length < MAX_PATH ? TrimFolder(full) : TrimFolder(path);
+// A bare drive ("C:") is its root, not the drive's current folder.
+std::wstring FullFolderPath(const std::wstring& path) {
+  return TrimFolder(FullPath(path.size() == 2 && path[1] == L':' ? path + L"\\" : path));
 }
 
 bool IsDrivePath(const std::wstring& path) {
@@ -59,7 +58,7 @@ std::wstring TRzDirectoryTree::Directory() const {
 
 void TRzDirectoryTree::SetDirectory(const std::wstring& path) {
   if (path.empty() || IsNetworkPath(path)) return;
-  const std::wstring full = FullPath(path);
+  const std::wstring full = FullFolderPath(path);
   if (!DriveExists(full)) throw Exception(Format(L"The %s directory does not exist", path));
   const HTREEITEM root = FindRoot(full);
   if (!root) return;

@@ -47,7 +47,7 @@ TxpButton::TxpButton(TComponent* owner, TControl* parent)
     : TCustomControl(owner, parent, 75, 25, WS_TABSTOP) {
   SetFont(TFont());
   SetText(L"XP Button");
-  SetColor(RGB(205, 204, 223));
+  SetColor(kButtonFace);
 }
 
 void TxpButton::SetCaption(const std::wstring& caption) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/palette.h"
 #include "toolkit/custom_control.h"
 
 // A push button that draws itself: a rounded two-line frame, a face with a
@@ -78,7 +79,7 @@ class TxpButton : public TCustomControl {
   int modalResult_ = 0;
   bool cancel_ = false;
   bool default_ = false;
-  TColor focusColor_ = RGB(250, 179, 48);
+  TColor focusColor_ = kButtonFocus;
   bool focusRectangle_ = true;
   bool border_ = true;
   TColor baseColor_ = RGB(214, 211, 211);

@@ -1,14 +1,15 @@
 #include "dialogs/Unit1.h"
 
-#include "frontend/control_makers.h"
-#include "frontend/zh_tarn.h"
+#include <array>
+
+#include "controls/control_makers.h"
+#include "dialogs/main_window_view.h"
 #include "pictures/shining_examples.h"
 
 namespace {
 
 const TFont kArial12(L"Arial", 12);
-constexpr TColor kMemoColor = 15400189;
-const ButtonLook kDialogButton{14666957, clBtnFace, true, true, TFont(L"MS Sans Serif", 11)};
+const ButtonLook kDialogButton{kButtonFace, clBtnFace, true, true, TFont(L"MS Sans Serif", 11)};
 
 TImage* MakePicture(TControl* group, int left, int top, int power, double specular) {
   auto* image = Place(group->Add<TImage>(group), left, top, 200, 130);
@@ -37,9 +38,32 @@ TMemo* MakeNote(TControl* group, int left, int top, int width,
                 const std::vector<std::wstring>& lines) {
   auto* memo = Place(group->Add<TMemo>(group, TWordWrap::wwKeepLines), left, top, width, 40);
   memo->SetBorder(false);
-  memo->SetColor(kMemoColor);
+  memo->SetColor(kNoteBackground);
   memo->SetLines(lines);
   return memo;
+}
+
+// One of three renderings side by side, with its caption on it.
+struct Example {
+  TImage*& picture;
+  TLabel*& caption;
+  int power;
+  double specular;
+  const wchar_t* text;
+};
+
+void MakeExamples(TControl* group, int pictureTop, int captionTop,
+                  const std::array<Example, 3>& examples) {
+  constexpr int kStep = 204;
+  for (size_t i = 0; i < examples.size(); ++i) {
+    const int left = 8 + kStep * static_cast<int>(i);
+    examples[i].picture =
+        MakePicture(group, left, pictureTop, examples[i].power, examples[i].specular);
+  }
+  for (size_t i = 0; i < examples.size(); ++i) {
+    const int left = 12 + kStep * static_cast<int>(i);
+    examples[i].caption = MakeCaption(group, examples[i].text, left, captionTop);
+  }
 }
 
 TDsGroup* MakeDialogGroup(TControl* parent, const wchar_t* caption, int top) {
@@ -48,12 +72,8 @@ TDsGroup* MakeDialogGroup(TControl* parent, const wchar_t* caption, int top) {
 
 }  // namespace
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) {
-  SetCaption(L"Form1");
-  SetBorderStyle(TBorderStyle::bsToolWindow);
-  SetClientSize(648, 472);
-  SetPosition(TPosition::poScreenCenter);
-  SetFont(TFont(L"MS Sans Serif", 11));
+TForm1::TForm1(TComponent* owner)
+    : TToolDialog(owner, L"Form1", 648, 472, TPosition::poScreenCenter) {
   Panel1 = Add<TPanel>(this);
   Panel1->SetAlign(TAlign::alClient);
   BuildPowerGroup();
@@ -64,12 +84,10 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 
 void TForm1::BuildPowerGroup() {
   DsGroup1 = MakeDialogGroup(Panel1, L"Set Power", 8);
-  Image1 = MakePicture(DsGroup1, 8, 16, 300, 0.5);
-  Image2 = MakePicture(DsGroup1, 212, 16, 50, 0.5);
-  Image3 = MakePicture(DsGroup1, 416, 16, 10, 0.5);
-  Label1 = MakeCaption(DsGroup1, L" Power=300 ", 12, 128);
-  Label2 = MakeCaption(DsGroup1, L" Power=50 ", 216, 128);
-  Label3 = MakeCaption(DsGroup1, L" Power=10 ", 420, 128);
+  MakeExamples(DsGroup1, 16, 128,
+               {{{Image1, Label1, 300, 0.5, L" Power=300 "},
+                 {Image2, Label2, 50, 0.5, L" Power=50 "},
+                 {Image3, Label3, 10, 0.5, L" Power=10 "}}});
   edPower = Place(MakeSpin(DsGroup1, 10, 300, 20, 3), 28, 161, 45, 24);
   edPower->SetFont(kArial12);
   edPower->SetValue(10);
@@ -83,12 +101,10 @@ void TForm1::BuildPowerGroup() {
 
 void TForm1::BuildRgbGroup() {
   DsGroup2 = MakeDialogGroup(Panel1, L"Set Specular RGB", 224);
-  Image6 = MakePicture(DsGroup2, 8, 19, 200, 0.1);
-  Image5 = MakePicture(DsGroup2, 212, 19, 200, 0.5);
-  Image4 = MakePicture(DsGroup2, 416, 19, 200, 0.9);
-  Label12 = MakeCaption(DsGroup2, L" Specular RGB=0.1 ", 12, 132);
-  Label11 = MakeCaption(DsGroup2, L" Specular RGB=0.5 ", 216, 132);
-  Label10 = MakeCaption(DsGroup2, L" Specular RGB=0.9 ", 420, 132);
+  MakeExamples(DsGroup2, 19, 132,
+               {{{Image6, Label12, 200, 0.1, L" Specular RGB=0.1 "},
+                 {Image5, Label11, 200, 0.5, L" Specular RGB=0.5 "},
+                 {Image4, Label10, 200, 0.9, L" Specular RGB=0.9 "}}});
   edRGB = Place(MakeRgbCombo(DsGroup2), 28, 161, 45, 23);
   edRGB->SetText(L"0.0");
   Label6 = MakeFieldLabel(DsGroup2, L"Set Specular RGB");
@@ -108,13 +124,13 @@ void TForm1::BuildButtons() {
 }
 
 void TForm1::FormShow(TComponent*) {
-  edRGB->SetText(zh_tarnF->edRGB->Text());
-  edPower->SetValue(zh_tarnF->edPower->Value());
+  edRGB->SetText(zh_tarnF->SpecularRgbField().Text());
+  edPower->SetValue(zh_tarnF->SpecularPowerField().Value());
 }
 
 void TForm1::xpButton1Click(TComponent*) {}
 
 void TForm1::xpButton2Click(TComponent*) {
-  zh_tarnF->edRGB->SetText(edRGB->Text());
-  zh_tarnF->edPower->SetValue(edPower->Value());
+  zh_tarnF->SpecularRgbField().SetText(edRGB->Text());
+  zh_tarnF->SpecularPowerField().SetValue(edPower->Value());
 }

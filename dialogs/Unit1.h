@@ -2,8 +2,8 @@
 
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
+#include "dialogs/tool_dialog.h"
 #include "toolkit/combo_box.h"
-#include "toolkit/form.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
 #include "toolkit/memo.h"
@@ -14,7 +14,7 @@
 // button: six renderings of one model show what specular power and
 // specular RGB do, and the two fields there set both. It starts from the
 // main window's values and writes its own back on "Ok".
-class TForm1 : public TForm {
+class TForm1 : public TToolDialog {
  public:
   explicit TForm1(TComponent* owner);
 

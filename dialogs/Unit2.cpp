@@ -2,15 +2,14 @@
 
 #include <algorithm>
 
-#include "frontend/control_makers.h"
-#include "frontend/zh_tarn.h"
+#include "controls/control_makers.h"
+#include "dialogs/main_window_view.h"
 #include "pictures/aircraft_views.h"
 
 namespace {
 
 constexpr int kEdgePerSize = 15;
-constexpr TColor kPreviewColor = 7687936;
-const ButtonLook kDialogButton{14666957, clBtnFace, true, true, TFont(L"Arial", 13)};
+const ButtonLook kDialogButton{kButtonFace, clBtnFace, true, true, TFont(L"Arial", 13)};
 
 TDsGroup* MakeDialogGroup(TControl* parent, const wchar_t* caption) {
   auto* group = MakeGroup(parent, caption, clBtnFace);
@@ -27,12 +26,8 @@ TRadioButton* MakeType(TControl* group, const wchar_t* caption, int top, int wid
 
 }  // namespace
 
-TForm2::TForm2(TComponent* owner) : TForm(owner) {
-  SetCaption(L"Aircraft model size");
-  SetBorderStyle(TBorderStyle::bsToolWindow);
-  SetClientSize(464, 253);
-  SetPosition(TPosition::poOwnerFormCenter);
-  SetFont(TFont(L"MS Sans Serif", 11));
+TForm2::TForm2(TComponent* owner)
+    : TToolDialog(owner, L"Aircraft model size", 464, 253, TPosition::poOwnerFormCenter) {
   BuildTypeGroup();
   BuildSizeGroup();
   BuildPreviewGroup();
@@ -66,7 +61,7 @@ void TForm2::BuildPreviewGroup() {
   DsGroup3 = Place(MakeDialogGroup(this, L"Preview 'collision bubble'"), 180, 13, 273, 200);
   Panel1 = Place(DsGroup3->Add<TPanel>(DsGroup3), 12, 20, 247, 152);
   Panel1->SetBevelOuter(TBevelCut::bvLowered);
-  Panel1->SetColor(kPreviewColor);
+  Panel1->SetColor(kPreviewBackground);
   Image1 = Place(Panel1->Add<TImage>(Panel1), 20, 12, 190, 115);
   Image1->SetCenter(true);
   Label2 = Place(MakeLabel(DsGroup3, L"Label2", 12, 176), 12, 176, 249, 15);
@@ -86,7 +81,7 @@ void TForm2::BuildButtons() {
 void TForm2::FormCreate(TComponent*) { rb1->SetChecked(true); }
 
 void TForm2::FormShow(TComponent* sender) {
-  edSize->SetValue(zh_tarnF->edSize->Value());
+  edSize->SetValue(zh_tarnF->SizeField().Value());
   edSizeChange(sender);
 }
 
@@ -112,4 +107,4 @@ void TForm2::edSizeChange(TComponent*) {
 
 void TForm2::xpButton1Click(TComponent*) {}
 
-void TForm2::xpButton2Click(TComponent*) { zh_tarnF->edSize->SetValue(edSize->Value()); }
+void TForm2::xpButton2Click(TComponent*) { zh_tarnF->SizeField().SetValue(edSize->Value()); }

@@ -4,7 +4,7 @@
 
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
-#include "toolkit/form.h"
+#include "dialogs/tool_dialog.h"
 #include "toolkit/image.h"
 #include "toolkit/label.h"
 #include "toolkit/panel.h"
@@ -15,7 +15,7 @@
 // "Example" button. The aircraft type only picks the preview picture; the
 // size sets a square preview of the collision bubble over it. It starts
 // from the main window's size and writes its own back on "Ok".
-class TForm2 : public TForm {
+class TForm2 : public TToolDialog {
  public:
   explicit TForm2(TComponent* owner);
 

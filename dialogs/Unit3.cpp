@@ -1,6 +1,7 @@
 #include "dialogs/Unit3.h"
 
-#include "frontend/zh_tarn.h"
+#include "controls/palette.h"
+#include "dialogs/main_window_view.h"
 
 namespace {
 
@@ -17,17 +18,12 @@ TOvcURL* MakeLink(TForm3* form, int top) {
 
 }  // namespace
 
-TForm3::TForm3(TComponent* owner) : TForm(owner) {
-  SetCaption(L"");
-  SetBorderStyle(TBorderStyle::bsToolWindow);
-  SetClientSize(493, 182);
-  SetPosition(TPosition::poScreenCenter);
-  SetFont(TFont(L"MS Sans Serif", 11));
-  SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+TForm3::TForm3(TComponent* owner) : TToolDialog(owner, L"", 493, 182, TPosition::poScreenCenter) {
+  SetStayOnTop(true);
 
   Shape1 = Add<TShape>(this);
   Shape1->SetBounds(8, 12, 477, 161);
-  Shape1->SetPen({14994379, 2});
+  Shape1->SetPen({kCardFrame, 2});
   Shape1->SetBrush({clWhite});
   URL1 = MakeLink(this, 120);
   URL2 = MakeLink(this, 140);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/OvcURL.h"
-#include "toolkit/form.h"
+#include "dialogs/tool_dialog.h"
 #include "toolkit/label.h"
 #include "toolkit/memo.h"
 #include "toolkit/shape.h"
@@ -9,7 +9,7 @@
 // The notice shown at start when one of the converter's files is missing:
 // it names the file and where the converter can be downloaded. It has no
 // buttons; the user closes it with its close box.
-class TForm3 : public TForm {
+class TForm3 : public TToolDialog {
  public:
   explicit TForm3(TComponent* owner);
 

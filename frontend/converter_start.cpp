@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ std::vector<std::wstring> StartFailureLines(const std::wstring& program, unsigne
                                             bool launcherSet) {
   // Some of the system's texts name the program as "%1".
   std::wstring reason = ErrorText(error);
-  const std::wstring name = program.substr(program.find_last_of(L"\\/:") + 1);
+  const std::wstring name = FileNameOf(program);
   for (size_t at = reason.find(kInsert); at != std::wstring::npos;
        at = reason.find(kInsert, at + name.size()))
     reason.replace(at, kInsert.size(), name);

@@ -2,25 +2,13 @@
 
 #include <vector>
 
-#include "toolkit/unique_handle.h"
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
+#include "toolkit/unique_handle.h"
 
 namespace {
 
 constexpr DWORD kBufferSize = 8192;
-
-std::wstring FullPath(const std::wstring& path) {
-  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return path;
-  std::wstring full(size, L'\0');
-  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
-  return full;
-}
-
-std::wstring FileName(const std::wstring& path) {
-  const size_t last = path.find_last_of(L"\\/:");
-  return last == std::wstring::npos ? path : path.substr(last + 1);
-}
 
 // Windows gives a device name (COM1, NUL.mdl, AUX.txt) the full path of the
 // device itself.
@@ -40,7 +28,7 @@ std::wstring Target(const std::wstring& source, const std::wstring& destination)
   std::wstring target = FullPath(destination);
   if (!FileHasAttr(target, FILE_ATTRIBUTE_DIRECTORY)) return target;
   if (target.back() != L'\\') target += L'\\';
-  return target + FileName(source);
+  return target + FileNameOf(source);
 }
 
 // Whether the target may be replaced: it is absent, or it is not read-only

@@ -8,6 +8,7 @@
 #include "browsing/file_list_box.h"
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
+#include "dialogs/main_window_view.h"
 #include "frontend/command_states.h"
 #include "frontend/converter_commands.h"
 #include "toolkit/check_box.h"
@@ -30,8 +31,8 @@ enum class TSelectionOrigin { soSourceList, soConvertedList };
 // The main window: the directory tree and the model list on the left, the
 // six converter commands with their parameter pages, the source model and
 // the converted files, and the buttons that run the converter and handle
-// its results.
-class Tzh_tarnF : public TForm {
+// its results. The dialogs see it through its narrow view.
+class Tzh_tarnF : public TForm, public TMainWindowView {
  public:
   explicit Tzh_tarnF(TComponent* owner);
 
@@ -83,7 +84,10 @@ class Tzh_tarnF : public TForm {
   int Timeout() const { return timeout_; }
   void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
   bool FilesMissing() const { return filesMissing_; }
-  const std::wstring& MissingFileName() const { return missingFileName_; }
+  const std::wstring& MissingFileName() const override { return missingFileName_; }
+  TComboBox& SpecularRgbField() override { return *edRGB; }
+  TSpinEdit& SpecularPowerField() override { return *edPower; }
+  TSpinEdit& SizeField() override { return *edSize; }
   TSelectionOrigin SelectionOrigin() const { return selectionOrigin_; }
   const std::wstring& SelectedPath() const { return selectedPath_; }
   const std::wstring& WorkingCopyName() const { return workingCopyName_; }
@@ -217,7 +221,7 @@ class Tzh_tarnF : public TForm {
                   DWORD startError);
   void AskToStop();
   void FinishRun(const TRun& run);
-  void RemoveConverted(const wchar_t* extension);
+  void RemoveConverted(const ConverterCommand& command);
   bool IsSelectedResultOf(const ConverterCommand& command) const;
   void Log(const std::wstring& line);
 
@@ -238,6 +242,3 @@ class Tzh_tarnF : public TForm {
   // Set when the user chose to stop the run in progress.
   bool stopRequested_ = false;
 };
-
-// The one main window, alive while the program runs.
-extern Tzh_tarnF* zh_tarnF;

@@ -3,8 +3,8 @@
 #include "dialogs/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "frontend/converter_commands.h"
-#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
+#include "toolkit/file_names.h"
 
 namespace {
 

@@ -1,20 +1,20 @@
 #include <algorithm>
 
+#include "controls/palette.h"
 #include "frontend/converter_commands.h"
 #include "frontend/converter_start.h"
 #include "frontend/file_copy.h"
-#include "frontend/file_names.h"
 #include "frontend/process_runner.h"
 #include "frontend/settings.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
+#include "toolkit/error_boundary.h"
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
 #include "toolkit/interaction.h"
 
 namespace {
 
-constexpr TColor kLabelAtRest = 14343902;
-constexpr TColor kLabelRunning = 13103345;
 // The smallest console the run places.
 constexpr LONG kConsoleMinWidth = 160;
 constexpr LONG kConsoleMinHeight = 120;
@@ -74,13 +74,13 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
   TRun run;
   try {
     RunConversion(run);
-  } catch (const Exception& error) {
-    // The run stops here; the window comes back as after a failed run and
-    // the error is then shown.
-    Log(error.Message());
+  } catch (...) {
+    // An error of any kind stops the run here; the window comes back as
+    // after a failed run and the error is then shown.
+    Log(ExceptionText(std::current_exception()));
     runFailed_ = true;
     SetLabelsAtRest();
-    for (TLabel* label : CommandLabels()) label->SetColor(kLabelAtRest);
+    for (TLabel* label : CommandLabels()) label->SetColor(kCommandAtRest);
     FinishRun(run);
     throw;
   }
@@ -108,7 +108,7 @@ void Tzh_tarnF::LockForRun(TRun& run) {
     button->SetEnabled(false);
   }
   for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->Repaint();
-  for (TLabel* label : CommandLabels()) label->SetColor(kLabelAtRest);
+  for (TLabel* label : CommandLabels()) label->SetColor(kCommandAtRest);
   const auto boxes = CommandBoxes();
   for (size_t i = 0; i < boxes.size(); ++i) run.mayRun[i] = boxes[i]->Enabled();
   for (TDsGroup* group : {DsGroup1, DsGroup3, DsGroup4}) group->SetEnabled(false);
@@ -161,7 +161,7 @@ void Tzh_tarnF::PrepareSelectedFile(const TRun& run) {
     const ConverterCommand& command = ConverterCommands()[i];
     // The file the run starts from stays, whatever is ticked.
     if (!run.mayRun[i] || !boxes[i]->Checked() || IsSelectedResultOf(command)) continue;
-    RemoveConverted(command.extension);
+    RemoveConverted(command);
     DeleteFileW(WithResultExtension(selectedPath_, command).c_str());
   }
 }
@@ -199,10 +199,10 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   for (const ConverterCommand& later : CommandsFrom(command)) {
     DeleteFileW(ProgramFile(ResultFileName(later)).c_str());
   }
-  RemoveConverted(command.extension);
+  RemoveConverted(command);
   TLabel* label = CommandLabels()[index];
   dsPage->SetActivePageIndex(static_cast<int>(index));
-  label->SetColor(kLabelRunning);
+  label->SetColor(kCommandRunning);
   label->Repaint();
   Log(command.startLine);
   Application().ProcessMessages();
@@ -221,7 +221,7 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
                        run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
                        &run.timedOut, &startError, letMessagesThrough);
   }
-  label->SetColor(kLabelAtRest);
+  label->SetColor(kCommandAtRest);
   label->Font().SetStyle(0);
   label->Repaint();
 
@@ -315,8 +315,8 @@ bool Tzh_tarnF::IsSelectedResultOf(const ConverterCommand& command) const {
   return CommandByExtension(ExtensionOf(selectedName_)) == &command;
 }
 
-void Tzh_tarnF::RemoveConverted(const wchar_t* extension) {
-  const int found = memo2->IndexOf(BaseNameOf(selectedName_) + L"." + extension);
+void Tzh_tarnF::RemoveConverted(const ConverterCommand& command) {
+  const int found = memo2->IndexOf(WithResultExtension(selectedName_, command));
   if (found >= 0) memo2->Delete(found);
 }
 

@@ -1,6 +1,6 @@
 #include "frontend/file_copy.h"
-#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
+#include "toolkit/file_names.h"
 #include "toolkit/interaction.h"
 #include "toolkit/save_dialog.h"
 

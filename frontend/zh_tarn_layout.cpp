@@ -1,10 +1,11 @@
 #include "frontend/zh_tarn.h"
 
-#include "frontend/control_makers.h"
-#include "frontend/file_names.h"
+#include "controls/control_makers.h"
+#include "controls/palette.h"
+#include "frontend/converter_commands.h"
 #include "pictures/glyphs.h"
-
-Tzh_tarnF* zh_tarnF = nullptr;
+#include "resources/resource_ids.h"
+#include "toolkit/file_names.h"
 
 namespace {
 
@@ -12,12 +13,10 @@ const TFont kSans11(L"MS Sans Serif", 11);
 const TFont kSans13(L"MS Sans Serif", 13);
 const TFont kArial12(L"Arial", 12);
 const TFont kHeaderFont(L"Arial", 19, fsBold, clGray);
-constexpr TColor kPanelColor = 14215660;
-constexpr TColor kPageColor = 14145495;
 
-const ButtonLook kMainButton{14666957, clWhite, true, true, kSans11};
-const ButtonLook kBottomButton{14737622, clBtnFace, false, true, TFont(L"Arial", 12)};
-const ButtonLook kPageButton{16119285, 14145495, false, true, kSans11};
+const ButtonLook kMainButton{kButtonFace, clWhite, true, true, kSans11};
+const ButtonLook kBottomButton{kFootButtonFace, clBtnFace, false, true, TFont(L"Arial", 12)};
+const ButtonLook kPageButton{kLightButtonFace, kPageBackground, false, true, kSans11};
 
 TPanel* MakeWhiteFrame(TControl* parent) {
   auto* panel = Place(parent->Add<TPanel>(parent), 11, 20, 146, 121);
@@ -56,11 +55,11 @@ Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner), programDir_(CurrentDirec
   SetPosition(TPosition::poDesktopCenter);
   SetColor(clBtnFace);
   SetFont(kSans11);
-  SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+  SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON)));
 
   Panel1 = Place(Add<TPanel>(this), 0, 0, 693, 457);
   Panel1->SetAlign(TAlign::alTop);
-  Panel1->SetColor(kPanelColor);
+  Panel1->SetColor(kWindowBackground);
   BuildHeader();
   BuildBrowsing();
   BuildCommands();
@@ -104,12 +103,12 @@ void Tzh_tarnF::BuildBrowsing() {
   Memo1->SetColor(clWhite);
   Memo1->SetFont(kArial12);
   Memo1->Hide();
-  Button1 = Place(MakeButton(Panel5, L"Close", {16119285, clWhite, false, true, kArial12}), 184,
-                  360, 73, 25);
+  Button1 = Place(MakeButton(Panel5, L"Close", {kLightButtonFace, clWhite, false, true, kArial12}),
+                  184, 360, 73, 25);
 }
 
 void Tzh_tarnF::BuildCommands() {
-  DsGroup3 = Place(MakeGroup(Panel1, L"TARN commands", 12309965), 296, 40, 385, 173);
+  DsGroup3 = Place(MakeGroup(Panel1, L"TARN commands", kCommandsGroupFace), 296, 40, 385, 173);
   BuildCommandRows();
   cbHideLog = Place(DsGroup3->Add<TCheckBox>(DsGroup3), 16, 148, 157, 17);
   cbHideLog->SetCaption(L"Hide Dos TARN window");
@@ -119,7 +118,7 @@ void Tzh_tarnF::BuildCommands() {
   SpeedButton2->SetShowHint(true);
   Panel3 = Place(DsGroup3->Add<TPanel>(DsGroup3), 224, 28, 153, 137);
   Panel3->SetBevelOuter(TBevelCut::bvLowered);
-  Panel3->SetColor(kPageColor);
+  Panel3->SetColor(kPageBackground);
   dsPage = Panel3->Add<TPageControl>(Panel3);
   dsPage->SetAlign(TAlign::alClient);
   dsPage->SetTabSize(10, 14);
@@ -129,28 +128,25 @@ void Tzh_tarnF::BuildCommands() {
   Panel4 = Place(DsGroup3->Add<TPanel>(DsGroup3), 225, 29, 150, 16);
   Panel4->SetCaption(L"Command parameters");
   Panel4->SetBevelOuter(TBevelCut::bvNone);
-  Panel4->SetColor(kPageColor);
+  Panel4->SetColor(kPageBackground);
 }
 
+// One row per command, in chain order, captioned from the command table.
 void Tzh_tarnF::BuildCommandRows() {
   struct Row {
     TCheckBox*& box;
     TLabel*& label;
     int top;
-    const wchar_t* caption;
   };
-  const Row rows[] = {{dsF, dsFt, 28, L"f/  Convert to FS2002 model"},
-                      {dsC, dsCt, 44, L"c/  Convert to CFS2 model"},
-                      {dsT, dsTt, 60, L"t/  Fix model animation "},
-                      {dsS, dsSt, 88, L"s/  Set visual model shining"},
-                      {dsR, dsRt, 104, L"r/  Set visual model reflective"},
-                      {dsZ, dsZt, 120, L"z/  Set visual model size"}};
-  for (const Row& row : rows) {
+  const Row rows[] = {{dsF, dsFt, 28},  {dsC, dsCt, 44},  {dsT, dsTt, 60},
+                      {dsS, dsSt, 88},  {dsR, dsRt, 104}, {dsZ, dsZt, 120}};
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const Row& row = rows[i];
     row.box = Place(DsGroup3->Add<TCheckBox>(DsGroup3), 16, row.top, 13, 13);
-    row.label = MakeLabel(DsGroup3, row.caption, 36, row.top);
+    row.label = MakeLabel(DsGroup3, ConverterCommands()[i].caption, 36, row.top);
     row.label->SetAutoSize(false);
     row.label->SetBounds(36, row.top, 170, 13);
-    row.label->SetColor(14343902);
+    row.label->SetColor(kCommandAtRest);
   }
 }
 
@@ -202,7 +198,7 @@ void Tzh_tarnF::BuildSizePage() {
 }
 
 void Tzh_tarnF::BuildOperators() {
-  DsGroup4 = Place(MakeGroup(Panel1, L"TARN operators", 13096648), 12, 324, 201, 81);
+  DsGroup4 = Place(MakeGroup(Panel1, L"TARN operators", kResultsGroupFace), 12, 324, 201, 81);
   DsGroup4->Hide();
   struct Operator {
     TDsCheck*& box;
@@ -227,7 +223,7 @@ void Tzh_tarnF::BuildOperators() {
 }
 
 void Tzh_tarnF::BuildFileGroups() {
-  DsGroup1 = Place(MakeGroup(Panel1, L"Source MDL file", 13423306), 296, 228, 169, 153);
+  DsGroup1 = Place(MakeGroup(Panel1, L"Source MDL file", kGroupFace), 296, 228, 169, 153);
   Panel7 = MakeWhiteFrame(DsGroup1);
   MDL_f = Panel7->Add<TRzFileListBox>(Panel7);
   MDL_f->SetAlign(TAlign::alClient);
@@ -239,7 +235,7 @@ void Tzh_tarnF::BuildFileGroups() {
   Image1->SetPicture(YellowArrow());
   Image1->SetTransparent(true);
 
-  DsGroup2 = Place(MakeGroup(Panel1, L"Converted files", 13096648), 508, 228, 169, 209);
+  DsGroup2 = Place(MakeGroup(Panel1, L"Converted files", kResultsGroupFace), 508, 228, 169, 209);
   Panel6 = MakeWhiteFrame(DsGroup2);
   memo2 = Panel6->Add<TListBox>(Panel6);
   memo2->SetAlign(TAlign::alClient);
@@ -272,7 +268,7 @@ void Tzh_tarnF::BuildBottom() {
   OVC1->SetShowBookmarks(true);
   OVC1->SetHideCaret(true);
   OVC1->SetBorder(false);
-  OVC1->SetColor(16252413);
+  OVC1->SetColor(kLogBackground);
   OVC1->Hide();
 
   SpeedButton3 = Place(MakeSpeedButton(this, L"TARN info", QuestionGlyph()), 8, 460, 97, 26);

@@ -2,9 +2,9 @@
 
 #include "browsing/folder_listing.h"
 #include "frontend/converter_commands.h"
-#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
+#include "toolkit/file_names.h"
 #include "toolkit/interaction.h"
 
 namespace {

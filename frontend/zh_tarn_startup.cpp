@@ -1,16 +1,15 @@
 #include <algorithm>
 
+#include "controls/palette.h"
 #include "dialogs/Unit3.h"
 #include "frontend/settings.h"
-#include "frontend/file_names.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
 
 namespace {
 
-constexpr TColor kWindowColor = 14215660;
-constexpr TColor kFaceColor = 13423306;
 constexpr int kDefaultTimeout = 300000;
 constexpr int kMinute = 60000;
 // The longest time-out in minutes whose milliseconds fit 32 bits.
@@ -38,11 +37,11 @@ void Tzh_tarnF::FormCreate(TComponent*) {
   timeout_ = kDefaultTimeout;
   for (TControl* control : std::initializer_list<TControl*>{Panel1, DsGroup1, DsGroup2, DsGroup3,
                                                             Panel2}) {
-    control->SetColor(kWindowColor);
+    control->SetColor(kWindowBackground);
   }
-  for (TDsGroup* group : {DsGroup1, DsGroup2, DsGroup3, DsGroup4}) group->SetFaceColor(kFaceColor);
+  for (TDsGroup* group : {DsGroup1, DsGroup2, DsGroup3, DsGroup4}) group->SetFaceColor(kGroupFace);
   for (TControl* control : std::initializer_list<TControl*>{cbHideLog, Label1, opK, opF, opD}) {
-    control->SetColor(kFaceColor);
+    control->SetColor(kGroupFace);
   }
   Memo1->Hide();
   Memo1->SetAlign(TAlign::alNone);
@@ -52,9 +51,9 @@ void Tzh_tarnF::FormCreate(TComponent*) {
   Label8->SetCaption(L"");
   MDL_f->SetMask(L"*.mdl");
   for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->SetEnabled(false);
-  buConvert->SetBackgroundColor(kWindowColor);
-  buInsert->SetBackgroundColor(kFaceColor);
-  buSaveas->SetBackgroundColor(kFaceColor);
+  buConvert->SetBackgroundColor(kWindowBackground);
+  buInsert->SetBackgroundColor(kGroupFace);
+  buSaveas->SetBackgroundColor(kGroupFace);
   for (const wchar_t* name : kWorkFiles) DeleteFileW(ProgramFile(name).c_str());
   Label1->SetCaption(L"");
   MDL_f->SetFileName(MDL_D->Directory());
@@ -93,7 +92,7 @@ void Tzh_tarnF::FormClose(TComponent*, TCloseAction& action) {
 
 void Tzh_tarnF::CheckFile(const std::wstring& name, std::wstring& missingFileName,
                           bool& filesMissing) {
-  if (IsFile(programDir_ + L"\\" + name)) return;
+  if (IsFile(ProgramFile(name))) return;
   filesMissing = true;
   missingFileName = name;
 }

@@ -1,26 +1,29 @@
 #pragma once
 
-#include <windows.h>
-
 #include <exception>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "toolkit/error_boundary.h"
 #include "toolkit/form.h"
 
-// The message loop, the forms made at start, and the default handling of
-// errors that leave an event handler: the text is shown in an error box and
-// the loop goes on.
+// The forms made at start, the message loop that serves them, and the
+// default handling of errors that leave an event handler: the text is shown
+// in an error box and the loop goes on.
 class TApplication {
  public:
   // Creates a form the application owns and frees when the loop ends; the
-  // first one becomes the main form.
+  // first one becomes the main form, whose closing ends the loop.
   template <class T>
   T* CreateForm() {
     auto form = ::CreateForm<T>(nullptr);
     T* raw = form.get();
-    if (!mainForm_) mainForm_ = raw;
+    if (!mainForm_) {
+      mainForm_ = raw;
+      raw->SetQuitOnClose(true);
+    }
     forms_.push_back(std::move(form));
     return raw;
   }
@@ -31,31 +34,19 @@ class TApplication {
   void Run();
   // Lets the pending messages through and returns.
   void ProcessMessages();
-  // Waits for one message and handles it; false once the loop is to end.
-  bool HandleMessage();
-  void Terminate();
-  bool Terminated() const { return terminated_; }
 
   // Runs f; an error leaving it is shown to the user.
   template <class F>
   void Protect(F&& f) {
-    try {
-      f();
-    } catch (...) {
-      HandleException(std::current_exception());
-    }
+    ::Protect(std::forward<F>(f));
   }
-  void HandleException(std::exception_ptr error);
+  void HandleException(std::exception_ptr error) { ShowException(error); }
   // The caption of the program's message boxes: the executable's name.
-  const std::wstring& Title();
+  const std::wstring& Title() const { return ProgramTitle(); }
 
  private:
-  void Dispatch(const MSG& msg);
-
   TForm* mainForm_ = nullptr;
   std::vector<std::unique_ptr<TForm>> forms_;
-  bool terminated_ = false;
-  std::wstring title_;
 };
 
 TApplication& Application();

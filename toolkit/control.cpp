@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "toolkit/application.h"
+#include "resources/resource_ids.h"
+#include "toolkit/error_boundary.h"
 #include "toolkit/exception.h"
-#include "toolkit/form.h"
 
 const wchar_t* const kControlClass = L"ZhTarnControl";
 const wchar_t* const kFormClass = L"ZhTarnForm";
@@ -42,12 +42,17 @@ void RegisterOwnClasses() {
     wc.lpszClassName = kControlClass;
     RegisterClassExW(&wc);
     wc.style = CS_DBLCLKS;
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(IDI_MAINICON));
     wc.lpszClassName = kFormClass;
     RegisterClassExW(&wc);
     return true;
   }();
   (void)registered;
+}
+
+void SetWindowBit(HWND window, int index, DWORD bit, bool on) {
+  const auto bits = static_cast<DWORD>(GetWindowLongW(window, index));
+  SetWindowLongW(window, index, static_cast<LONG>(on ? bits | bit : bits & ~bit));
 }
 
 HWND CreateControlWindow(TControl* parent, const TCreateParams& params) {
@@ -75,15 +80,16 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
       height_(params.height),
       visible_(parent != nullptr || (params.style & WS_VISIBLE) != 0) {
   Bind();
-  font_.OnChange = [this] { FontChanged(); };
   if (parent_) {
     parent_->children_.push_back(this);
     SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ApplyParentFont();
-  } else {
-    sentFont_ = font_.SharedHandle();
-    SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(sentFont_->Get()), FALSE);
+    font_.Assign(parent_->font_);
   }
+  // The first font is given before changes are heard: a derived class is
+  // not built yet, so none of its reactions to a change could run.
+  sentFont_ = font_.SharedHandle();
+  SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(sentFont_->Get()), FALSE);
+  font_.OnChange = [this] { FontChanged(); };
 }
 
 TControl::~TControl() {
@@ -124,7 +130,7 @@ LRESULT CALLBACK TControl::BoundProc(HWND window, UINT msg, WPARAM wParam, LPARA
   }
   if (!binding.control) return CallWindowProcW(binding.original, window, msg, wParam, lParam);
   LRESULT result = 0;
-  Application().Protect([&] { result = binding.control->WndProc(msg, wParam, lParam); });
+  Protect([&] { result = binding.control->WndProc(msg, wParam, lParam); });
   return result;
 }
 
@@ -140,10 +146,11 @@ TControl* TControl::FindControl(HWND window) {
   return nullptr;
 }
 
-TForm* TControl::ParentForm() {
-  TControl* top = this;
+bool TControl::PreviewMessage(const MSG& msg) {
+  TControl* top = FindControl(msg.hwnd);
+  if (!top) return false;
   while (top->parent_) top = top->parent_;
-  return dynamic_cast<TForm*>(top);
+  return top->PreviewKey(msg);
 }
 
 LRESULT TControl::DefaultHandler(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -247,9 +254,7 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   height_ = height;
   SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   if (parent_ && align_ != TAlign::alNone) parent_->Realign();
-  if (showHint_) {
-    if (TForm* form = ParentForm()) form->UpdateHint(*this);
-  }
+  if (showHint_) HintChanged(*this);
 }
 
 void TControl::SetVisible(bool visible) {
@@ -370,25 +375,26 @@ void TControl::BringToFront() {
 
 void TControl::SetHint(const std::wstring& hint) {
   hint_ = hint;
-  if (TForm* form = ParentForm()) form->UpdateHint(*this);
+  HintChanged(*this);
 }
 
 void TControl::SetShowHint(bool showHint) {
   showHint_ = showHint;
-  if (TForm* form = ParentForm()) form->UpdateHint(*this);
+  HintChanged(*this);
+}
+
+void TControl::HintChanged(TControl& control) {
+  if (parent_) parent_->HintChanged(control);
 }
 
 bool TControl::TabStop() const { return (GetWindowLongW(handle_, GWL_STYLE) & WS_TABSTOP) != 0; }
 
 void TControl::SetTabStop(bool tabStop) { SetStyleBit(WS_TABSTOP, tabStop); }
 
-void TControl::SetStyleBit(DWORD bit, bool on) {
-  const DWORD style = static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE));
-  SetWindowLongW(handle_, GWL_STYLE, static_cast<LONG>(on ? style | bit : style & ~bit));
-}
+void TControl::SetStyleBit(DWORD bit, bool on) { SetWindowBit(handle_, GWL_STYLE, bit, on); }
 
 void TControl::SetBorder(bool border) {
-  SetWindowLongW(handle_, GWL_EXSTYLE, border ? WS_EX_CLIENTEDGE : 0);
+  SetWindowBit(handle_, GWL_EXSTYLE, WS_EX_CLIENTEDGE, border);
   FrameChanged();
 }
 
@@ -420,6 +426,8 @@ void TControl::Repaint() {
   if (!Showing()) return;
   RedrawWindow(handle_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
+
+bool TControl::PreviewKey(const MSG&) { return false; }
 
 bool TControl::DialogKey(WORD) { return false; }
 

@@ -35,8 +35,6 @@ struct TCreateParams {
 extern const wchar_t* const kControlClass;
 extern const wchar_t* const kFormClass;
 
-class TForm;
-
 // A control: one window, bound to this object for its whole life. Windows
 // notifications that a parent receives for a child (commands, notifications,
 // colour requests, owner drawing) are handed back to the child's object.
@@ -52,8 +50,10 @@ class TControl : public TComponent {
   static TControl* FromHandle(HWND window);
   // The object of the window or of its nearest wrapped ancestor.
   static TControl* FindControl(HWND window);
-  // The top-level form that holds this control (the form itself for a form).
-  TForm* ParentForm();
+  // Offers a message to the top-level control over its window, which gives
+  // keys their meaning in a dialog: the message loop's filter. True when the
+  // message was used up.
+  static bool PreviewMessage(const MSG& msg);
 
   int Left() const { return left_; }
   int Top() const { return top_; }
@@ -119,6 +119,9 @@ class TControl : public TComponent {
   void Invalidate();
   void Repaint();
 
+  // Offered every message for a window under this top-level control before
+  // it is dispatched; true when used up. A form handles the keys of a dialog.
+  virtual bool PreviewKey(const MSG& msg);
   // Offered by the form for Enter and Escape; true when consumed.
   virtual bool DialogKey(WORD key);
   // Offered by the form for accelerator characters; true when consumed.
@@ -143,6 +146,9 @@ class TControl : public TComponent {
   virtual void ParentFontChanged() { ApplyParentFont(); }
   virtual void EnabledChanged() { Invalidate(); }
   virtual void TextChanged() {}
+  // The hint of this control or of one under it changed: passed up to the
+  // top-level control, where a form shows it.
+  virtual void HintChanged(TControl& control);
   virtual void DoEnter();
   virtual void DoExit();
 

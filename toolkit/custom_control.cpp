@@ -12,20 +12,17 @@ void TCustomControl::PaintTo(HDC dc) {
   Paint(canvas);
 }
 
+// A paint that fails is shown once: its region counts as painted all the
+// same, so it is not asked for again and again.
 void TCustomControl::PaintWindow() {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(Handle(), &ps);
+  const PaintDC dc(Handle());
   const RECT rect = ClientRect();
-  if (rect.right > 0 && rect.bottom > 0) {
-    MemoryDC memory;
-    Bitmap bitmap(CreateCompatibleBitmap(dc, rect.right, rect.bottom));
-    {
-      SelectGuard select(memory.Get(), bitmap.Get());
-      PaintTo(memory.Get());
-      BitBlt(dc, 0, 0, rect.right, rect.bottom, memory.Get(), 0, 0, SRCCOPY);
-    }
-  }
-  EndPaint(Handle(), &ps);
+  if (rect.right <= 0 || rect.bottom <= 0) return;
+  MemoryDC memory;
+  const Bitmap bitmap(CreateCompatibleBitmap(dc.Get(), rect.right, rect.bottom));
+  const SelectGuard select(memory.Get(), bitmap.Get());
+  PaintTo(memory.Get());
+  BitBlt(dc.Get(), 0, 0, rect.right, rect.bottom, memory.Get(), 0, 0, SRCCOPY);
 }
 
 void TCustomControl::TrackPointer() {

@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "toolkit/application.h"
+#include "toolkit/message_loop.h"
 
 namespace {
 
@@ -73,10 +73,6 @@ TForm::TForm(TComponent* owner) : TControl(owner, nullptr, FormParams()) {
   }
 }
 
-TForm::~TForm() {
-  if (tooltip_) DestroyWindow(tooltip_);
-}
-
 void TForm::DoCreate() {
   if (OnCreate) OnCreate(this);
 }
@@ -101,6 +97,11 @@ void TForm::SetClientSize(int width, int height) {
 void TForm::SetIcon(HICON icon) {
   SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void TForm::SetStayOnTop(bool stayOnTop) {
+  SetWindowPos(Handle(), stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+               SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TForm::PlaceOnFirstShow() {
@@ -131,8 +132,8 @@ void TForm::Show() {
 void TForm::Close() {
   if (modal_) {
     modalResult_ = mrCancel;
-  } else if (DoClose() && Application().MainForm() == this) {
-    Application().Terminate();
+  } else if (DoClose() && quitOnClose_) {
+    EndMessageLoop();
   }
 }
 
@@ -161,7 +162,7 @@ int TForm::ShowModal() {
   modalResult_ = mrNone;
   Show();
   while (true) {
-    if (!Application().HandleMessage()) {
+    if (!HandleNextMessage(&TControl::PreviewMessage)) {
       modalResult_ = mrCancel;
       break;
     }
@@ -296,13 +297,14 @@ void TForm::SelectNext(bool forward) {
 // Each hinted control is two tools of the form's tool tip: the control's own
 // window, which gets the mouse while it is enabled, and its rectangle on its
 // parent, which gets the mouse over it while it is disabled.
-void TForm::UpdateHint(TControl& control) {
+void TForm::HintChanged(TControl& control) {
   const bool shown = control.ShowHint() && !control.Hint().empty();
   if (!tooltip_) {
     if (!shown) return;
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                               Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    tooltip_.Reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr));
   }
   TOOLINFOW own{};
   own.cbSize = sizeof(own);
@@ -316,11 +318,11 @@ void TForm::UpdateHint(TControl& control) {
   // Both go before either comes back: a tool tip looks a window's tool up by
   // its id alone, so deleting the absent rectangle would take the other.
   for (TOOLINFOW* tool : {&own, &onParent})
-    SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(tool));
+    SendMessageW(tooltip_.Get(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(tool));
   if (!shown) return;
   for (TOOLINFOW* tool : {&own, &onParent}) {
     tool->lpszText = const_cast<wchar_t*>(control.Hint().c_str());
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(tool));
+    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(tool));
   }
 }
 
@@ -338,3 +340,9 @@ void TForm::SetBusyCursor(bool busy) {
 }
 
 void TForm::SetAcceptFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
+
+TForm* ParentForm(TControl& control) {
+  TControl* top = &control;
+  while (top->Parent()) top = top->Parent();
+  return dynamic_cast<TForm*>(top);
+}

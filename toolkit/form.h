@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/unique_handle.h"
 
 enum class TBorderStyle { bsDialog, bsToolWindow, bsSingle };
 enum class TPosition { poDesigned, poDesktopCenter, poScreenCenter, poOwnerFormCenter };
@@ -23,7 +24,6 @@ using TDropFilesEvent =
 class TForm : public TControl {
  public:
   explicit TForm(TComponent* owner);
-  ~TForm() override;
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }
@@ -33,6 +33,8 @@ class TForm : public TControl {
   int ClientHeight() const { return ClientRect().bottom; }
   void SetPosition(TPosition position) { position_ = position; }
   void SetIcon(HICON icon);
+  // Whether the form stays above the windows of other programs.
+  void SetStayOnTop(bool stayOnTop);
 
   void Show();
   void Close();
@@ -46,13 +48,14 @@ class TForm : public TControl {
   // Runs OnCreate; CreateForm calls it once the form is built.
   void DoCreate();
 
+  // Set on the program's main form: closing it ends the message loop.
+  void SetQuitOnClose(bool quitOnClose) { quitOnClose_ = quitOnClose; }
+
   // Handles the keys that mean something to a dialog; true when the message
   // is used up.
-  bool PreviewKey(const MSG& msg);
+  bool PreviewKey(const MSG& msg) override;
   // Moves the focus to the next (or previous) control that takes Tab.
   void SelectNext(bool forward);
-  // Adds, changes or removes the tool tip of a control of this form.
-  void UpdateHint(TControl& control);
 
   // While set, the pointer shows the busy cursor over the client area and
   // every control; the title bar keeps its own.
@@ -71,6 +74,8 @@ class TForm : public TControl {
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  // Adds, changes or removes the tool tip of a control of this form.
+  void HintChanged(TControl& control) override;
 
  private:
   void PlaceOnFirstShow();
@@ -83,11 +88,15 @@ class TForm : public TControl {
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
   bool modal_ = false;
+  bool quitOnClose_ = false;
   int modalResult_ = mrNone;
   HWND lastFocus_ = nullptr;
-  HWND tooltip_ = nullptr;
+  WindowHandle tooltip_;
   bool busyCursor_ = false;
 };
+
+// The top-level form that holds the control (the form itself for a form).
+TForm* ParentForm(TControl& control);
 
 // Builds a form of class T and then runs its create handler.
 template <class T>

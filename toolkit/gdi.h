@@ -38,6 +38,22 @@ class MemoryDC {
   HDC dc_;
 };
 
+// A window's paint, from BeginPaint to EndPaint: the paint is ended, and the
+// region it was asked for counts as painted, however the painting ends.
+class PaintDC {
+ public:
+  explicit PaintDC(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  PaintDC(const PaintDC&) = delete;
+  PaintDC& operator=(const PaintDC&) = delete;
+  ~PaintDC() { EndPaint(window_, &paint_); }
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // The device context of a window, for measuring.
 class WindowDC {
  public:

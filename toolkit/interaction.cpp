@@ -1,11 +1,44 @@
 #include "toolkit/interaction.h"
 
+#include <commdlg.h>
 #include <shellapi.h>
 
-#include "toolkit/save_dialog.h"
+#include <vector>
+
 #include "toolkit/system_library.h"
 
 namespace {
+
+// The system's Save dialog over the active window.
+bool RunSaveDialog(TSaveRequest& request) {
+  std::wstring filter = request.Filter;
+  for (auto& ch : filter) {
+    if (ch == L'|') ch = L'\0';
+  }
+  filter.append(2, L'\0');
+  std::vector<wchar_t> name(32768, L'\0');
+  request.FileName.copy(name.data(), name.size() - 1);
+  OPENFILENAMEW ofn{};
+  ofn.lStructSize = sizeof(ofn);
+  ofn.hwndOwner = GetActiveWindow();
+  ofn.lpstrFilter = request.Filter.empty() ? nullptr : filter.c_str();
+  ofn.nFilterIndex = static_cast<DWORD>(request.FilterIndex);
+  ofn.lpstrFile = name.data();
+  ofn.nMaxFile = static_cast<DWORD>(name.size());
+  ofn.lpstrInitialDir = request.InitialDir.empty() ? nullptr : request.InitialDir.c_str();
+  ofn.lpstrTitle = request.Title.empty() ? nullptr : request.Title.c_str();
+  ofn.lpstrDefExt = request.DefaultExt.empty() ? nullptr : request.DefaultExt.c_str();
+  ofn.Flags = OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+  if (request.Options & ofOverwritePrompt) ofn.Flags |= OFN_OVERWRITEPROMPT;
+  if (request.Options & ofEnableSizing) ofn.Flags |= OFN_ENABLESIZING;
+  if (request.Options & ofHideReadOnly) ofn.Flags |= OFN_HIDEREADONLY;
+  static const auto getSaveFileName =
+      SystemFunction<decltype(GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW");
+  if (!getSaveFileName || !getSaveFileName(&ofn)) return false;
+  request.FileName = name.data();
+  request.FilterIndex = static_cast<int>(ofn.nFilterIndex);
+  return true;
+}
 
 class TDesktop final : public TInteraction {
  public:
@@ -14,7 +47,7 @@ class TDesktop final : public TInteraction {
     return MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
   }
 
-  bool ExecuteSave(TSaveDialog& dialog) override { return dialog.RunSystemDialog(); }
+  bool ExecuteSave(TSaveRequest& request) override { return RunSaveDialog(request); }
 
   bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                  const std::wstring& parameters, const std::wstring& directory,

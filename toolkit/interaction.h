@@ -4,7 +4,20 @@
 
 #include <string>
 
-class TSaveDialog;
+enum TSaveOption : unsigned { ofOverwritePrompt = 1, ofEnableSizing = 2, ofHideReadOnly = 4 };
+
+// What the Save dialog is preset with, and the name chosen in it. The
+// filter is a list of "description|pattern" pairs joined by '|';
+// FilterIndex counts from 1, and 0 picks the first pair as well.
+struct TSaveRequest {
+  std::wstring FileName;
+  std::wstring DefaultExt;
+  std::wstring Filter;
+  int FilterIndex = 1;
+  std::wstring InitialDir;
+  std::wstring Title;
+  unsigned Options = ofHideReadOnly | ofEnableSizing;
+};
 
 // Everything that waits on the user outside the program's own windows or
 // leaves the program: message boxes, the Save dialog, shell execution.
@@ -14,7 +27,9 @@ class TInteraction {
   virtual ~TInteraction() = default;
   virtual int MessageDialog(HWND owner, const std::wstring& text, const std::wstring& caption,
                          UINT flags) = 0;
-  virtual bool ExecuteSave(TSaveDialog& dialog) = 0;
+  // Asks for a name to save under; true with FileName set when one was
+  // chosen.
+  virtual bool ExecuteSave(TSaveRequest& request) = 0;
   // Asks the shell to open file; false when the shell refused.
   virtual bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                          const std::wstring& parameters, const std::wstring& directory,

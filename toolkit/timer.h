@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "toolkit/component.h"
+#include "toolkit/unique_handle.h"
 
 // Raises OnTimer every Interval milliseconds while enabled, through the
 // message loop.
@@ -23,7 +24,7 @@ class TTimer : public TComponent {
                                DWORD_PTR self);
   void Update();
 
-  HWND window_;
+  WindowHandle window_;
   bool enabled_ = true;
   unsigned interval_ = 1000;
 };

@@ -43,9 +43,17 @@ struct KernelCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 
+struct WindowCloser {
+  void operator()(HWND window) const { DestroyWindow(window); }
+};
+
 // A GDI object (pen, brush, font, bitmap).
 template <class H>
 using GdiObject = UniqueHandle<H, GdiCloser>;
 
 // A kernel handle (file, process, thread, job).
 using KernelHandle = UniqueHandle<HANDLE, KernelCloser>;
+
+// A window of the program's own that no control object wraps (a tool tip,
+// a message-only window).
+using WindowHandle = UniqueHandle<HWND, WindowCloser>;

@@ -24,9 +24,3 @@ std::wstring BrowsingTest::MakeFile(const std::wstring& relative) {
 bool SamePath(const std::wstring& a, const std::wstring& b) {
   return lstrcmpiW(a.c_str(), b.c_str()) == 0;
 }
-
-std::wstring CurrentDirectory() {
-  wchar_t folder[MAX_PATH];
-  GetCurrentDirectoryW(MAX_PATH, folder);
-  return folder;
-}

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/temp_dir.h"
+#include "toolkit/file_names.h"
 #include "toolkit/form.h"
 
 // A shown form and a temporary folder tree on the fixed drive C:, with the
@@ -28,4 +29,3 @@ class BrowsingTest : public testing::Test {
 };
 
 bool SamePath(const std::wstring& a, const std::wstring& b);
-std::wstring CurrentDirectory();

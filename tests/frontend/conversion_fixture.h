@@ -120,13 +120,17 @@ class ConversionTest : public MainWindowTest {
     pendingSteps = nullptr;
     return steps.empty();
   }
-  // A key as typing it sends it: to the control with the focus, or, with
-  // none, to the active window as a system key.
-  void TypeKey(WORD key) {
+  // Queues a key as typing it does: for the control with the focus, or, with
+  // none, for the active window as a system key.
+  void PostKey(WORD key) {
     HWND focus = GetFocus();
     HWND to = focus ? focus : window->Handle();
     PostMessageW(to, focus ? WM_KEYDOWN : WM_SYSKEYDOWN, key, 0);
     PostMessageW(to, focus ? WM_KEYUP : WM_SYSKEYUP, key, 0xC0000001);
+  }
+  // Types a key and lets it through.
+  void TypeKey(WORD key) {
+    PostKey(key);
     PumpMessages();
   }
   std::vector<std::wstring> Converted() const {

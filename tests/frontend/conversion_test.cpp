@@ -3,10 +3,14 @@
 #include <filesystem>
 #include <functional>
 #include <set>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
 #include "frontend/settings.h"
 #include "tests/frontend/conversion_fixture.h"
-#include "tests/frontend/modal_runner.h"
+#include "tests/support/user_actions.h"
+#include "tests/support/process_watch.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -211,9 +215,31 @@ TEST_F(ConversionTest, AStopByErrorLeavesAUsableWindowAndTheNextRunWorks) {
   window->Button1Click(window->Button1);
   OpenFolder(models);
   ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  // An error of another kind, from the question whether to stop, while the
+  // converter works: the converter goes with the run.
+  std::vector<DWORD> working;
+  {
+    const Variable sleep(L"TARN_STANDIN_SLEEP_MS", L"60000");
+    bool asked = false;
+    desktop.whileBoxOpen = [&asked] {
+      if (!std::exchange(asked, true)) throw std::runtime_error("no questions now");
+    };
+    ASSERT_TRUE(StartAndActWhileConverting({[&] {
+      working = WorkingConverters();
+      PostKey(VK_ESCAPE);
+    }}));
+    desktop.whileBoxOpen = nullptr;
+  }
+  ASSERT_EQ(desktop.boxes.size(), 4u);
+  EXPECT_EQ(desktop.boxes[3].text, L"no questions now");
+  EXPECT_EQ(Log().back(), L"no questions now");
+  ExpectFailed();
+  ASSERT_EQ(working.size(), 1u);
+  EXPECT_TRUE(ProcessWatch(working[0]).EndsWithin(5000));
+
   Start();
   ExpectPassed();
-  EXPECT_EQ(desktop.boxes.size(), 2u);
+  EXPECT_EQ(desktop.boxes.size(), 4u);
 }
 
 TEST_F(ConversionTest, AVisibleConsoleLiesJustInsideTheWindowAndTheLogWaits) {

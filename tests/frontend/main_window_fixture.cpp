@@ -20,19 +20,6 @@ void CALLBACK CloseNotice(HWND, UINT, UINT_PTR timer, DWORD) {
   notice->Close();
 }
 
-// The release is queued before the press is sent: a tree view follows the
-// mouse after a press until a button message reaches its queue.
-void ClickAt(HWND window, POINT point, TMouseButton button) {
-  const LPARAM where = MAKELPARAM(point.x, point.y);
-  const bool left = button == TMouseButton::mbLeft;
-  PostMessageW(window, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, where);
-  SendMessageW(window, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON,
-               where);
-  PumpMessages();
-}
-
-POINT Middle(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
 }  // namespace
 
 MainWindowTest::MainWindowTest() {
@@ -74,10 +61,6 @@ std::wstring MainWindowTest::IniValue(const wchar_t* section, const wchar_t* key
   wchar_t value[256];
   GetPrivateProfileStringW(section, key, L"<absent>", value, 256, IniPath().c_str());
   return value;
-}
-
-void MainWindowTest::Click(TControl* control, TMouseButton button) {
-  ClickAt(control->Handle(), Middle(control->ClientRect()), button);
 }
 
 void MainWindowTest::ClickItem(TListBox* list, int index) {

@@ -8,6 +8,7 @@
 #include "frontend/zh_tarn.h"
 #include "tests/support/fake_interaction.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/user_actions.h"
 
 // A fresh program directory holding the converter's four files, made the
 // process's current directory, in which the main window is built.
@@ -25,9 +26,7 @@ class MainWindowTest : public testing::Test {
   // Closes the window as the close box does.
   void CloseWindow();
 
-  // A left click (or another button's) in the middle of a control or of a
-  // list entry, as mouse messages.
-  static void Click(TControl* control, TMouseButton button = TMouseButton::mbLeft);
+  // A left click in the middle of a list entry, as mouse messages.
   static void ClickItem(TListBox* list, int index);
   // A left click in the middle of a control as the mouse gives it: to the
   // window that lies there, skipping those hidden or disabled, and the

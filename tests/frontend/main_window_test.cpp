@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "dialogs/Unit1.h"
+#include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "tests/frontend/main_window_fixture.h"
 #include "toolkit/canvas.h"
@@ -180,6 +181,32 @@ TEST_F(MainWindowLayoutTest, TheCreditAndTheFixedNotesFitTheirPlaces) {
     const auto lines = static_cast<LRESULT>(memo->Lines().size());
     EXPECT_EQ(SendMessageW(memo->Handle(), EM_GETLINECOUNT, 0, 0), lines + 1) << memo->Text();
   }
+}
+
+// The Example buttons open the dialogs on the window's own fields: each
+// shows their values, and its "Ok" writes its own back into them.
+TEST_F(MainWindowLayoutTest, TheExampleButtonsOpenTheDialogsOnTheWindowsFields) {
+  Open();
+  window->edRGB->SetText(L"0.3");
+  window->edPower->SetValue(170);
+  window->edSize->SetValue(7);
+  RunModal([&] { window->speedbutton5->Click(); }, [](TForm& form) {
+    auto& shining = dynamic_cast<TForm1&>(form);
+    EXPECT_EQ(shining.edRGB->Text(), L"0.3");
+    EXPECT_EQ(shining.edPower->Value(), 170);
+    shining.edRGB->SetText(L"0.8");
+    shining.edPower->SetValue(90);
+    shining.xpButton2->Click();
+  });
+  RunModal([&] { window->xpButton1->Click(); }, [](TForm& form) {
+    auto& size = dynamic_cast<TForm2&>(form);
+    EXPECT_EQ(size.edSize->Value(), 7);
+    size.edSize->SetValue(12);
+    size.xpButton2->Click();
+  });
+  EXPECT_EQ(window->edRGB->Text(), L"0.8");
+  EXPECT_EQ(window->edPower->Value(), 90);
+  EXPECT_EQ(window->edSize->Value(), 12);
 }
 
 TEST_F(MainWindowLayoutTest, OnlyThreeControlsShowToolTips) {

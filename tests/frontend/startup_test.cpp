@@ -1,10 +1,8 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "dialogs/Unit3.h"
 #include "frontend/settings.h"
 #include "tests/frontend/main_window_fixture.h"
-#include "tests/frontend/modal_runner.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -83,22 +81,6 @@ TEST_F(StartupTest, TheNoticeNamesTheFirstMissingFile) {
     window.reset();
     for (const wchar_t* name : c.removed) WriteFileBytes(dir / name, "");
   }
-}
-
-TEST_F(StartupTest, TheNoticeLinksOpenInTheBrowserAndNeitherLinkNorKeyClosesIt) {
-  Build();
-  const std::unique_ptr<TForm3> notice = CreateForm<TForm3>(window.get());
-  notice->Show();
-  PumpMessages();
-  for (TOvcURL* link : {notice->URL1, notice->URL2}) EXPECT_EQ(link->Caption(), L"");
-  EXPECT_EQ(notice->URL1->Text(), kDownloadPage);
-  EXPECT_EQ(notice->URL2->Text(), kDownloadArchive);
-  Click(notice->URL2);
-  ASSERT_EQ(desktop.shells.size(), 1u);
-  EXPECT_EQ(desktop.shells[0].file, kDownloadArchive);
-  EXPECT_TRUE(notice->Visible());
-  for (const WORD key : {VK_ESCAPE, VK_RETURN}) PressKey(*notice->Memo1, key);
-  EXPECT_TRUE(notice->Visible());
 }
 
 TEST_F(StartupTest, ClosingStoresTheTreeFolderUnlessFilesWereMissing) {

@@ -1,7 +1,5 @@
 #include "tests/support/fake_interaction.h"
 
-#include "toolkit/save_dialog.h"
-
 FakeInteraction::FakeInteraction() { SetInteraction(this); }
 
 FakeInteraction::~FakeInteraction() { SetInteraction(nullptr); }
@@ -16,14 +14,14 @@ int FakeInteraction::MessageDialog(HWND, const std::wstring& text, const std::ws
   return answer;
 }
 
-bool FakeInteraction::ExecuteSave(TSaveDialog& dialog) {
-  saveOffers.push_back(
-      {dialog.FileName, dialog.DefaultExt, dialog.Filter, dialog.FilterIndex, dialog.InitialDir});
+bool FakeInteraction::ExecuteSave(TSaveRequest& request) {
+  saveOffers.push_back({request.FileName, request.DefaultExt, request.Filter, request.FilterIndex,
+                        request.InitialDir});
   if (saveAnswers.empty()) return false;
   const std::wstring answer = saveAnswers.front();
   saveAnswers.pop_front();
   if (answer.empty()) return false;
-  dialog.FileName = answer;
+  request.FileName = answer;
   return true;
 }
 

@@ -38,7 +38,7 @@ class FakeInteraction : public TInteraction {
 
   int MessageDialog(HWND owner, const std::wstring& text, const std::wstring& caption,
                  UINT flags) override;
-  bool ExecuteSave(TSaveDialog& dialog) override;
+  bool ExecuteSave(TSaveRequest& request) override;
   bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                  const std::wstring& parameters, const std::wstring& directory,
                  int show) override;

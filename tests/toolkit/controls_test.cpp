@@ -135,6 +135,17 @@ TEST_F(ControlsTest, SpinFieldMaximumLengthLimitsTyping) {
   EXPECT_EQ(spin->Text(), L"4");
 }
 
+TEST_F(ControlsTest, BorderTurnsTheClientEdgeAloneOnAndOff) {
+  TControl edged(nullptr, form.get(), {L"STATIC", 0, WS_EX_STATICEDGE | WS_EX_CLIENTEDGE, 40, 20});
+  const auto edges = [&] {
+    return GetWindowLongW(edged.Handle(), GWL_EXSTYLE) & (WS_EX_STATICEDGE | WS_EX_CLIENTEDGE);
+  };
+  edged.SetBorder(false);
+  EXPECT_EQ(edges(), WS_EX_STATICEDGE);
+  edged.SetBorder(true);
+  EXPECT_EQ(edges(), WS_EX_STATICEDGE | WS_EX_CLIENTEDGE);
+}
+
 TEST_F(ControlsTest, ComboBoxKeepsAnyTypedText) {
   auto* combo = form->Add<TComboBox>(form.get());
   for (const wchar_t* item : {L"0.1", L"0.2", L"1.0"}) combo->Add(item);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 
 #include "tests/support/fake_interaction.h"
@@ -36,9 +37,12 @@ class Probe : public TCustomControl {
 
   std::vector<WORD> keys;
   int accelerated = 0;
+  std::function<void()> onPaint;
 
  protected:
-  void Paint(TCanvas&) override {}
+  void Paint(TCanvas&) override {
+    if (onPaint) onPaint();
+  }
 
  private:
   wchar_t hotKey_;
@@ -164,6 +168,17 @@ TEST_F(FormTest, AnErrorInAHandlerIsShownAndTheLoopGoesOn) {
   SendMessageW(box->Handle(), BM_CLICK, 0, 0);
   ASSERT_EQ(desktop.boxes.size(), 2u);
   EXPECT_EQ(desktop.boxes[1].text, L"plain failure");
+  // A paint that fails is shown once and not asked for again.
+  int paints = 0;
+  first->onPaint = [&] {
+    if (++paints <= 2) throw Exception(L"Cannot paint");
+  };
+  first->Invalidate();
+  PumpMessages();
+  EXPECT_EQ(paints, 1);
+  ASSERT_EQ(desktop.boxes.size(), 3u);
+  EXPECT_EQ(desktop.boxes[2].text, L"Cannot paint");
+  EXPECT_FALSE(GetUpdateRect(first->Handle(), nullptr, FALSE));
 }
 
 TEST_F(FormTest, ClientSizeAndCentring) {

@@ -1,28 +1,22 @@
 #include <vector>
 
 #include "dialogs/Unit1.h"
-#include "tests/frontend/main_window_fixture.h"
-#include "tests/frontend/modal_runner.h"
+#include "tests/dialogs/dialog_fixture.h"
 
 namespace {
 
-class ShiningDialogTest : public MainWindowTest {
+class ShiningDialogTest : public DialogTest {
  protected:
   ShiningDialogTest() {
-    Open();
-    window->edRGB->SetText(L"0.3");
-    window->edPower->SetValue(170);
+    main->rgb->SetText(L"0.3");
+    main->power->SetValue(170);
   }
 
-  // Opens the dialog from the shining page's "Example" button.
-  int RunDialog(const std::function<void(TForm1&)>& act) {
-    return RunModal([this] { window->speedbutton5->Click(); },
-                    [&act](TForm& form) { act(dynamic_cast<TForm1&>(form)); });
-  }
+  int RunDialog(const std::function<void(TForm1&)>& act) { return DialogTest::RunDialog(act); }
 
   void ExpectMainValues(const wchar_t* rgb, int power) {
-    EXPECT_EQ(window->edRGB->Text(), rgb);
-    EXPECT_EQ(window->edPower->Value(), power);
+    EXPECT_EQ(main->rgb->Text(), rgb);
+    EXPECT_EQ(main->power->Value(), power);
   }
 };
 
@@ -63,8 +57,8 @@ TEST_F(ShiningDialogTest, CancelCloseBoxAndUnchangedOkLeaveTheMainValues) {
 }
 
 TEST_F(ShiningDialogTest, UnlistedTextAndOutOfRangePowerFromTheMainWindow) {
-  window->edRGB->SetText(L"abc,5");
-  window->edPower->SetText(L"7");
+  main->rgb->SetText(L"abc,5");
+  main->power->SetText(L"7");
   RunDialog([](TForm1& dialog) {
     EXPECT_EQ(dialog.edRGB->Text(), L"abc,5");
     EXPECT_EQ(dialog.edPower->Text(), L"10");

@@ -1,11 +1,11 @@
-#include "frontend/control_makers.h"
+#include "controls/control_makers.h"
 
 #include <utility>
 
 #include "toolkit/form.h"
 
 TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look) {
-  auto* button = parent->ParentForm()->Add<TxpButton>(parent);
+  auto* button = ParentForm(*parent)->Add<TxpButton>(parent);
   button->SetCaption(caption);
   button->SetColor(look.color);
   button->SetBackgroundColor(look.background);

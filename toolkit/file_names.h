@@ -11,6 +11,8 @@ std::wstring BaseNameOf(const std::wstring& name);
 std::wstring FileNameOf(const std::wstring& path);
 // The folder of a path without its last separator, or empty when it has none.
 std::wstring FolderOf(const std::wstring& path);
+// The path made full, as Windows expands it; the path itself when it cannot.
+std::wstring FullPath(const std::wstring& path);
 // Whether path names an existing file (not a folder).
 bool IsFile(const std::wstring& path);
 // The process's current directory, as Windows reports it.

@@ -2,9 +2,9 @@
 
 #include <functional>
 
-#include "toolkit/application.h"
-
 #include "toolkit/form.h"
+
+// What a user does to the program's windows, as the windows' own messages.
 
 // Opens a modal dialog with open and, once it runs modally, acts on it from
 // a timer as a user would. A dialog that act leaves open is closed, so a
@@ -18,3 +18,11 @@ bool FormExists(const wchar_t* caption);
 // Focuses the control and presses and releases the key there, through the
 // message queue as typed keys arrive.
 void PressKey(TControl& control, WORD key);
+
+// A press and release of the button at a point of the window.
+void ClickAt(HWND window, POINT point, TMouseButton button);
+// A left click (or another button's) in the middle of a control.
+void Click(TControl* control, TMouseButton button = TMouseButton::mbLeft);
+
+// The middle of a rectangle.
+POINT Middle(const RECT& rect);

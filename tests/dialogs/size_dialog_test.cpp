@@ -1,21 +1,13 @@
 #include "dialogs/Unit2.h"
-#include "tests/frontend/main_window_fixture.h"
-#include "tests/frontend/modal_runner.h"
+#include "tests/dialogs/dialog_fixture.h"
 
 namespace {
 
-class SizeDialogTest : public MainWindowTest {
+class SizeDialogTest : public DialogTest {
  protected:
-  SizeDialogTest() {
-    Open();
-    window->edSize->SetValue(7);
-  }
+  SizeDialogTest() { main->size->SetValue(7); }
 
-  // Opens the dialog from the collision bubble page's "Example" button.
-  int RunDialog(const std::function<void(TForm2&)>& act) {
-    return RunModal([this] { window->xpButton1->Click(); },
-                    [&act](TForm& form) { act(dynamic_cast<TForm2&>(form)); });
-  }
+  int RunDialog(const std::function<void(TForm2&)>& act) { return DialogTest::RunDialog(act); }
 
   static void ExpectSquare(const TForm2& dialog, int edge, int left, int top) {
     EXPECT_EQ(dialog.Image1->Width(), edge);
@@ -102,13 +94,13 @@ TEST_F(SizeDialogTest, OkWritesTheSizeBackAndCancelOrCloseBoxDoNot) {
               SendMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
             }),
             IDCANCEL);
-  EXPECT_EQ(window->edSize->Value(), 7);
+  EXPECT_EQ(main->size->Value(), 7);
   EXPECT_EQ(RunDialog([](TForm2& dialog) {
               dialog.edSize->SetValue(12);
               dialog.xpButton2->Click();
             }),
             IDYES);
-  EXPECT_EQ(window->edSize->Value(), 12);
+  EXPECT_EQ(main->size->Value(), 12);
   EXPECT_FALSE(FormExists(L"Aircraft model size"));
 }
 
@@ -131,7 +123,7 @@ TEST_F(SizeDialogTest, EnterAndEscapeInTheSizeFieldPressNeitherButton) {
     PressKey(*dialog.edSize, VK_ESCAPE);
   });
   EXPECT_EQ(result, mrNone);
-  EXPECT_EQ(window->edSize->Value(), 7);
+  EXPECT_EQ(main->size->Value(), 7);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-#include "tests/frontend/modal_runner.h"
+#include "tests/support/user_actions.h"
 
 #include <utility>
+
+#include "toolkit/application.h"
 
 namespace {
 
@@ -30,6 +32,23 @@ int RunModal(const std::function<void()>& open, const std::function<void(TForm&)
 }
 
 bool FormExists(const wchar_t* caption) { return FindWindowW(kFormClass, caption) != nullptr; }
+
+// The release is queued before the press is sent: a tree view follows the
+// mouse after a press until a button message reaches its queue.
+void ClickAt(HWND window, POINT point, TMouseButton button) {
+  const LPARAM where = MAKELPARAM(point.x, point.y);
+  const bool left = button == TMouseButton::mbLeft;
+  PostMessageW(window, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, where);
+  SendMessageW(window, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON,
+               where);
+  Application().ProcessMessages();
+}
+
+void Click(TControl* control, TMouseButton button) {
+  ClickAt(control->Handle(), Middle(control->ClientRect()), button);
+}
+
+POINT Middle(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
 void PressKey(TControl& control, WORD key) {
   control.SetFocus();

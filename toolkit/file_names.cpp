@@ -1,4 +1,4 @@
-#include "frontend/file_names.h"
+#include "toolkit/file_names.h"
 
 #include <windows.h>
 
@@ -29,6 +29,14 @@ std::wstring FileNameOf(const std::wstring& path) {
 std::wstring FolderOf(const std::wstring& path) {
   const size_t slash = LastSeparatorOf(path);
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+std::wstring FullPath(const std::wstring& path) {
+  const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return path;
+  std::wstring full(size, L'\0');
+  full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+  return full;
 }
 
 bool IsFile(const std::wstring& path) {

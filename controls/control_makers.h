@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/DsGroups.h"
+#include "controls/palette.h"
 #include "controls/xpButton.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/label.h"
@@ -14,8 +15,6 @@ T* Place(T* control, int left, int top, int width, int height) {
   control->SetBounds(left, top, width, height);
   return control;
 }
-
-inline constexpr TColor kButtonFocus = 3191802;
 
 // What sets one push button apart from another.
 struct ButtonLook {

@@ -1,0 +1,13 @@
+#include "tests/dialogs/dialog_fixture.h"
+
+#include "controls/control_makers.h"
+
+TMainFields::TMainFields(TComponent* owner)
+    : TForm(owner),
+      rgb(MakeRgbCombo(this)),
+      power(MakeSpin(this, 10, 300, 20, 3)),
+      size(MakeSpin(this, 1, 16, 1, 2)) {}
+
+DialogTest::DialogTest() : main(CreateForm<TMainFields>(nullptr)) { zh_tarnF = main.get(); }
+
+DialogTest::~DialogTest() { zh_tarnF = nullptr; }

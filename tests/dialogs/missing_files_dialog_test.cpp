@@ -1,0 +1,25 @@
+#include "dialogs/Unit3.h"
+#include "tests/dialogs/dialog_fixture.h"
+
+namespace {
+
+using MissingFilesDialogTest = DialogTest;
+
+TEST_F(MissingFilesDialogTest, NamesTheFileLinksOpenInTheBrowserAndNeitherLinkNorKeyClosesIt) {
+  main->missingFile = L"dictguid.txt";
+  const std::unique_ptr<TForm3> notice = CreateForm<TForm3>(main.get());
+  notice->Show();
+  PumpMessages();
+  EXPECT_EQ(notice->Label1->Caption(), L" Missing files: dictguid.txt");
+  for (TOvcURL* link : {notice->URL1, notice->URL2}) EXPECT_EQ(link->Caption(), L"");
+  EXPECT_EQ(notice->URL1->Text(), kDownloadPage);
+  EXPECT_EQ(notice->URL2->Text(), kDownloadArchive);
+  Click(notice->URL2);
+  ASSERT_EQ(desktop.shells.size(), 1u);
+  EXPECT_EQ(desktop.shells[0].file, kDownloadArchive);
+  EXPECT_TRUE(notice->Visible());
+  for (const WORD key : {VK_ESCAPE, VK_RETURN}) PressKey(*notice->Memo1, key);
+  EXPECT_TRUE(notice->Visible());
+}
+
+}  // namespace
