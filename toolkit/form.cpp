@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "toolkit/application.h"
+#include "toolkit/system_library.h"
 
 namespace {
 
@@ -52,16 +53,22 @@ bool IsMultiLineEdit(HWND window) {
   return lstrcmpiW(name, L"Edit") == 0 && (GetWindowLongW(window, GWL_STYLE) & ES_MULTILINE);
 }
 
-// The paths of the files dropped; the drop is released.
+// The paths of the files dropped; the drop is released. The shell's drop
+// functions are loaded at the first drop, so that start-up does without
+// the shell.
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
+  static const auto query =
+      SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+  static const auto finish = SystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
   std::vector<std::wstring> files;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  if (!query || !finish) return files;
+  const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
-    DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+    std::wstring path(query(drop, i, nullptr, 0), L'\0');
+    query(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
     files.push_back(std::move(path));
   }
-  DragFinish(drop);
+  finish(drop);
   return files;
 }
 
@@ -337,4 +344,9 @@ void TForm::SetBusyCursor(bool busy) {
                MAKELPARAM(static_cast<WORD>(hit), WM_MOUSEMOVE));
 }
 
-void TForm::SetAcceptFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
+// What the shell's DragAcceptFiles does, without loading the shell.
+void TForm::SetAcceptFiles(bool accept) {
+  const DWORD ex = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
+  SetWindowLongW(Handle(), GWL_EXSTYLE,
+                 static_cast<LONG>(accept ? ex | WS_EX_ACCEPTFILES : ex & ~WS_EX_ACCEPTFILES));
+}
