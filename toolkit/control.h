@@ -150,6 +150,8 @@ class TControl : public TComponent {
   void SetStyleBit(DWORD bit, bool on);
   // Makes Windows take a changed frame style into account.
   void FrameChanged();
+  // SWP_NOREDRAW while the control is not on screen, else nothing.
+  UINT QuietMove() const;
   // A brush of the control's colour, for colour requests.
   HBRUSH BackgroundBrush();
 
