@@ -123,6 +123,9 @@ LRESULT CALLBACK TControl::BoundProc(HWND window, UINT msg, WPARAM wParam, LPARA
     return CallWindowProcW(binding.original, window, msg, wParam, lParam);
   }
   if (!binding.control) return CallWindowProcW(binding.original, window, msg, wParam, lParam);
+  if (msg >= WM_MOUSEFIRST && msg <= WM_MOUSELAST) {
+    if (TForm* form = binding.control->ParentForm()) form->RelayToHint(window, msg, wParam, lParam);
+  }
   LRESULT result = 0;
   Application().Protect([&] { result = binding.control->WndProc(msg, wParam, lParam); });
   return result;

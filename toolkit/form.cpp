@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "toolkit/application.h"
 #include "toolkit/system_library.h"
@@ -302,7 +303,10 @@ void TForm::SelectNext(bool forward) {
 
 // Each hinted control is two tools of the form's tool tip: the control's own
 // window, which gets the mouse while it is enabled, and its rectangle on its
-// parent, which gets the mouse over it while it is disabled.
+// parent, which gets the mouse over it while it is disabled. The windows'
+// own procedures hand their mouse messages to the tool tip (RelayToHint):
+// letting the tool tip subclass them would cost Wine a round trip to its
+// server for every message those windows get.
 void TForm::UpdateHint(TControl& control) {
   const bool shown = control.ShowHint() && !control.Hint().empty();
   if (!tooltip_) {
@@ -313,11 +317,11 @@ void TForm::UpdateHint(TControl& control) {
   }
   TOOLINFOW own{};
   own.cbSize = sizeof(own);
-  own.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  own.uFlags = TTF_IDISHWND;
   own.hwnd = control.Handle();
   own.uId = reinterpret_cast<UINT_PTR>(control.Handle());
   TOOLINFOW onParent = own;
-  onParent.uFlags = TTF_SUBCLASS;
+  onParent.uFlags = 0;
   onParent.hwnd = GetParent(control.Handle());
   onParent.rect = control.BoundsRect();
   // Both go before either comes back: a tool tip looks a window's tool up by
@@ -345,6 +349,14 @@ void TForm::SetBusyCursor(bool busy) {
 }
 
 // What the shell's DragAcceptFiles does, without loading the shell.
+void TForm::RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!tooltip_) return;
+  const DWORD at = GetMessagePos();
+  MSG relayed{window, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+              {GET_X_LPARAM(at), GET_Y_LPARAM(at)}};
+  SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
 void TForm::SetAcceptFiles(bool accept) {
   const DWORD ex = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
   SetWindowLongW(Handle(), GWL_EXSTYLE,

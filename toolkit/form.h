@@ -53,6 +53,8 @@ class TForm : public TControl {
   void SelectNext(bool forward);
   // Adds, changes or removes the tool tip of a control of this form.
   void UpdateHint(TControl& control);
+  // Hands a mouse message of a window of this form to the tool tip.
+  void RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
   // While set, the pointer shows the busy cursor over the client area and
   // every control; the title bar keeps its own.
