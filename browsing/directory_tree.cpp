@@ -1,7 +1,5 @@
 #include "browsing/directory_tree.h"
 
-#include <functional>
-#include <optional>
 #include <utility>
 
 #include "browsing/file_list_box.h"
@@ -14,6 +12,9 @@ namespace {
 // An item's lParam: whether its subfolders have been read.
 constexpr LPARAM kUnread = 0;
 constexpr LPARAM kRead = 1;
+
+// Posted to the tree when a selected item waits for its subfolders.
+constexpr UINT kReadAwaited = WM_APP + 1;
 
 // A bare drive ("C:") is its root, not the drive's current folder.
 std::wstring FullFolderPath(const std::wstring& path) {
@@ -68,8 +69,20 @@ void TRzDirectoryTree::SetDirectory(const std::wstring& path) {
 }
 
 void TRzDirectoryTree::SetFileList(TFileListBox* list) {
+  if (fileList_) {
+    fileList_->WantsSubFolders = nullptr;
+    fileList_->OnSubFolders = nullptr;
+  }
   fileList_ = list;
-  if (fileList_) fileList_->SetDirectory(Directory());
+  if (!fileList_) return;
+  fileList_->WantsSubFolders = [this](const std::wstring& folder) {
+    const HTREEITEM selected = TreeView_GetSelection(Handle());
+    return selected && !ChildrenRead(selected) && ItemPath(selected) == folder;
+  };
+  fileList_->OnSubFolders = [this](const std::vector<std::wstring>& names) {
+    SetChildren(TreeView_GetSelection(Handle()), names);
+  };
+  fileList_->SetDirectory(Directory());
 }
 
 void TRzDirectoryTree::SetIndent(int indent) {
@@ -180,45 +193,39 @@ std::wstring TRzDirectoryTree::ItemPath(HTREEITEM item) const {
   return path;
 }
 
-void TRzDirectoryTree::SelectionChanged() {
+// An item the selection leaves has its subfolders read, as every selected
+// item has.
+void TRzDirectoryTree::SelectionChanged(HTREEITEM left) {
+  if (left) ReadChildren(left);
   const HTREEITEM selected = TreeView_GetSelection(Handle());
   if (!selected) return;
   const std::wstring folder = ItemPath(selected);
   EnterFolder(folder);
+  AwaitChildren(selected);
   // A click's handler may point the list at the folder itself; the list
   // waits for it (see MouseDown).
   if (inMouseDown_) {
     movedByClick_ = true;
-  } else {
-    ListSelected(selected, [&] {
-      if (fileList_) fileList_->SetDirectory(folder);
-    });
+  } else if (fileList_) {
+    fileList_->SetDirectory(folder);
   }
 }
 
-// The list reads the selected folder through read; an item whose children
-// have not been read takes them from that same reading, so that the folder
-// is read once. Without a list, or when the list did not read the folder,
-// the tree reads them itself.
-void TRzDirectoryTree::ListSelected(HTREEITEM item, const std::function<void()>& read) {
-  if (!fileList_ || ChildrenRead(item)) {
-    read();
-    ReadChildren(item);
-    return;
-  }
-  fileList_->BeginNotingSubFolders();
-  try {
-    read();
-  } catch (...) {
-    fileList_->EndNotingSubFolders();
-    throw;
-  }
-  const std::optional<std::vector<std::wstring>> noted = fileList_->EndNotingSubFolders();
-  if (noted && fileList_->Directory() == ItemPath(item)) {
-    SetChildren(item, *noted);
-  } else {
-    ReadChildren(item);
-  }
+void TRzDirectoryTree::AwaitChildren(HTREEITEM item) {
+  if (ChildrenRead(item) || awaitPosted_) return;
+  awaitPosted_ = PostMessageW(Handle(), kReadAwaited, 0, 0) != FALSE;
+  if (!awaitPosted_) ReadChildren(item);
+}
+
+// The bound list's due reading, of the selected folder unless a handler
+// has pointed the list elsewhere, brings the subfolders; failing that the
+// tree reads them.
+void TRzDirectoryTree::ReadSelectedChildren() {
+  awaitPosted_ = false;
+  const HTREEITEM selected = TreeView_GetSelection(Handle());
+  if (!selected) return;
+  if (fileList_) fileList_->ReadIfDue();
+  ReadChildren(selected);
 }
 
 bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -234,7 +241,7 @@ bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRES
       if (change->action != TVC_UNKNOWN && OnChanging) OnChanging(this);
       return true;
     case TVN_SELCHANGEDW:
-      SelectionChanged();
+      SelectionChanged(change->itemOld.hItem);
       return true;
     case NM_CLICK:
       clicked_ = true;
@@ -256,22 +263,14 @@ LRESULT TRzDirectoryTree::MouseDown(UINT msg, WPARAM wParam, LPARAM lParam) {
   const LRESULT result = TControl::WndProc(msg, wParam, lParam);
   inMouseDown_ = false;
   const bool clicked = std::exchange(clicked_, false);
-  const auto click = [&] {
+  const bool moved = std::exchange(movedByClick_, false);
+  try {
     if (clicked && OnClick) OnClick(this);
-  };
-  if (!std::exchange(movedByClick_, false)) {
-    click();
-    return result;
+  } catch (...) {
+    if (moved) FollowSelection();
+    throw;
   }
-  ListSelected(TreeView_GetSelection(Handle()), [&] {
-    try {
-      click();
-    } catch (...) {
-      FollowSelection();
-      throw;
-    }
-    FollowSelection();
-  });
+  if (moved) FollowSelection();
   return result;
 }
 
@@ -281,5 +280,9 @@ void TRzDirectoryTree::FollowSelection() {
 
 LRESULT TRzDirectoryTree::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_LBUTTONDOWN) return MouseDown(msg, wParam, lParam);
+  if (msg == kReadAwaited) {
+    ReadSelectedChildren();
+    return 0;
+  }
   return TControl::WndProc(msg, wParam, lParam);
 }

@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -12,7 +11,8 @@
 class TFileListBox;
 
 // The folders of the fixed drives as a tree over the Windows tree view. A
-// folder's subfolders are read only when it is expanded or selected; hidden
+// folder's subfolders are read only when it is expanded or selected (by the
+// bound list's reading of it, when there is one); hidden
 // and system folders are shown like any other, so every stored folder can be
 // reached. Starts on the process's current directory.
 class TRzDirectoryTree : public TControl {
@@ -26,7 +26,8 @@ class TRzDirectoryTree : public TControl {
   // show changes nothing, and a drive that does not exist raises an Exception.
   void SetDirectory(const std::wstring& path);
 
-  // The list that follows every selection change.
+  // The list that follows every selection change; its reading of a newly
+  // selected folder gives the tree that folder's subfolders as well.
   void SetFileList(TFileListBox* list);
   void SetIndent(int indent);
 
@@ -52,8 +53,12 @@ class TRzDirectoryTree : public TControl {
   HTREEITEM DeepestExisting(HTREEITEM root, const std::wstring& rest);
   std::wstring ItemPath(HTREEITEM item) const;
   std::wstring ItemName(HTREEITEM item) const;
-  void SelectionChanged();
-  void ListSelected(HTREEITEM item, const std::function<void()>& read);
+  void SelectionChanged(HTREEITEM left);
+  // The selected item's subfolders come with the bound list's reading of
+  // its folder; the tree reads them itself when the message loop next runs
+  // if no reading has brought them by then.
+  void AwaitChildren(HTREEITEM item);
+  void ReadSelectedChildren();
   // Points the list at the selected folder unless it lists it already.
   void FollowSelection();
   LRESULT MouseDown(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -62,4 +67,5 @@ class TRzDirectoryTree : public TControl {
   bool clicked_ = false;
   bool inMouseDown_ = false;
   bool movedByClick_ = false;
+  bool awaitPosted_ = false;
 };

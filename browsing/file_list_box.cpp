@@ -2,7 +2,12 @@
 
 #include "browsing/folder_listing.h"
 
-#include <utility>
+namespace {
+
+// Posted to the list when a reading falls due.
+constexpr UINT kReadDue = WM_APP + 1;
+
+}  // namespace
 
 TFileListBox::TFileListBox(TComponent* owner, TControl* parent)
     : TFileListBox(owner, parent, 0) {}
@@ -12,13 +17,13 @@ TFileListBox::TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle
 
 void TFileListBox::SetMask(const std::wstring& mask) {
   mask_ = mask;
-  Update();
+  MakeDue();
 }
 
 void TFileListBox::SetDirectory(const std::wstring& folder) {
   directory_ = TrimFolder(folder);
   EnterFolder(directory_);
-  Update();
+  MakeDue();
 }
 
 void TFileListBox::SetFileName(const std::wstring& path) {
@@ -38,24 +43,39 @@ std::wstring TFileListBox::FileName() const {
   return index < 0 ? L"" : directory_ + L"\\" + Item(index);
 }
 
-void TFileListBox::Update() {
-  if (!noting_) {
+void TFileListBox::Update() { MakeDue(); }
+
+void TFileListBox::ReadIfDue() {
+  if (due_) Read();
+}
+
+void TFileListBox::MakeDue() {
+  due_ = true;
+  if (!posted_) posted_ = PostMessageW(Handle(), kReadDue, 0, 0) != FALSE;
+}
+
+void TFileListBox::Read() {
+  due_ = false;
+  if (!WantsSubFolders || !WantsSubFolders(directory_)) {
     SetItems(MatchingFileNames(directory_, SplitMask(mask_)));
     return;
   }
   std::vector<std::wstring> folders;
   SetItems(MatchingFileNames(directory_, SplitMask(mask_), &folders));
-  noted_ = std::move(folders);
+  if (OnSubFolders) OnSubFolders(folders);
 }
 
-void TFileListBox::BeginNotingSubFolders() {
-  noting_ = true;
-  noted_.reset();
+// A due reading is part of what the list holds, not a change made by
+// whoever asks for the items.
+void TFileListBox::ItemsNeeded() const {
+  if (due_) const_cast<TFileListBox*>(this)->Read();
 }
 
-std::optional<std::vector<std::wstring>> TFileListBox::EndNotingSubFolders() {
-  noting_ = false;
-  return std::exchange(noted_, std::nullopt);
+LRESULT TFileListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg != kReadDue) return TListBox::WndProc(msg, wParam, lParam);
+  posted_ = false;
+  ReadIfDue();
+  return 0;
 }
 
 TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,13 +9,17 @@
 // The files of one folder that match a mask, by their names as found on
 // disk, case-insensitively sorted. Reading a folder also makes it the
 // process's current directory. Starts on the current directory with the mask
-// "*.*", empty: it is read when its mask or folder is set, or on Update.
+// "*.*", empty.
+//
+// Setting the mask or the folder, or Update, makes a reading of the folder
+// due; it is done once, however many were asked for, when the list's items
+// are first used or when the message loop next runs, before any input or
+// painting reaches the list.
 class TFileListBox : public TListBox {
  public:
   TFileListBox(TComponent* owner, TControl* parent);
 
-  // Patterns separated by ';'; an empty mask lists nothing. Setting it
-  // re-reads the folder.
+  // Patterns separated by ';'; an empty mask lists nothing.
   const std::wstring& Mask() const { return mask_; }
   void SetMask(const std::wstring& mask);
 
@@ -31,21 +35,28 @@ class TFileListBox : public TListBox {
 
   // Reads the folder again.
   void Update();
+  // Does the reading that is due, if one is.
+  void ReadIfDue();
 
-  // Between these, each reading also notes the folder's subfolders, for the
-  // directory tree, which then need not read the folder itself. The end
-  // gives those of the last reading, sorted, or nothing when there was none.
-  void BeginNotingSubFolders();
-  std::optional<std::vector<std::wstring>> EndNotingSubFolders();
+  // Asked at each reading whether the folder's subfolders are wanted too
+  // (by the directory tree, which then need not read the folder itself);
+  // the same listing then notes them and hands them to OnSubFolders.
+  std::function<bool(const std::wstring& folder)> WantsSubFolders;
+  std::function<void(const std::vector<std::wstring>& subFolders)> OnSubFolders;
 
  protected:
   TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle);
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void ItemsNeeded() const override;
 
  private:
+  void MakeDue();
+  void Read();
+
   std::wstring mask_ = L"*.*";
   std::wstring directory_;
-  bool noting_ = false;
-  std::optional<std::vector<std::wstring>> noted_;
+  bool due_ = false;
+  bool posted_ = false;
 };
 
 // The visible model list: a file list with a flat one-pixel frame.

@@ -17,6 +17,11 @@ struct FindCloser {
 };
 using FindHandle = UniqueHandle<HANDLE, FindCloser>;
 
+std::function<void(const std::wstring& folder)>& ListingWatch() {
+  static std::function<void(const std::wstring& folder)> watch;
+  return watch;
+}
+
 bool IsDotEntry(const wchar_t* name) { return !lstrcmpW(name, L".") || !lstrcmpW(name, L".."); }
 
 bool IsFolder(const WIN32_FIND_DATAW& found) {
@@ -28,6 +33,7 @@ bool IsFolder(const WIN32_FIND_DATAW& found) {
 void ForEachEntry(const std::wstring& folder, const std::wstring& pattern,
                   FINDEX_SEARCH_OPS search,
                   const std::function<void(const WIN32_FIND_DATAW&)>& take) {
+  if (ListingWatch()) ListingWatch()(folder);
   WIN32_FIND_DATAW found;
   const std::wstring path = folder + L"\\" + pattern;
   FindHandle find(FindFirstFileExW(path.c_str(), FindExInfoBasic, &found, search, nullptr,
@@ -164,4 +170,8 @@ std::wstring CurrentFolder() {
 bool FolderExists(const std::wstring& folder) {
   const DWORD attributes = GetFileAttributesW((folder + L"\\").c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void SetListingWatch(std::function<void(const std::wstring& folder)> watch) {
+  ListingWatch() = std::move(watch);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,3 +36,7 @@ bool FolderExists(const std::wstring& folder);
 
 // Makes folder the process's current directory; false when it cannot be.
 bool EnterFolder(const std::wstring& folder);
+
+// Called with the folder at each listing of one, from now on; none by
+// default. The tests count the program's readings of the disk with it.
+void SetListingWatch(std::function<void(const std::wstring& folder)> watch);

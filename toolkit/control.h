@@ -149,6 +149,9 @@ class TControl : public TComponent {
   // The hint of this control or of one under it changed: passed up to the
   // top-level control, where a form shows it.
   virtual void HintChanged(TControl& control);
+  // A mouse message of this window or of one under it: passed up to the
+  // top-level control, whose tool tip a form feeds with it.
+  virtual void RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   virtual void DoEnter();
   virtual void DoExit();
 
@@ -156,6 +159,8 @@ class TControl : public TComponent {
   void SetStyleBit(DWORD bit, bool on);
   // Makes Windows take a changed frame style into account.
   void FrameChanged();
+  // SWP_NOREDRAW while the control is not on screen, else nothing.
+  UINT QuietMove() const;
   // A brush of the control's colour, for colour requests.
   HBRUSH BackgroundBrush();
 

@@ -2,8 +2,10 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 #include "toolkit/message_loop.h"
+#include "toolkit/system_library.h"
 
 namespace {
 
@@ -52,16 +54,22 @@ bool IsMultiLineEdit(HWND window) {
   return lstrcmpiW(name, L"Edit") == 0 && (GetWindowLongW(window, GWL_STYLE) & ES_MULTILINE);
 }
 
-// The paths of the files dropped; the drop is released.
+// The paths of the files dropped; the drop is released. The shell's drop
+// functions are loaded at the first drop, so that start-up does without
+// the shell.
 std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
+  static const auto query =
+      SystemFunction<decltype(DragQueryFileW)>(L"shell32.dll", "DragQueryFileW");
+  static const auto finish = SystemFunction<decltype(DragFinish)>(L"shell32.dll", "DragFinish");
   std::vector<std::wstring> files;
-  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  if (!query || !finish) return files;
+  const UINT count = query(drop, 0xFFFFFFFF, nullptr, 0);
   for (UINT i = 0; i < count; ++i) {
-    std::wstring path(DragQueryFileW(drop, i, nullptr, 0), L'\0');
-    DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
+    std::wstring path(query(drop, i, nullptr, 0), L'\0');
+    query(drop, i, path.data(), static_cast<UINT>(path.size() + 1));
     files.push_back(std::move(path));
   }
-  DragFinish(drop);
+  finish(drop);
   return files;
 }
 
@@ -296,7 +304,10 @@ void TForm::SelectNext(bool forward) {
 
 // Each hinted control is two tools of the form's tool tip: the control's own
 // window, which gets the mouse while it is enabled, and its rectangle on its
-// parent, which gets the mouse over it while it is disabled.
+// parent, which gets the mouse over it while it is disabled. The windows'
+// own procedures hand their mouse messages to the tool tip (RelayToHint):
+// letting the tool tip subclass them would cost Wine a round trip to its
+// server for every message those windows get.
 void TForm::HintChanged(TControl& control) {
   const bool shown = control.ShowHint() && !control.Hint().empty();
   if (!tooltip_) {
@@ -308,11 +319,11 @@ void TForm::HintChanged(TControl& control) {
   }
   TOOLINFOW own{};
   own.cbSize = sizeof(own);
-  own.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  own.uFlags = TTF_IDISHWND;
   own.hwnd = control.Handle();
   own.uId = reinterpret_cast<UINT_PTR>(control.Handle());
   TOOLINFOW onParent = own;
-  onParent.uFlags = TTF_SUBCLASS;
+  onParent.uFlags = 0;
   onParent.hwnd = GetParent(control.Handle());
   onParent.rect = control.BoundsRect();
   // Both go before either comes back: a tool tip looks a window's tool up by
@@ -339,7 +350,20 @@ void TForm::SetBusyCursor(bool busy) {
                MAKELPARAM(static_cast<WORD>(hit), WM_MOUSEMOVE));
 }
 
-void TForm::SetAcceptFiles(bool accept) { DragAcceptFiles(Handle(), accept); }
+void TForm::RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (!tooltip_) return;
+  const DWORD at = GetMessagePos();
+  MSG relayed{window, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+              {GET_X_LPARAM(at), GET_Y_LPARAM(at)}};
+  SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+// What the shell's DragAcceptFiles does, without loading the shell.
+void TForm::SetAcceptFiles(bool accept) {
+  const DWORD ex = static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE));
+  SetWindowLongW(Handle(), GWL_EXSTYLE,
+                 static_cast<LONG>(accept ? ex | WS_EX_ACCEPTFILES : ex & ~WS_EX_ACCEPTFILES));
+}
 
 TForm* ParentForm(TControl& control) {
   TControl* top = &control;

@@ -76,6 +76,8 @@ class TForm : public TControl {
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   // Adds, changes or removes the tool tip of a control of this form.
   void HintChanged(TControl& control) override;
+  // Hands a mouse message of a window of this form to the tool tip.
+  void RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void PlaceOnFirstShow();

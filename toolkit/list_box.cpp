@@ -7,18 +7,24 @@ TListBox::TListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
   SetColor(clWindow);
 }
 
-int TListBox::Count() const { return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0)); }
+int TListBox::Count() const {
+  ItemsNeeded();
+  return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0));
+}
 
 std::wstring TListBox::Item(int index) const {
+  ItemsNeeded();
   return ItemText(Handle(), LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 int TListBox::Add(const std::wstring& item) {
+  ItemsNeeded();
   return static_cast<int>(
       SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
 }
 
 void TListBox::SetItems(const std::vector<std::wstring>& items) {
+  ItemsNeeded();
   const bool shown = Showing();
   if (shown) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   Clear();
@@ -31,9 +37,15 @@ void TListBox::SetItems(const std::vector<std::wstring>& items) {
   Invalidate();
 }
 
-void TListBox::Delete(int index) { SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0); }
+void TListBox::Delete(int index) {
+  ItemsNeeded();
+  SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
 
-void TListBox::Clear() { SendMessageW(Handle(), LB_RESETCONTENT, 0, 0); }
+void TListBox::Clear() {
+  ItemsNeeded();
+  SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
+}
 
 int TListBox::IndexOf(const std::wstring& item) const {
   for (int i = 0, n = Count(); i < n; ++i) {
@@ -43,10 +55,12 @@ int TListBox::IndexOf(const std::wstring& item) const {
 }
 
 int TListBox::ItemIndex() const {
+  ItemsNeeded();
   return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
 }
 
 void TListBox::SetItemIndex(int index) {
+  ItemsNeeded();
   SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 

@@ -28,6 +28,9 @@ class TListBox : public TControl {
  protected:
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void FontChanged() override;
+  // Called before the items are read or changed: a list that fills itself
+  // late fills itself here.
+  virtual void ItemsNeeded() const {}
 
  private:
   int itemHeight_ = 0;

@@ -78,6 +78,7 @@ TEST_F(FileListTest, ReadingAFolderMakesItCurrentAndNamesTheSelectedFile) {
 TEST_F(FileListTest, UpdateRereadsTheFolder) {
   list->SetMask(L"*.mdl");
   list->SetDirectory(temp.Path());
+  EXPECT_EQ(list->Count(), 2);
   MakeFile(L"0.mdl");
   EXPECT_EQ(list->Count(), 2);
   list->Update();

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "browsing/folder_listing.h"
 #include "frontend/settings.h"
 #include "tests/frontend/main_window_fixture.h"
 #include "toolkit/unique_handle.h"
@@ -100,6 +101,44 @@ TEST_F(StartupTest, ClosingStoresTheTreeFolderUnlessFilesWereMissing) {
   window->MDL_D->SetDirectory(dir.Path());
   CloseWindow();
   EXPECT_EQ(IniValue(kFrontEndSection, kLastDirectoryKey), dir.Path());
+}
+
+// Counts the listings of each folder while it lives.
+class ListingCounter {
+ public:
+  ListingCounter() {
+    SetListingWatch([this](const std::wstring& folder) { listed_.push_back(folder); });
+  }
+  ~ListingCounter() { SetListingWatch(nullptr); }
+  ListingCounter(const ListingCounter&) = delete;
+  ListingCounter& operator=(const ListingCounter&) = delete;
+
+  long Of(const std::wstring& folder) const {
+    return static_cast<long>(std::count(listed_.begin(), listed_.end(), folder));
+  }
+  void Restart() { listed_.clear(); }
+
+ private:
+  std::vector<std::wstring> listed_;
+};
+
+// However often start-up points the lists and the tree at a folder, the
+// folder is listed once, for both, before the window is idle; a click on
+// the tree's folder is the user's refresh and lists it again.
+TEST_F(StartupTest, EachFolderIsListedOnceAtStartUpAndAgainOnAClick) {
+  const std::wstring models = dir / L"models";
+  CreateDirectoryW(models.c_str(), nullptr);
+  ListingCounter listings;
+  for (const std::wstring& last : {std::wstring(), dir.Path(), models}) {
+    WriteIni("[ZH_TARN]\r\nLast_Directory=" + std::filesystem::path(last).string() + "\r\n");
+    listings.Restart();
+    Open();
+    EXPECT_EQ(listings.Of(dir.Path()), 1) << testing::PrintToString(last);
+    EXPECT_EQ(listings.Of(models), last == models ? 1 : 0) << testing::PrintToString(last);
+    OpenFolder(window->MDL_D->Directory());
+    EXPECT_EQ(listings.Of(window->MDL_D->Directory()), 2) << testing::PrintToString(last);
+    window.reset();
+  }
 }
 
 TEST_F(StartupTest, ADeletedLastDirectoryOpensAtItsNearestParent) {
