@@ -71,6 +71,15 @@ start_xvfb() {
 # Stops the given processes, skipping empty ids, and waits for those that are
 # children of this shell. Never fails, so an EXIT trap keeps the script's
 # own exit status.
+# Ends the prefix's Wine server and every Wine process attached to it: a
+# server that is merely killed leaves Wine's device services running on
+# their own, each polling for a server that is gone.
+stop_wine_server() {
+  [ -n "$1" ] || return 0
+  wineserver -k 2>/dev/null || true
+  stop_processes "$1"
+}
+
 stop_processes() {
   local pid
   for pid in "$@"; do
