@@ -1,5 +1,7 @@
 #include "toolkit/message_loop.h"
 
+#include "toolkit/error_boundary.h"
+
 namespace {
 
 // Set by the quit message; the loop takes nothing after it.
@@ -20,7 +22,7 @@ bool HandleNextMessage(TMessageFilter filter) {
     ended = true;
     return false;
   }
-  Dispatch(msg, filter);
+  Protect([&] { Dispatch(msg, filter); });
   return !ended;
 }
 

@@ -142,6 +142,25 @@ TEST_F(FormTest, ModalRunEndsWhenModalResultIsSet) {
   EXPECT_TRUE(IsWindowEnabled(form->Handle()));
 }
 
+// The key preview of a modal form that fails: the error is shown, the key
+// goes no further, the next key is heard and the other windows come back.
+TEST_F(FormTest, AnErrorInAModalFormsKeyPreviewIsShownAndTheFormGoesOn) {
+  auto dialog = CreateForm<TForm>(form.get());
+  int previews = 0;
+  dialog->OnKeyDown = [&](TComponent*, WORD&, TShiftState) {
+    if (++previews == 1) throw Exception(L"Cannot preview");
+    dialog->SetModalResult(mrOk);
+  };
+  TTimer timer(nullptr);
+  timer.SetInterval(10);
+  timer.OnTimer = [&](TComponent*) { PostMessageW(dialog->Handle(), WM_KEYDOWN, VK_F2, 0); };
+  EXPECT_EQ(dialog->ShowModal(), mrOk);
+  EXPECT_EQ(previews, 2);
+  ASSERT_EQ(desktop.boxes.size(), 1u);
+  EXPECT_EQ(desktop.boxes[0].text, L"Cannot preview");
+  EXPECT_TRUE(IsWindowEnabled(form->Handle()));
+}
+
 TEST_F(FormTest, CloseBoxOfAModalFormCancelsIt) {
   auto dialog = CreateForm<TForm>(form.get());
   TTimer timer(nullptr);
