@@ -152,18 +152,15 @@ class ConversionTest : public MainWindowTest {
     }
     return runs;
   }
-  void ExpectPassed() {
-    EXPECT_EQ(window->Label8->Caption(), L"Conversion passed");
-    EXPECT_EQ(window->Label8->Font().Color(), 32768u);
-    EXPECT_TRUE(window->buInsert->Enabled());
-    EXPECT_TRUE(window->buSaveas->Enabled());
-    ExpectUsable();
-  }
-  void ExpectFailed() {
-    EXPECT_EQ(window->Label8->Caption(), L"Conversion failed");
-    EXPECT_EQ(window->Label8->Font().Color(), 255u);
-    EXPECT_FALSE(window->buInsert->Enabled());
-    EXPECT_FALSE(window->buSaveas->Enabled());
+  void ExpectPassed() { ExpectOutcome(true); }
+  void ExpectFailed() { ExpectOutcome(false); }
+  // The status a run leaves, green or red, and Replace and Save As enabled
+  // after a run that passed only.
+  void ExpectOutcome(bool passed) {
+    EXPECT_EQ(window->Label8->Caption(), passed ? L"Conversion passed" : L"Conversion failed");
+    EXPECT_EQ(window->Label8->Font().Color(), passed ? 32768u : 255u);
+    EXPECT_EQ(window->buInsert->Enabled(), passed);
+    EXPECT_EQ(window->buSaveas->Enabled(), passed);
     ExpectUsable();
   }
   // The window after any run: unlocked, the log on view.
