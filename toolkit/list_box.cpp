@@ -33,8 +33,12 @@ void TListBox::SetItems(const std::vector<std::wstring>& items) {
   SendMessageW(Handle(), LB_INITSTORAGE, items.size(), characters * sizeof(wchar_t));
   for (const std::wstring& item : items) Add(item);
   if (!shown) return;
+  // The list shows its new scroll bar while hidden from drawing, so the bar
+  // is drawn once with the items rather than at once and again with them.
+  DefWindowProcW(Handle(), WM_SETREDRAW, FALSE, 0);
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
-  Invalidate();
+  DefWindowProcW(Handle(), WM_SETREDRAW, TRUE, 0);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
 }
 
 void TListBox::Delete(int index) {
