@@ -1,5 +1,6 @@
 #include "browsing/directory_tree.h"
 
+#include <cstring>
 #include <utility>
 
 #include "browsing/file_list_box.h"
@@ -94,15 +95,31 @@ void TRzDirectoryTree::ColorChanged() {
   TreeView_SetBkColor(Handle(), ColorToRGB(Color()));
 }
 
+// An item's button is asked for when it is drawn (ShowsButton), so reading
+// its subfolders changes no item data the tree view would react to by
+// redrawing its scroll bar at once.
 HTREEITEM TRzDirectoryTree::AddItem(HTREEITEM parent, const std::wstring& name) {
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent;
   insert.hInsertAfter = TVI_LAST;
   insert.item.mask = TVIF_TEXT | TVIF_CHILDREN | TVIF_PARAM;
   insert.item.pszText = const_cast<wchar_t*>(name.c_str());
-  insert.item.cChildren = 1;
+  insert.item.cChildren = I_CHILDRENCALLBACK;
   insert.item.lParam = kUnread;
   return TreeView_InsertItem(Handle(), &insert);
+}
+
+// A folder shows a button until a reading finds it has no subfolders.
+bool TRzDirectoryTree::ShowsButton(HTREEITEM item) const {
+  return !ChildrenRead(item) || TreeView_GetChild(Handle(), item) != nullptr;
+}
+
+void TRzDirectoryTree::InvalidateRow(HTREEITEM item) {
+  RECT row;
+  std::memcpy(&row, &item, sizeof(item));
+  if (SendMessageW(Handle(), TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row))) {
+    InvalidateRect(Handle(), &row, TRUE);
+  }
 }
 
 bool TRzDirectoryTree::ChildrenRead(HTREEITEM item) const {
@@ -120,11 +137,11 @@ void TRzDirectoryTree::ReadChildren(HTREEITEM item) {
 void TRzDirectoryTree::SetChildren(HTREEITEM item, const std::vector<std::wstring>& names) {
   for (const std::wstring& name : names) AddItem(item, name);
   TVITEMW state{};
-  state.mask = TVIF_PARAM | TVIF_CHILDREN;
+  state.mask = TVIF_PARAM;
   state.hItem = item;
   state.lParam = kRead;
-  state.cChildren = names.empty() ? 0 : 1;
   TreeView_SetItem(Handle(), &state);
+  if (names.empty()) InvalidateRow(item);
 }
 
 HTREEITEM TRzDirectoryTree::FindChild(HTREEITEM parent, const std::wstring& name) {
@@ -148,11 +165,7 @@ HTREEITEM TRzDirectoryTree::ChildFolder(HTREEITEM parent, const std::wstring& na
   if (const HTREEITEM known = FindChild(parent, name)) return known;
   const HTREEITEM child = AddItem(parent, name);
   TreeView_SortChildren(Handle(), parent, FALSE);
-  TVITEMW state{};
-  state.mask = TVIF_CHILDREN;
-  state.hItem = parent;
-  state.cChildren = 1;
-  TreeView_SetItem(Handle(), &state);
+  InvalidateRow(parent);
   return child;
 }
 
@@ -234,6 +247,11 @@ bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRES
   const auto* change = reinterpret_cast<const NMTREEVIEWW*>(lParam);
   result = 0;
   switch (header->code) {
+    case TVN_GETDISPINFOW: {
+      auto& asked = reinterpret_cast<NMTVDISPINFOW*>(lParam)->item;
+      if (asked.mask & TVIF_CHILDREN) asked.cChildren = ShowsButton(asked.hItem) ? 1 : 0;
+      return true;
+    }
     case TVN_ITEMEXPANDINGW:
       if (change->action & TVE_EXPAND) ReadChildren(change->itemNew.hItem);
       return true;

@@ -45,6 +45,8 @@ class TRzDirectoryTree : public TControl {
  private:
   HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);
   bool ChildrenRead(HTREEITEM item) const;
+  bool ShowsButton(HTREEITEM item) const;
+  void InvalidateRow(HTREEITEM item);
   void ReadChildren(HTREEITEM item);
   void SetChildren(HTREEITEM item, const std::vector<std::wstring>& names);
   HTREEITEM FindChild(HTREEITEM parent, const std::wstring& name);

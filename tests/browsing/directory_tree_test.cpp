@@ -66,6 +66,21 @@ class DirectoryTreeTest : public BrowsingTest {
 
   HTREEITEM Item(const std::wstring& relative) { return FindItem(tree->Handle(), temp / relative); }
 
+  bool HasButton(HTREEITEM item) {
+    TVITEMW query{};
+    query.mask = TVIF_CHILDREN;
+    query.hItem = item;
+    TreeView_GetItem(tree->Handle(), &query);
+    return query.cChildren != 0;
+  }
+
+  RECT Row(HTREEITEM item) {
+    RECT rect{};
+    std::memcpy(&rect, &item, sizeof(item));
+    SendMessageW(tree->Handle(), TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect));
+    return rect;
+  }
+
   void ClickOn(HTREEITEM item) {
     // The message takes the item in the rectangle it fills.
     RECT rect{};
@@ -176,6 +191,32 @@ TEST_F(DirectoryTreeTest, FoldersMadeOrDeletedSinceTheyWereReadAreFollowed) {
   MakeFolder(L"alpha\\later");
   tree->SetDirectory(temp / L"alpha\\later");
   EXPECT_TRUE(SamePath(tree->Directory(), temp / L"alpha\\later"));
+}
+
+// Expanding an unread folder with no subfolders takes its button away and
+// redraws its row, though the selection stays where it was.
+TEST_F(DirectoryTreeTest, AFolderShowsAButtonUntilAReadingFindsNoSubfolders) {
+  tree->SetDirectory(temp / L"beta");
+  PumpMessages();
+  const HTREEITEM empty = Item(L"beta\\hidden_until_read");
+  ASSERT_NE(empty, nullptr);
+  EXPECT_TRUE(HasButton(empty));
+  TreeView_Expand(tree->Handle(), Item(L"beta"), TVE_EXPAND);
+  RedrawWindow(tree->Handle(), nullptr, nullptr, RDW_UPDATENOW);
+
+  TreeView_Expand(tree->Handle(), empty, TVE_EXPAND);
+  EXPECT_FALSE(HasButton(empty));
+  EXPECT_TRUE(HasButton(Item(L"beta")));
+  RECT update{};
+  GetUpdateRect(tree->Handle(), &update, FALSE);
+  const RECT row = Row(empty);
+  EXPECT_LT(row.top, row.bottom);
+  EXPECT_TRUE(update.top <= row.top && update.bottom >= row.bottom)
+      << update.top << ".." << update.bottom << " against " << row.top << ".." << row.bottom;
+
+  MakeFolder(L"beta\\hidden_until_read\\later");
+  tree->SetDirectory(temp / L"beta\\hidden_until_read\\later");
+  EXPECT_TRUE(HasButton(empty));
 }
 
 TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndAShareIsIgnored) {
