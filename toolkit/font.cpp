@@ -54,6 +54,7 @@ TFont& TFont::operator=(const TFont& other) {
 void TFont::Assign(const TFont& other) {
   if (this == &other) return;
   const bool faceChanged = !SameFace(other);
+  if (!faceChanged && color_ == other.color_) return;
   name_ = other.name_;
   height_ = other.height_;
   style_ = other.style_;
@@ -63,32 +64,33 @@ void TFont::Assign(const TFont& other) {
 }
 
 void TFont::SetName(const std::wstring& name) {
-  const bool faceChanged = name != name_;
+  if (name == name_) return;
   name_ = name;
-  Changed(faceChanged);
+  Changed(true);
 }
 
 void TFont::SetHeight(int height) {
-  const bool faceChanged = height != height_;
+  if (height == height_) return;
   height_ = height;
-  Changed(faceChanged);
+  Changed(true);
 }
 
 void TFont::SetSize(int points) { SetHeight(MulDiv(points, 96, 72)); }
 
 void TFont::SetStyle(unsigned style) {
-  const bool faceChanged = style != style_;
+  if (style == style_) return;
   style_ = style;
-  Changed(faceChanged);
+  Changed(true);
 }
 
 void TFont::SetPitch(TFontPitch pitch) {
-  const bool faceChanged = pitch != pitch_;
+  if (pitch == pitch_) return;
   pitch_ = pitch;
-  Changed(faceChanged);
+  Changed(true);
 }
 
 void TFont::SetColor(TColor color) {
+  if (color == color_) return;
   color_ = color;
   Changed(false);
 }

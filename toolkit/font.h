@@ -22,7 +22,8 @@ class TFont {
   TFont(const TFont& other);
   TFont& operator=(const TFont& other);
 
-  // Copies the other font's attributes; OnChange fires once.
+  // Copies the other font's attributes; OnChange fires once if any differs.
+  // The setters below fire it only when they change something.
   void Assign(const TFont& other);
 
   const std::wstring& Name() const { return name_; }
@@ -49,7 +50,7 @@ class TFont {
   std::function<void()> OnChange;
 
  private:
-  // Drops the GDI font when the face changed; OnChange fires either way.
+  // Drops the GDI font when the face changed; fires OnChange.
   void Changed(bool faceChanged);
 
   std::wstring name_;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "tests/support/temp_dir.h"
@@ -235,6 +236,30 @@ TEST_F(ControlsTest, AutoSizeLabelFitsItsTextAndFixedLabelKeepsItsBounds) {
   fixed->SetCaption(L"A rather longer text than fits in the label at all");
   EXPECT_EQ(fixed->Width(), 145);
   EXPECT_EQ(fixed->Height(), 13);
+}
+
+// A font given a value it has already costs its control no repaint and no
+// ParentFont; a real change costs both.
+TEST_F(ControlsTest, FontSettersActOnlyOnAChange) {
+  auto* label = form->Add<TLabel>(form.get());
+  label->SetCaption(L"Power");
+  const auto repainted = [&](const std::function<void()>& set) {
+    ValidateRect(label->Handle(), nullptr);
+    set();
+    return GetUpdateRect(label->Handle(), nullptr, FALSE) != FALSE;
+  };
+  TFont& font = label->Font();
+  const TFont same(font);
+  EXPECT_FALSE(repainted([&] { font.SetColor(same.Color()); }));
+  EXPECT_FALSE(repainted([&] { font.SetName(same.Name()); }));
+  EXPECT_FALSE(repainted([&] { font.SetHeight(same.Height()); }));
+  EXPECT_FALSE(repainted([&] { font.SetStyle(same.Style()); }));
+  EXPECT_FALSE(repainted([&] { font.SetPitch(same.Pitch()); }));
+  EXPECT_FALSE(repainted([&] { font.Assign(same); }));
+  EXPECT_TRUE(label->ParentFont());
+
+  EXPECT_TRUE(repainted([&] { font.SetColor(clRed); }));
+  EXPECT_FALSE(label->ParentFont());
 }
 
 TEST_F(ControlsTest, RadioButtonsOfOneParentKeepOneCheckedAndReportEachCheck) {
