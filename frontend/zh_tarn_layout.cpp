@@ -148,6 +148,7 @@ void Tzh_tarnF::BuildCommandRows() {
     row.label->SetBounds(36, row.top, 170, 13);
     row.label->SetColor(kCommandAtRest);
   }
+  SetLabelsAtRest();
 }
 
 void Tzh_tarnF::BuildPages() {
