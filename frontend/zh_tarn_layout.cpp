@@ -4,7 +4,6 @@
 #include "controls/palette.h"
 #include "frontend/converter_commands.h"
 #include "pictures/glyphs.h"
-#include "resources/resource_ids.h"
 #include "toolkit/file_names.h"
 
 namespace {
@@ -55,7 +54,6 @@ Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner), programDir_(CurrentDirec
   SetPosition(TPosition::poDesktopCenter);
   SetColor(clBtnFace);
   SetFont(kSans11);
-  SetIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON)));
 
   Panel1 = Place(Add<TPanel>(this), 0, 0, 693, 457);
   Panel1->SetAlign(TAlign::alTop);

@@ -102,11 +102,6 @@ void TForm::SetClientSize(int width, int height) {
   SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
 }
 
-void TForm::SetIcon(HICON icon) {
-  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
-
 void TForm::SetStayOnTop(bool stayOnTop) {
   SetWindowPos(Handle(), stayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

@@ -32,7 +32,6 @@ class TForm : public TControl {
   int ClientWidth() const { return ClientRect().right; }
   int ClientHeight() const { return ClientRect().bottom; }
   void SetPosition(TPosition position) { position_ = position; }
-  void SetIcon(HICON icon);
   // Whether the form stays above the windows of other programs.
   void SetStayOnTop(bool stayOnTop);
 

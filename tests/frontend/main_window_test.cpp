@@ -3,6 +3,7 @@
 #include "dialogs/Unit1.h"
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
+#include "resources/resource_ids.h"
 #include "tests/frontend/main_window_fixture.h"
 #include "toolkit/canvas.h"
 
@@ -25,6 +26,10 @@ void ForEachControl(TControl* control, const std::function<void(TControl*)>& vis
 TEST_F(MainWindowLayoutTest, TheWindowAsFirstSeen) {
   Open();
   EXPECT_EQ(window->Caption(), L"ZH_tarn");
+  // The window takes the program's icon from its class.
+  const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON));
+  EXPECT_NE(icon, nullptr);
+  EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrW(window->Handle(), GCLP_HICON)), icon);
   EXPECT_EQ(window->ClientWidth(), 693);
   EXPECT_EQ(window->ClientHeight(), 488);
   const RECT panel = WindowRectIn(window->Panel1, window.get());
