@@ -1,11 +1,11 @@
 #include "browsing/folder_listing.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include <algorithm>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "toolkit/unique_handle.h"
@@ -71,33 +71,26 @@ void SortNames(std::vector<std::wstring>& names) {
   names = std::move(sorted);
 }
 
-// A star and a literal tail, such as "*.mdl": the common mask.
-bool IsTailPattern(const std::wstring& pattern) {
-  return pattern.size() > 1 && pattern[0] == L'*' &&
-         pattern.find_first_of(L"*?", 1) == std::wstring::npos;
-}
-
-// As PathMatchSpecW matches, but a tail pattern is compared as the name's
-// end, letter case ignored: PathMatchSpecW compares every character through
-// the locale, which in a folder of thousands of files is most of the time
-// the matching takes.
-bool Matches(const wchar_t* name, const std::wstring& pattern) {
-  if (!IsTailPattern(pattern)) return PathMatchSpecW(name, pattern.c_str()) != FALSE;
-  const int tail = static_cast<int>(pattern.size()) - 1;
-  const int length = lstrlenW(name);
-  return length >= tail && CompareStringOrdinal(name + length - tail, tail, pattern.c_str() + 1,
-                                                tail, TRUE) == CSTR_EQUAL;
+// Letter case ignored as the file system ignores it; ASCII letters, most
+// of what names hold, without a call.
+bool SameLetter(wchar_t a, wchar_t b) {
+  if (a == b) return true;
+  if (a < 0x80 && b < 0x80) {
+    const wchar_t lower = a | 0x20;
+    return lower == (b | 0x20) && lower >= L'a' && lower <= L'z';
+  }
+  return CompareStringOrdinal(&a, 1, &b, 1, TRUE) == CSTR_EQUAL;
 }
 
 bool MatchesAny(const wchar_t* name, const std::vector<std::wstring>& patterns) {
   return std::any_of(patterns.begin(), patterns.end(),
-                     [name](const std::wstring& pattern) { return Matches(name, pattern); });
+                     [name](const std::wstring& pattern) { return MatchesPattern(name, pattern); });
 }
 
 // What Windows is asked to enumerate for the patterns: the one pattern, or
 // the literal start they share followed by '*'. Windows then skips the
 // other entries without looking at them, which in a big folder is most of
-// the time a listing takes. It matches more loosely than PathMatchSpecW
+// the time a listing takes. It matches more loosely than MatchesPattern
 // (it tries short names too), so what it finds is still tested against the
 // patterns.
 std::wstring EnumerationPattern(const std::vector<std::wstring>& patterns) {
@@ -156,6 +149,31 @@ std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
   SortNames(names);
   if (subFolders) SortNames(*subFolders);
   return names;
+}
+
+// Greedy, going back to the last star on a mismatch.
+bool MatchesPattern(std::wstring_view name, std::wstring_view pattern) {
+  if (pattern == L"*.*") return true;
+  size_t n = 0;
+  size_t p = 0;
+  size_t star = std::wstring_view::npos;
+  size_t resume = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && pattern[p] == L'*') {
+      star = p++;
+      resume = n;
+    } else if (p < pattern.size() && (pattern[p] == L'?' || SameLetter(pattern[p], name[n]))) {
+      ++p;
+      ++n;
+    } else if (star != std::wstring_view::npos) {
+      p = star + 1;
+      n = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == L'*') ++p;
+  return p == pattern.size();
 }
 
 std::vector<std::wstring> SplitMask(const std::wstring& mask) {

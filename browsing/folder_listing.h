@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Reading folders from disk for the tree and the file lists. A folder is
@@ -20,6 +21,11 @@ std::vector<std::wstring> SubFolderNames(const std::wstring& folder);
 std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
                                             const std::vector<std::wstring>& patterns,
                                             std::vector<std::wstring>* subFolders = nullptr);
+
+// Whether the name matches the pattern: '*' stands for any run of
+// characters, '?' for any one, "*.*" for every name, and letter case is
+// ignored. Long names alone count, not their short forms.
+bool MatchesPattern(std::wstring_view name, std::wstring_view pattern);
 
 // The patterns of a ';'-separated mask, blanks around them and empty ones
 // dropped.

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <vector>
 
+#include <windows.h>
+#include <shlwapi.h>
+
 #include "browsing/file_list_box.h"
+#include "browsing/folder_listing.h"
 #include "tests/browsing/browsing_fixture.h"
 
 namespace {
@@ -85,6 +89,25 @@ TEST_F(FileListTest, UpdateRereadsTheFolder) {
   EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"0.mdl", L"a.mdl", L"b.MDL"}));
   list->Clear();
   EXPECT_EQ(list->Count(), 0);
+}
+
+// The list's own matching agrees with Windows' PathMatchSpecW on every
+// pair of these names and patterns.
+TEST(MatchesPatternTest, AgreesWithPathMatchSpec) {
+  const wchar_t* const names[] = {L"plane.mdl", L"PLANE.MDL",  L"plane.mdl.bak", L"plane",
+                                  L".mdl",      L"a.b.c",      L"\u00c9clair.MDL", L"x",
+                                  L"plane.MD8", L"long_name.mdlx", L"aaab"};
+  const wchar_t* const patterns[] = {L"*.mdl",     L"*.MDL",     L"plane.*",    L"*",
+                                     L"*.*",       L"p?ane.mdl", L"*l",         L"?",
+                                     L"plane",     L"*a*e*",     L"*.md?",      L"PLANE.MD8",
+                                     L"\u00e9*",   L"*.mdl*",    L"*a*b",       L"??*"};
+  for (const wchar_t* name : names) {
+    for (const wchar_t* pattern : patterns) {
+      EXPECT_EQ(MatchesPattern(name, pattern), PathMatchSpecW(name, pattern) != FALSE)
+          << testing::PrintToString(std::wstring(name)) << " against "
+          << testing::PrintToString(std::wstring(pattern));
+    }
+  }
 }
 
 TEST_F(FileListTest, ADriveRootIsGivenWithoutBackslash) {
