@@ -21,8 +21,7 @@ TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook
 TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top) {
   auto* label = parent->Add<TLabel>(parent);
   label->SetCaption(caption);
-  label->SetLeft(left);
-  label->SetTop(top);
+  label->SetBounds(left, top, label->Width(), label->Height());
   return label;
 }
 
