@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include "resources/resource_ids.h"
 #include "toolkit/error_boundary.h"
@@ -82,7 +83,14 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
   Bind();
   if (parent_) {
     parent_->children_.push_back(this);
-    BringToFront();
+    // Windows puts a new child below its siblings; a control made later
+    // lies above them. While the form is built the raise waits for the
+    // control's first move, which then costs one call instead of two.
+    if (parent_->EverShown()) {
+      BringToFront();
+    } else {
+      raisePending_ = true;
+    }
     font_.Assign(parent_->font_);
   }
   // The first font is given before changes are heard: a derived class is
@@ -250,13 +258,15 @@ RECT TControl::ClientRect() const {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  if (left == left_ && top == top_ && width == width_ && height == height_) return;
+  if (left == left_ && top == top_ && width == width_ && height == height_ && !raisePending_)
+    return;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
-  SetWindowPos(handle_, nullptr, left, top, width, height,
-               SWP_NOZORDER | SWP_NOACTIVATE | QuietMove());
+  const bool raise = std::exchange(raisePending_, false);
+  SetWindowPos(handle_, raise ? HWND_TOP : nullptr, left, top, width, height,
+               (raise ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE | QuietMove());
   if (parent_ && align_ != TAlign::alNone) parent_->Realign();
   if (showHint_) HintChanged(*this);
 }
@@ -374,9 +384,16 @@ void TControl::Realign() {
 }
 
 void TControl::BringToFront() {
+  raisePending_ = false;
   SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | QuietMove());
 }
+
+void TControl::TakeCreationPlace() {
+  if (raisePending_) BringToFront();
+}
+
+bool TControl::EverShown() const { return !parent_ || parent_->EverShown(); }
 
 void TControl::SetHint(const std::wstring& hint) {
   hint_ = hint;

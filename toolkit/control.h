@@ -96,6 +96,10 @@ class TControl : public TComponent {
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
   void BringToFront();
+  // Puts a control made while its form was being built above the siblings
+  // made before it, unless a move has done so already; a form does this for
+  // all of them when it is first shown.
+  void TakeCreationPlace();
 
   const std::wstring& Hint() const { return hint_; }
   void SetHint(const std::wstring& hint);
@@ -154,6 +158,9 @@ class TControl : public TComponent {
   virtual void RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   virtual void DoEnter();
   virtual void DoExit();
+  // Whether the top-level control has been on screen: a form being built
+  // raises each new control with its first move (see SetBounds).
+  virtual bool EverShown() const;
 
   void Realign();
   void SetStyleBit(DWORD bit, bool on);
@@ -192,6 +199,7 @@ class TControl : public TComponent {
   bool applyingParentFont_ = false;
   TAlign align_ = TAlign::alNone;
   bool aligning_ = false;
+  bool raisePending_ = false;
   std::wstring hint_;
   bool showHint_ = false;
   ::Brush brush_;

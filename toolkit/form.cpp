@@ -110,6 +110,7 @@ void TForm::SetStayOnTop(bool stayOnTop) {
 void TForm::PlaceOnFirstShow() {
   if (placed_) return;
   placed_ = true;
+  EachControl(*this, [](TControl& control) { control.TakeCreationPlace(); });
   RECT area{};
   if (position_ == TPosition::poDesigned) return;
   if (position_ == TPosition::poOwnerFormCenter && GetWindow(Handle(), GW_OWNER)) {

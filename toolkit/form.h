@@ -77,6 +77,7 @@ class TForm : public TControl {
   void HintChanged(TControl& control) override;
   // Hands a mouse message of a window of this form to the tool tip.
   void RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) override;
+  bool EverShown() const override { return placed_; }
 
  private:
   void PlaceOnFirstShow();

@@ -1,4 +1,5 @@
 #include <functional>
+#include <vector>
 
 #include "dialogs/Unit1.h"
 #include "dialogs/Unit2.h"
@@ -61,6 +62,22 @@ TEST_F(MainWindowLayoutTest, TheWindowAsFirstSeen) {
   EXPECT_EQ(window->buLog->Parent(), window.get());
   EXPECT_EQ(window->Label8->Caption(), L"");
   EXPECT_EQ(window->Label1->Caption(), L"");
+}
+
+// Siblings lie in the order they were made, the last on top, so a control
+// made later over another (the cover over the page tabs) hides it.
+TEST_F(MainWindowLayoutTest, EveryControlLiesAboveTheSiblingsMadeBeforeIt) {
+  Open();
+  ForEachControl(window.get(), [](TControl* parent) {
+    std::vector<TControl*> fromTop;
+    for (HWND child = GetWindow(parent->Handle(), GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+      TControl* control = TControl::FromHandle(child);
+      if (control && control->Parent() == parent) fromTop.push_back(control);
+    }
+    const std::vector<TControl*> made(parent->Children().rbegin(), parent->Children().rend());
+    EXPECT_EQ(fromTop, made) << testing::PrintToString(parent->Text());
+  });
 }
 
 TEST_F(MainWindowLayoutTest, CreationRecoloursAndLocksTheStartButtons) {
