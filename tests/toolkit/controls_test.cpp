@@ -183,6 +183,22 @@ TEST_F(ControlsTest, ListBoxKeepsOrderAndReportsSelectionByKeyboard) {
   EXPECT_EQ(list->IndexOf(L"plane.md2"), 0);
 }
 
+// A refill of a list on screen leaves it on screen, with the scroll bar its
+// items need and a repaint of it and its frame to come.
+TEST_F(ControlsTest, ARefilledListStaysShownWithItsScrollBar) {
+  auto* list = form->Add<TListBox>(form.get());
+  list->SetBounds(0, 0, 120, 60);
+  PumpMessages();
+  list->SetItems(std::vector<std::wstring>(40, L"plane.mdl"));
+  EXPECT_TRUE(IsWindowVisible(list->Handle()));
+  EXPECT_TRUE(GetUpdateRect(list->Handle(), nullptr, FALSE));
+  SCROLLBARINFO bar{};
+  bar.cbSize = sizeof(bar);
+  ASSERT_TRUE(GetScrollBarInfo(list->Handle(), OBJID_VSCROLL, &bar));
+  EXPECT_FALSE(bar.rgstate[0] & (STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE));
+  EXPECT_EQ(list->Count(), 40);
+}
+
 TEST_F(ControlsTest, MemoLinesRoundTrip) {
   auto* memo = form->Add<TMemo>(form.get());
   memo->SetLines({L"Fix the model animation.", L"", L"model. ", L""});
