@@ -54,6 +54,9 @@ int Run() {
   WriteBytes(folder / kWorkingCopyName, std::string(64 * 1024, 'm'));
   const ConverterCommand& command = ConverterCommands()[0];
 
+  // Under Wine a process start takes one of two times, about 18 or 42 ms
+  // here, on both sides alike; a median holds still only over many runs.
+
   const Timings timings = Interleave(
       [&] {
         DWORD exitCode = 1;
@@ -70,7 +73,7 @@ int Run() {
         Expect(exitCode, L"the bare start");
         return seconds;
       },
-      {15, 45});
+      {41, 60});
   Report("one command (f)", timings, 1.15);
   return 0;
 }
