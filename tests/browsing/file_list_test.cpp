@@ -23,7 +23,7 @@ class FileListTest : public BrowsingTest {
   FileListTest() : list(form->Add<TRzFileListBox>(form.get())) {
     // Windows also finds long_name.mdlx for *.mdl, through its short name.
     for (const wchar_t* name :
-         {L"b.MDL", L"a.mdl", L"c.md8", L"C.MD2", L"readme.txt", L"long_name.mdlx"}) {
+         {L"b.MDL", L"a.mdl", L"c.md8", L"C.MD2", L"readme.txt", L"long_name.mdlx", L"NOTES"}) {
       MakeFile(name);
     }
     MakeFolder(L"folder.mdl");
@@ -39,6 +39,11 @@ TEST_F(FileListTest, ListsMatchingFilesOnceSortedWithTheirNamesOnDisk) {
 
   list->SetMask(L"*.MD2; *.md8");
   EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"C.MD2", L"c.md8"}));
+
+  // "*.*" takes names without a dot too, and never a folder.
+  list->SetMask(L"*.*");
+  EXPECT_EQ(list->Count(), 7);
+  EXPECT_EQ(list->IndexOf(L"folder.mdl"), -1);
 
   list->SetMask(L"");
   EXPECT_EQ(list->Count(), 0);
