@@ -73,7 +73,7 @@ int Run() {
         Expect(exitCode, L"the bare start");
         return seconds;
       },
-      {41, 60});
+      {81, 60});
   Report("one command (f)", timings, 1.15);
   return 0;
 }
