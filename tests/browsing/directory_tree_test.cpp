@@ -74,18 +74,19 @@ class DirectoryTreeTest : public BrowsingTest {
     return query.cChildren != 0;
   }
 
-  RECT Row(HTREEITEM item) {
+  // The item's whole row, or with textOnly its text; empty when out of view.
+  RECT ItemRect(HTREEITEM item, bool textOnly) {
+    // The message takes the item in the rectangle it fills.
     RECT rect{};
     std::memcpy(&rect, &item, sizeof(item));
-    SendMessageW(tree->Handle(), TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&rect));
+    if (!SendMessageW(tree->Handle(), TVM_GETITEMRECT, textOnly, reinterpret_cast<LPARAM>(&rect)))
+      return {};
     return rect;
   }
 
   void ClickOn(HTREEITEM item) {
-    // The message takes the item in the rectangle it fills.
-    RECT rect{};
-    std::memcpy(&rect, &item, sizeof(item));
-    ASSERT_TRUE(SendMessageW(tree->Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
+    const RECT rect = ItemRect(item, true);
+    ASSERT_LT(rect.top, rect.bottom);
     const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
     PostMessageW(tree->Handle(), WM_LBUTTONUP, 0, at);
     SendMessageW(tree->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -209,7 +210,7 @@ TEST_F(DirectoryTreeTest, AFolderShowsAButtonUntilAReadingFindsNoSubfolders) {
   EXPECT_TRUE(HasButton(Item(L"beta")));
   RECT update{};
   GetUpdateRect(tree->Handle(), &update, FALSE);
-  const RECT row = Row(empty);
+  const RECT row = ItemRect(empty, false);
   EXPECT_LT(row.top, row.bottom);
   EXPECT_TRUE(update.top <= row.top && update.bottom >= row.bottom)
       << update.top << ".." << update.bottom << " against " << row.top << ".." << row.bottom;
