@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cwctype>
 #include <sstream>
 #include <vector>
 
 #include "tests/support/process_watch.h"
+#include "tests/support/start_retry.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/exception.h"
 
@@ -71,16 +71,14 @@ class ProcessRunnerTest : public testing::Test {
     return outcome;
   }
 
-  // Under Wine on a loaded machine the start of a child has been seen to
-  // fail at random; a start that failed is tried again, as these tests are
-  // about what happens once the child runs.
   Outcome Run(const std::wstring& path, const std::wstring& parameters, int timeout,
               bool hide = true) {
-    for (int attempt = 1;; ++attempt) {
-      const Outcome outcome = RunOnce(path, parameters, timeout, hide);
-      if (outcome.startError == ERROR_SUCCESS || attempt == 3) return outcome;
-      std::printf("The child did not start (error %lu); trying again.\n", outcome.startError);
-    }
+    Outcome outcome{};
+    RetryFailedStart([&] {
+      outcome = RunOnce(path, parameters, timeout, hide);
+      return outcome.startError;
+    });
+    return outcome;
   }
 
   TempDir dir;
@@ -208,14 +206,14 @@ TEST_F(ProcessRunnerTest, AWaitLetsMessagesThroughAndStopsWhenTold) {
     };
     DWORD exitCode = 12345, startError = 12345, elapsed = 0;
     bool timedOut = true, result = false;
-    // A start that failed at random is tried again, as in Run.
-    for (int attempt = 1; attempt <= 3 && startError != ERROR_SUCCESS; ++attempt) {
+    RetryFailedStart([&] {
       const DWORD started = GetTickCount();
       result = ExecuteCommandLine(Quote(program + L".exe") + L' ' + c.parameters, folder,
                                   c.timeout, true, exitCode, 0, 0, 300, 200, &timedOut,
                                   &startError, whileWaiting);
       elapsed = GetTickCount() - started;
-    }
+      return startError;
+    });
     KillTimer(nullptr, timer);
     ASSERT_EQ(startError, DWORD{ERROR_SUCCESS}) << ErrorText(startError);
     EXPECT_EQ(result, c.result) << c.parameters;

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "frontend/converter_commands.h"
 #include "frontend/process_runner.h"
 #include "tests/support/process_watch.h"
+#include "tests/support/start_retry.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -52,18 +52,15 @@ class TarnStandinTest : public testing::Test {
 
   std::wstring File(const std::wstring& name) const { return programDir + L"\\" + name; }
 
-  // Under Wine on a loaded machine the start of a child has been seen to
-  // fail at random; a start that failed is tried again, as these tests are
-  // about what the stand-in does once it runs.
   Outcome Start(const std::wstring& parameters, int timeout = 20000, bool hide = true) const {
     Outcome run;
-    for (int attempt = 1;; ++attempt) {
+    RetryFailedStart([&] {
       DWORD startError = ERROR_SUCCESS;
       ExecuteAndWait(ConverterProgram(programDir), parameters, timeout, hide, run.exitCode, 10,
                      20, 300, 200, &run.timedOut, &startError);
-      if (startError == ERROR_SUCCESS || attempt == 3) return run;
-      std::printf("The stand-in did not start (error %lu); trying again.\n", startError);
-    }
+      return startError;
+    });
+    return run;
   }
 
   Outcome Start(const ConverterCommand& command) const {
