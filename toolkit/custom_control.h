@@ -4,8 +4,9 @@
 #include "toolkit/control.h"
 
 // A control that paints itself through a canvas. Each paint goes into a
-// memory bitmap filled with the control's background colour first, then onto
-// the screen in one copy. Tracks the pointer entering and leaving.
+// memory bitmap that all such controls share, filled with the control's
+// background colour first, then onto the screen in one copy. Tracks the
+// pointer entering and leaving.
 class TCustomControl : public TControl {
  public:
   TCustomControl(TComponent* owner, TControl* parent, int width, int height,

@@ -11,6 +11,7 @@
 #include "toolkit/list_box.h"
 #include "toolkit/memo.h"
 #include "toolkit/page_control.h"
+#include "toolkit/panel.h"
 #include "toolkit/radio_button.h"
 #include "toolkit/spin_edit.h"
 
@@ -238,6 +239,34 @@ TEST_F(ControlsTest, PageControlShowsOnePageChosenByIndex) {
   EXPECT_TRUE(two->Visible());
   pages->SetActivePageIndex(7);
   EXPECT_EQ(pages->ActivePageIndex(), 1);
+}
+
+// Own controls paint through one memory bitmap: a control larger than any
+// painted before grows it, and a smaller one painted next shows its own
+// colour alone.
+TEST_F(ControlsTest, EachOwnControlShowsItsOwnPaintWhateverItsSize) {
+  const auto panel = [&](int width, int height, TColor color) {
+    auto* made = form->Add<TPanel>(form.get());
+    made->SetBounds(0, 0, width, height);
+    made->SetBevelOuter(TBevelCut::bvNone);
+    made->SetColor(color);
+    return made;
+  };
+  const auto shown = [](TControl* control, int x, int y) {
+    control->Repaint();
+    HDC dc = GetDC(control->Handle());
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(control->Handle(), dc);
+    return pixel;
+  };
+  auto* small = panel(30, 20, clBlue);
+  auto* large = panel(1600, 1200, clRed);  // larger than the screen
+  large->SetLeft(5);
+  small->BringToFront();
+  EXPECT_EQ(shown(small, 29, 19), RGB(0, 0, 255));
+  EXPECT_EQ(shown(large, 389, 289), RGB(255, 0, 0));
+  EXPECT_EQ(shown(large, 40, 30), RGB(255, 0, 0));
+  EXPECT_EQ(shown(small, 0, 0), RGB(0, 0, 255));
 }
 
 TEST_F(ControlsTest, AutoSizeLabelFitsItsTextAndFixedLabelKeepsItsBounds) {
