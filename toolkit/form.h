@@ -86,6 +86,9 @@ class TForm : public TControl {
   bool OfferDialogChar(wchar_t ch);
   bool DoClose();
   bool PreviewKeyDown(const MSG& msg);
+  void MakeTooltip();
+  // Adds, changes or removes the tools of a control.
+  void SetTool(TControl& control);
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
@@ -94,6 +97,7 @@ class TForm : public TControl {
   int modalResult_ = mrNone;
   HWND lastFocus_ = nullptr;
   WindowHandle tooltip_;
+  bool hintsWanted_ = false;
   bool busyCursor_ = false;
 };
 

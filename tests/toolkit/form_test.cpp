@@ -264,7 +264,7 @@ HWND FindTooltip() {
 // Moves the pointer over the middle of a control as the mouse does, and
 // waits up to two seconds for the tool tip to show the control's hint, or
 // to show none (control nullptr). Returns whether it did.
-bool PointerShowsHintOf(HWND tooltip, TControl& over, const TControl* control) {
+bool PointerShowsHintOf(TControl& over, const TControl* control) {
   POINT middle{over.Width() / 2, over.Height() / 2};
   ClientToScreen(over.Handle(), &middle);
   INPUT move{};
@@ -275,6 +275,7 @@ bool PointerShowsHintOf(HWND tooltip, TControl& over, const TControl* control) {
   SendInput(1, &move, sizeof(move));
   for (int i = 0; i < 200; ++i) {
     PumpMessages();
+    const HWND tooltip = FindTooltip();
     TOOLINFOW current{};
     current.cbSize = sizeof(current);
     const bool showing = IsWindowVisible(tooltip) &&
@@ -305,17 +306,15 @@ TEST_F(FormTest, HintsShowOverEnabledAndDisabledControlsThatAskForThem) {
   dimmed->SetShowHint(true);
   dimmed->SetBounds(60, 80, 40, 20);
   dimmed->SetEnabled(false);
-  const HWND tooltip = FindTooltip();
-  ASSERT_NE(tooltip, nullptr);
 
-  EXPECT_TRUE(PointerShowsHintOf(tooltip, *helpful, helpful));
-  EXPECT_TRUE(PointerShowsHintOf(tooltip, *quiet, nullptr));
-  EXPECT_TRUE(PointerShowsHintOf(tooltip, *dimmed, dimmed));
-  EXPECT_TRUE(PointerShowsHintOf(tooltip, *quiet, nullptr));
+  EXPECT_TRUE(PointerShowsHintOf(*helpful, helpful));
+  EXPECT_TRUE(PointerShowsHintOf(*quiet, nullptr));
+  EXPECT_TRUE(PointerShowsHintOf(*dimmed, dimmed));
+  EXPECT_TRUE(PointerShowsHintOf(*quiet, nullptr));
 
   helpful->SetShowHint(false);
   dimmed->SetHint(L"");
-  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(FindTooltip(), TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
 }  // namespace
