@@ -4,8 +4,9 @@
 
 #include "toolkit/form.h"
 
-TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look) {
-  auto* button = ParentForm(*parent)->Add<TxpButton>(parent);
+TxpButton* MakeButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,
+                      const ButtonLook& look) {
+  auto* button = MadeAt(bounds, [&] { return ParentForm(*parent)->Add<TxpButton>(parent); });
   button->SetCaption(caption);
   button->SetColor(look.color);
   button->SetBackgroundColor(look.background);
@@ -18,15 +19,38 @@ TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook
   return button;
 }
 
-TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top) {
-  auto* label = parent->Add<TLabel>(parent);
+namespace {
+
+// The label is made at the size of its text, so that giving it the font and
+// the text moves it no more.
+TLabel* MakeFittingLabel(TControl* parent, const wchar_t* caption, int left, int top,
+                         const TFont* font) {
+  const SIZE size = TLabel::FittingSize(font ? *font : parent->Font(), caption);
+  auto* label = Placed<TLabel>(parent, {left, top, size.cx, size.cy});
+  if (font) label->SetFont(*font);
   label->SetCaption(caption);
-  label->SetBounds(left, top, label->Width(), label->Height());
   return label;
 }
 
-TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face) {
-  auto* group = parent->Add<TDsGroup>(parent);
+}  // namespace
+
+TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top) {
+  return MakeFittingLabel(parent, caption, left, top, nullptr);
+}
+
+TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top, const TFont& font) {
+  return MakeFittingLabel(parent, caption, left, top, &font);
+}
+
+TLabel* MakeFixedLabel(TControl* parent, const TBounds& bounds, const wchar_t* caption) {
+  auto* label = Placed<TLabel>(parent, bounds);
+  label->SetAutoSize(false);
+  label->SetCaption(caption);
+  return label;
+}
+
+TDsGroup* MakeGroup(TControl* parent, const TBounds& bounds, const wchar_t* caption, TColor face) {
+  auto* group = Placed<TDsGroup>(parent, bounds);
   group->SetCaption(caption);
   group->SetBorderStyle(TDsBorderStyle::brFlat);
   group->SetCaptionAlign(TCapAlignment::caLeft);
@@ -39,8 +63,9 @@ TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face) {
   return group;
 }
 
-TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLength) {
-  auto* spin = parent->Add<TSpinEdit>(parent);
+TSpinEdit* MakeSpin(TControl* parent, const TBounds& bounds, int min, int max, int increment,
+                    int maxLength) {
+  auto* spin = Placed<TSpinEdit>(parent, bounds);
   spin->SetMinValue(min);
   spin->SetMaxValue(max);
   spin->SetIncrement(increment);
@@ -48,20 +73,22 @@ TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLe
   return spin;
 }
 
-TComboBox* MakeRgbCombo(TControl* parent) {
-  auto* combo = parent->Add<TComboBox>(parent);
-  combo->SetFont(TFont(L"Arial", 12));
-  for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
-                              L"0.9", L"1.0"}) {
-    combo->Add(item);
-  }
-  combo->SetItemHeight(15);
-  return combo;
+TComboBox* MakeRgbCombo(TControl* parent, const TBounds& bounds) {
+  return MadeAt(bounds, [&] {
+    auto* combo = parent->Add<TComboBox>(parent);
+    combo->SetFont(TFont(L"Arial", 12));
+    for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
+                                L"0.9", L"1.0"}) {
+      combo->Add(item);
+    }
+    combo->SetItemHeight(15);
+    return combo;
+  });
 }
 
-TxpButton* MakeModalButton(TControl* parent, const wchar_t* caption, const ButtonLook& look,
-                           int result, TNotifyEvent click) {
-  auto* button = MakeButton(parent, caption, look);
+TxpButton* MakeModalButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,
+                           const ButtonLook& look, int result, TNotifyEvent click) {
+  auto* button = MakeButton(parent, bounds, caption, look);
   button->SetModalResult(result);
   button->OnClick = std::move(click);
   return button;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <utility>
+
 #include "controls/DsGroups.h"
 #include "controls/palette.h"
 #include "controls/xpButton.h"
@@ -10,10 +12,21 @@
 // Helpers that build the controls the program's windows share, with the
 // properties every one of them has.
 
-template <class T>
-T* Place(T* control, int left, int top, int width, int height) {
-  control->SetBounds(left, top, width, height);
+// Makes a control by make() with its window made at bounds; the bounds
+// hold even where its class sized it otherwise.
+template <class Make>
+auto MadeAt(const TBounds& bounds, Make make) {
+  const TCreationBounds place(bounds);
+  auto* control = make();
+  control->SetBounds(bounds);
   return control;
+}
+
+// A control of class T made in parent and owned by it, at bounds; args go to
+// T's constructor after the parent.
+template <class T, class... Args>
+T* Placed(TControl* parent, const TBounds& bounds, Args&&... args) {
+  return MadeAt(bounds, [&] { return parent->Add<T>(parent, std::forward<Args>(args)...); });
 }
 
 // What sets one push button apart from another.
@@ -27,14 +40,20 @@ struct ButtonLook {
 
 // The button belongs to the parent's form, so that its ModalResult ends
 // that form's modal run.
-TxpButton* MakeButton(TControl* parent, const wchar_t* caption, const ButtonLook& look);
+TxpButton* MakeButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,
+                      const ButtonLook& look);
+// A label the size of its text, in the parent's font or the one given.
 TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top);
+TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top, const TFont& font);
+// A label that keeps its bounds whatever its text.
+TLabel* MakeFixedLabel(TControl* parent, const TBounds& bounds, const wchar_t* caption);
 // An etched frame with an engraved caption at the left.
-TDsGroup* MakeGroup(TControl* parent, const wchar_t* caption, TColor face);
+TDsGroup* MakeGroup(TControl* parent, const TBounds& bounds, const wchar_t* caption, TColor face);
 // The specular RGB field: free text with the ten usual levels to choose.
-TComboBox* MakeRgbCombo(TControl* parent);
+TComboBox* MakeRgbCombo(TControl* parent, const TBounds& bounds);
 // A push button that ends its form's modal run with result, and then
 // calls click.
-TxpButton* MakeModalButton(TControl* parent, const wchar_t* caption, const ButtonLook& look,
-                           int result, TNotifyEvent click);
-TSpinEdit* MakeSpin(TControl* parent, int min, int max, int increment, int maxLength);
+TxpButton* MakeModalButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,
+                           const ButtonLook& look, int result, TNotifyEvent click);
+TSpinEdit* MakeSpin(TControl* parent, const TBounds& bounds, int min, int max, int increment,
+                    int maxLength);

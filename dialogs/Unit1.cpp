@@ -12,7 +12,7 @@ const TFont kArial12(L"Arial", 12);
 const ButtonLook kDialogButton{kButtonFace, clBtnFace, true, true, TFont(L"MS Sans Serif", 11)};
 
 TImage* MakePicture(TControl* group, int left, int top, int power, double specular) {
-  auto* image = Place(group->Add<TImage>(group), left, top, 200, 130);
+  auto* image = Placed<TImage>(group, {left, top, 200, 130});
   image->SetStretch(true);
   image->SetPicture(ShiningExample(power, specular));
   return image;
@@ -27,16 +27,15 @@ TLabel* MakeCaption(TControl* group, const wchar_t* caption, int left, int top) 
 }
 
 TLabel* MakeFieldLabel(TControl* group, const wchar_t* caption) {
-  auto* label = MakeLabel(group, caption, 76, 165);
+  auto* label = MakeLabel(group, caption, 76, 165, TFont(L"Arial", 13));
   label->SetParentColor(true);
-  label->SetFont(TFont(L"Arial", 13));
   return label;
 }
 
 // A two-line note 40 pixels high; each line stays one line.
 TMemo* MakeNote(TControl* group, int left, int top, int width,
                 const std::vector<std::wstring>& lines) {
-  auto* memo = Place(group->Add<TMemo>(group, TWordWrap::wwKeepLines), left, top, width, 40);
+  auto* memo = Placed<TMemo>(group, {left, top, width, 40}, TWordWrap::wwKeepLines);
   memo->SetBorder(false);
   memo->SetColor(kNoteBackground);
   memo->SetLines(lines);
@@ -67,7 +66,7 @@ void MakeExamples(TControl* group, int pictureTop, int captionTop,
 }
 
 TDsGroup* MakeDialogGroup(TControl* parent, const wchar_t* caption, int top) {
-  return Place(MakeGroup(parent, caption, clBtnFace), 10, top, 627, 209);
+  return MakeGroup(parent, {10, top, 627, 209}, caption, clBtnFace);
 }
 
 }  // namespace
@@ -88,7 +87,7 @@ void TForm1::BuildPowerGroup() {
                {{{Image1, Label1, 300, 0.5, L" Power=300 "},
                  {Image2, Label2, 50, 0.5, L" Power=50 "},
                  {Image3, Label3, 10, 0.5, L" Power=10 "}}});
-  edPower = Place(MakeSpin(DsGroup1, 10, 300, 20, 3), 28, 161, 45, 24);
+  edPower = MakeSpin(DsGroup1, {28, 161, 45, 24}, 10, 300, 20, 3);
   edPower->SetFont(kArial12);
   edPower->SetValue(10);
   Label5 = MakeFieldLabel(DsGroup1, L"Set Specular Power");
@@ -105,7 +104,7 @@ void TForm1::BuildRgbGroup() {
                {{{Image6, Label12, 200, 0.1, L" Specular RGB=0.1 "},
                  {Image5, Label11, 200, 0.5, L" Specular RGB=0.5 "},
                  {Image4, Label10, 200, 0.9, L" Specular RGB=0.9 "}}});
-  edRGB = Place(MakeRgbCombo(DsGroup2), 28, 161, 45, 23);
+  edRGB = MakeRgbCombo(DsGroup2, {28, 161, 45, 23});
   edRGB->SetText(L"0.0");
   Label6 = MakeFieldLabel(DsGroup2, L"Set Specular RGB");
   Memo2 = MakeNote(DsGroup2, 224, 157, 390,
@@ -115,12 +114,10 @@ void TForm1::BuildRgbGroup() {
 }
 
 void TForm1::BuildButtons() {
-  xpButton1 = Place(MakeModalButton(Panel1, L"Cancel", kDialogButton, mrCancel,
-                                    [this](TComponent* sender) { xpButton1Click(sender); }),
-                    468, 440, 75, 25);
-  xpButton2 = Place(MakeModalButton(Panel1, L"Ok", kDialogButton, IDYES,
-                                    [this](TComponent* sender) { xpButton2Click(sender); }),
-                    548, 440, 75, 25);
+  xpButton1 = MakeModalButton(Panel1, {468, 440, 75, 25}, L"Cancel", kDialogButton, mrCancel,
+                              [this](TComponent* sender) { xpButton1Click(sender); });
+  xpButton2 = MakeModalButton(Panel1, {548, 440, 75, 25}, L"Ok", kDialogButton, IDYES,
+                              [this](TComponent* sender) { xpButton2Click(sender); });
 }
 
 void TForm1::FormShow(TComponent*) {

@@ -11,15 +11,15 @@ namespace {
 constexpr int kEdgePerSize = 15;
 const ButtonLook kDialogButton{kButtonFace, clBtnFace, true, true, TFont(L"Arial", 13)};
 
-TDsGroup* MakeDialogGroup(TControl* parent, const wchar_t* caption) {
-  auto* group = MakeGroup(parent, caption, clBtnFace);
+TDsGroup* MakeDialogGroup(TControl* parent, const TBounds& bounds, const wchar_t* caption) {
+  auto* group = MakeGroup(parent, bounds, caption, clBtnFace);
   group->SetCaptionStyle(TDsTextStyle::txPlain);
   group->SetFont(TFont(L"Arial", 12));
   return group;
 }
 
 TRadioButton* MakeType(TControl* group, const wchar_t* caption, int top, int width, int height) {
-  auto* radio = Place(group->Add<TRadioButton>(group), 16, top, width, height);
+  auto* radio = Placed<TRadioButton>(group, {16, top, width, height});
   radio->SetCaption(caption);
   return radio;
 }
@@ -37,7 +37,7 @@ TForm2::TForm2(TComponent* owner)
 }
 
 void TForm2::BuildTypeGroup() {
-  DsGroup1 = Place(MakeDialogGroup(this, L"Select Aircraft type"), 12, 12, 153, 133);
+  DsGroup1 = MakeDialogGroup(this, {12, 12, 153, 133}, L"Select Aircraft type");
   rb1 = MakeType(DsGroup1, L"Fighter or recon", 28, 125, 17);
   rb2 = MakeType(DsGroup1, L"Fighter bomber", 49, 125, 17);
   rb3 = MakeType(DsGroup1, L"Medium bomber", 72, 113, 17);
@@ -49,8 +49,8 @@ void TForm2::BuildTypeGroup() {
 }
 
 void TForm2::BuildSizeGroup() {
-  DsGroup2 = Place(MakeDialogGroup(this, L"Aircraft size"), 12, 152, 153, 61);
-  edSize = Place(MakeSpin(DsGroup2, 1, 16, 1, 2), 12, 23, 49, 26);
+  DsGroup2 = MakeDialogGroup(this, {12, 152, 153, 61}, L"Aircraft size");
+  edSize = MakeSpin(DsGroup2, {12, 23, 49, 26}, 1, 16, 1, 2);
   edSize->SetFont(TFont(L"Arial", 13));
   edSize->SetValue(1);
   edSize->OnChange = [this](TComponent* sender) { edSizeChange(sender); };
@@ -58,24 +58,21 @@ void TForm2::BuildSizeGroup() {
 }
 
 void TForm2::BuildPreviewGroup() {
-  DsGroup3 = Place(MakeDialogGroup(this, L"Preview 'collision bubble'"), 180, 13, 273, 200);
-  Panel1 = Place(DsGroup3->Add<TPanel>(DsGroup3), 12, 20, 247, 152);
+  DsGroup3 = MakeDialogGroup(this, {180, 13, 273, 200}, L"Preview 'collision bubble'");
+  Panel1 = Placed<TPanel>(DsGroup3, {12, 20, 247, 152});
   Panel1->SetBevelOuter(TBevelCut::bvLowered);
   Panel1->SetColor(kPreviewBackground);
-  Image1 = Place(Panel1->Add<TImage>(Panel1), 20, 12, 190, 115);
+  Image1 = Placed<TImage>(Panel1, {20, 12, 190, 115});
   Image1->SetCenter(true);
-  Label2 = Place(MakeLabel(DsGroup3, L"Label2", 12, 176), 12, 176, 249, 15);
-  Label2->SetAutoSize(false);
+  Label2 = MakeFixedLabel(DsGroup3, {12, 176, 249, 15}, L"Label2");
   Label2->SetAlignment(TAlignment::taCenter);
 }
 
 void TForm2::BuildButtons() {
-  xpButton1 = Place(MakeModalButton(this, L"Cancel", kDialogButton, mrCancel,
-                                    [this](TComponent* sender) { xpButton1Click(sender); }),
-                    244, 220, 75, 25);
-  xpButton2 = Place(MakeModalButton(this, L"Ok", kDialogButton, IDYES,
-                                    [this](TComponent* sender) { xpButton2Click(sender); }),
-                    336, 220, 75, 25);
+  xpButton1 = MakeModalButton(this, {244, 220, 75, 25}, L"Cancel", kDialogButton, mrCancel,
+                              [this](TComponent* sender) { xpButton1Click(sender); });
+  xpButton2 = MakeModalButton(this, {336, 220, 75, 25}, L"Ok", kDialogButton, IDYES,
+                              [this](TComponent* sender) { xpButton2Click(sender); });
 }
 
 void TForm2::FormCreate(TComponent*) { rb1->SetChecked(true); }

@@ -18,7 +18,7 @@ const ButtonLook kBottomButton{kFootButtonFace, clBtnFace, false, true, TFont(L"
 const ButtonLook kPageButton{kLightButtonFace, kPageBackground, false, true, kSans11};
 
 TPanel* MakeWhiteFrame(TControl* parent) {
-  auto* panel = Place(parent->Add<TPanel>(parent), 11, 20, 146, 121);
+  auto* panel = Placed<TPanel>(parent, {11, 20, 146, 121});
   panel->SetBevelOuter(TBevelCut::bvLowered);
   panel->SetColor(clWhite);
   return panel;
@@ -26,8 +26,7 @@ TPanel* MakeWhiteFrame(TControl* parent) {
 
 // The header every parameter page starts with.
 TStaticText* MakePageHeader(TTabSheet* page, const wchar_t* text) {
-  auto* header = page->Add<TStaticText>(page);
-  header->SetHeight(17);
+  auto* header = Placed<TStaticText>(page, {0, 0, page->ClientRect().right, 17});
   header->SetAlign(TAlign::alTop);
   header->SetAlignment(TAlignment::taCenter);
   header->SetCaption(text);
@@ -36,8 +35,9 @@ TStaticText* MakePageHeader(TTabSheet* page, const wchar_t* text) {
   return header;
 }
 
-TSpeedButton* MakeSpeedButton(TControl* parent, const wchar_t* caption, TGlyph glyph) {
-  auto* button = parent->Add<TSpeedButton>(parent);
+TSpeedButton* MakeSpeedButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,
+                              TGlyph glyph) {
+  auto* button = Placed<TSpeedButton>(parent, bounds);
   button->SetCaption(caption);
   button->SetGlyph(std::move(glyph.normal), std::move(glyph.disabled));
   return button;
@@ -55,7 +55,7 @@ Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner), programDir_(CurrentDirec
   SetColor(clBtnFace);
   SetFont(kSans11);
 
-  Panel1 = Place(Add<TPanel>(this), 0, 0, 693, 457);
+  Panel1 = Placed<TPanel>(this, {0, 0, 693, 457});
   Panel1->SetAlign(TAlign::alTop);
   Panel1->SetColor(kWindowBackground);
   BuildHeader();
@@ -68,62 +68,55 @@ Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner), programDir_(CurrentDirec
 }
 
 void Tzh_tarnF::BuildHeader() {
-  Panel2 = Place(Panel1->Add<TPanel>(Panel1), 1, 1, 691, 32);
+  Panel2 = Placed<TPanel>(Panel1, {1, 1, 691, 32});
   Panel2->SetAlign(TAlign::alTop);
   Panel2->SetBevelOuter(TBevelCut::bvNone);
-  OvcLabel2 = Place(MakeLabel(Panel2, L"    Win utility for  ", 0, 4), 0, 4, 149, 32);
-  OvcLabel2->SetFont(kHeaderFont);
-  Label2 = MakeLabel(Panel2, L"its author's", 148, 11);
-  Label2->SetAutoSize(false);
-  Label2->SetBounds(148, 11, 77, 16);
+  OvcLabel2 = MakeLabel(Panel2, L"    Win utility for  ", 0, 4, kHeaderFont);
+  Label2 = MakeFixedLabel(Panel2, {148, 11, 77, 16}, L"its author's");
   Label2->SetFont(TFont(L"MS Sans Serif", 13, fsBold, clGray));
-  OvcLabel1 = Place(MakeLabel(Panel2, L"TARN", 0, 0), 224, 4, 73, 32);
-  OvcLabel1->SetFont(kHeaderFont);
-  SpeedButton4 = Place(MakeSpeedButton(Panel2, L"Help", BookGlyph()), 288, 4, 61, 25);
-  Label6 = MakeLabel(Panel2, L"V2.0", 352, 9);
-  Label6->SetFont(TFont(L"Arial", 12, fsItalic, clBlack));
-  Label8 = MakeLabel(Panel2, L"Label8", 0, 0);
-  Label8->SetAutoSize(false);
-  Label8->SetBounds(388, 4, 291, 32);
+  OvcLabel1 = MakeLabel(Panel2, L"TARN", 224, 4, kHeaderFont);
+  SpeedButton4 = MakeSpeedButton(Panel2, {288, 4, 61, 25}, L"Help", BookGlyph());
+  Label6 = MakeLabel(Panel2, L"V2.0", 352, 9, TFont(L"Arial", 12, fsItalic, clBlack));
+  Label8 = MakeFixedLabel(Panel2, {388, 4, 291, 32}, L"Label8");
   Label8->SetAlignment(TAlignment::taRightJustify);
   Label8->SetFont(TFont(L"Arial", 24));
 }
 
 void Tzh_tarnF::BuildBrowsing() {
-  Panel5 = Place(Panel1->Add<TPanel>(Panel1), 16, 44, 269, 397);
+  Panel5 = Placed<TPanel>(Panel1, {16, 44, 269, 397});
   Panel5->SetBevelOuter(TBevelCut::bvNone);
   Panel5->SetBevelInner(TBevelCut::bvLowered);
   Panel5->SetParentColor(true);
-  MDL_D = Place(Panel5->Add<TRzDirectoryTree>(Panel5), 8, 12, 245, 97);
+  MDL_D = Placed<TRzDirectoryTree>(Panel5, {8, 12, 245, 97});
   MDL_D->SetIndent(19);
-  Memo1 = Place(Panel5->Add<TMemo>(Panel5), 4, 120, 261, 89);
+  Memo1 = Placed<TMemo>(Panel5, {4, 120, 261, 89});
   Memo1->SetBorder(false);
   Memo1->SetColor(clWhite);
   Memo1->SetFont(kArial12);
   Memo1->Hide();
-  Button1 = Place(MakeButton(Panel5, L"Close", {kLightButtonFace, clWhite, false, true, kArial12}),
-                  184, 360, 73, 25);
+  Button1 = MakeButton(Panel5, {184, 360, 73, 25}, L"Close",
+                       {kLightButtonFace, clWhite, false, true, kArial12});
 }
 
 void Tzh_tarnF::BuildCommands() {
-  DsGroup3 = Place(MakeGroup(Panel1, L"TARN commands", kCommandsGroupFace), 296, 40, 385, 173);
+  DsGroup3 = MakeGroup(Panel1, {296, 40, 385, 173}, L"TARN commands", kCommandsGroupFace);
   BuildCommandRows();
-  cbHideLog = Place(DsGroup3->Add<TCheckBox>(DsGroup3), 16, 148, 157, 17);
+  cbHideLog = Placed<TCheckBox>(DsGroup3, {16, 148, 157, 17});
   cbHideLog->SetCaption(L"Hide Dos TARN window");
   cbHideLog->SetChecked(true);
-  SpeedButton2 = Place(MakeSpeedButton(DsGroup3, L"", WritingHandGlyph()), 192, 140, 25, 25);
+  SpeedButton2 = MakeSpeedButton(DsGroup3, {192, 140, 25, 25}, L"", WritingHandGlyph());
   SpeedButton2->SetHint(L"Edit TARN.INI configuration file");
   SpeedButton2->SetShowHint(true);
-  Panel3 = Place(DsGroup3->Add<TPanel>(DsGroup3), 224, 28, 153, 137);
+  Panel3 = Placed<TPanel>(DsGroup3, {224, 28, 153, 137});
   Panel3->SetBevelOuter(TBevelCut::bvLowered);
   Panel3->SetColor(kPageBackground);
-  dsPage = Panel3->Add<TPageControl>(Panel3);
+  dsPage = Placed<TPageControl>(Panel3, {1, 1, 151, 135});
   dsPage->SetAlign(TAlign::alClient);
   dsPage->SetTabSize(10, 14);
   dsPage->SetUserSwitching(false);
   BuildPages();
   // Lies over the page tabs, so only the program switches pages.
-  Panel4 = Place(DsGroup3->Add<TPanel>(DsGroup3), 225, 29, 150, 16);
+  Panel4 = Placed<TPanel>(DsGroup3, {225, 29, 150, 16});
   Panel4->SetCaption(L"Command parameters");
   Panel4->SetBevelOuter(TBevelCut::bvNone);
   Panel4->SetColor(kPageBackground);
@@ -140,10 +133,8 @@ void Tzh_tarnF::BuildCommandRows() {
                       {dsS, dsSt, 88},  {dsR, dsRt, 104}, {dsZ, dsZt, 120}};
   for (size_t i = 0; i < std::size(rows); ++i) {
     const Row& row = rows[i];
-    row.box = Place(DsGroup3->Add<TCheckBox>(DsGroup3), 16, row.top, 13, 13);
-    row.label = MakeLabel(DsGroup3, ConverterCommands()[i].caption, 36, row.top);
-    row.label->SetAutoSize(false);
-    row.label->SetBounds(36, row.top, 170, 13);
+    row.box = Placed<TCheckBox>(DsGroup3, {16, row.top, 13, 13});
+    row.label = MakeFixedLabel(DsGroup3, {36, row.top, 170, 13}, ConverterCommands()[i].caption);
     row.label->SetColor(kCommandAtRest);
   }
   SetLabelsAtRest();
@@ -158,7 +149,7 @@ void Tzh_tarnF::BuildPages() {
   Label10 = MakeLabel(TabSheet2, L"Converting to CFS2....", 20, 40);
   TabSheet3 = dsPage->AddPage(L"TabSheet3");
   StaticText6 = MakePageHeader(TabSheet3, L" Model animation");
-  Memo3 = Place(TabSheet3->Add<TMemo>(TabSheet3, TWordWrap::wwKeepLines), 4, 24, 137, 85);
+  Memo3 = Placed<TMemo>(TabSheet3, {4, 24, 137, 85}, TWordWrap::wwKeepLines);
   Memo3->SetReadOnly(true);
   Memo3->SetBorder(false);
   Memo3->SetParentColor(true);
@@ -168,36 +159,36 @@ void Tzh_tarnF::BuildPages() {
   TabSheet5 = dsPage->AddPage(L"TabSheet5");
   StaticText5 = MakePageHeader(TabSheet5, L"  Reflective model");
   Label11 = MakeLabel(TabSheet5, L"FS2004 model function only", 8, 48);
-  speedbutton1 = Place(MakeButton(TabSheet5, L"Set", kPageButton), 68, 84, 73, 25);
+  speedbutton1 = MakeButton(TabSheet5, {68, 84, 73, 25}, L"Set", kPageButton);
   BuildSizePage();
 }
 
 void Tzh_tarnF::BuildShiningPage() {
   TabSheet4 = dsPage->AddPage(L"TabSheet4");
   StaticText2 = MakePageHeader(TabSheet4, L"  Shining model");
-  edRGB = Place(MakeRgbCombo(TabSheet4), 8, 24, 45, 23);
+  edRGB = MakeRgbCombo(TabSheet4, {8, 24, 45, 23});
   edRGB->SetText(L"9.9");
   Label13 = MakeLabel(TabSheet4, L"Specular RGB", 56, 28);
-  edPower = Place(MakeSpin(TabSheet4, 0, 300, 20, 3), 8, 52, 45, 24);
+  edPower = MakeSpin(TabSheet4, {8, 52, 45, 24}, 0, 300, 20, 3);
   edPower->SetFont(kArial12);
   edPower->SetValue(10);
   Label12 = MakeLabel(TabSheet4, L"Specular power", 56, 60);
   ButtonLook example = kPageButton;
   example.focusRectangle = false;
-  speedbutton5 = Place(MakeButton(TabSheet4, L"Example", example), 68, 84, 73, 25);
+  speedbutton5 = MakeButton(TabSheet4, {68, 84, 73, 25}, L"Example", example);
 }
 
 void Tzh_tarnF::BuildSizePage() {
   TabSheet6 = dsPage->AddPage(L"TabSheet6");
   StaticText1 = MakePageHeader(TabSheet6, L"  Collision bubble");
-  edSize = Place(MakeSpin(TabSheet6, 1, 16, 1, 2), 12, 36, 41, 22);
+  edSize = MakeSpin(TabSheet6, {12, 36, 41, 22}, 1, 16, 1, 2);
   edSize->SetValue(7);
   Label3 = MakeLabel(TabSheet6, L"Aircraft size", 60, 40);
-  xpButton1 = Place(MakeButton(TabSheet6, L"Example", kPageButton), 68, 84, 73, 25);
+  xpButton1 = MakeButton(TabSheet6, {68, 84, 73, 25}, L"Example", kPageButton);
 }
 
 void Tzh_tarnF::BuildOperators() {
-  DsGroup4 = Place(MakeGroup(Panel1, L"TARN operators", kResultsGroupFace), 12, 324, 201, 81);
+  DsGroup4 = MakeGroup(Panel1, {12, 324, 201, 81}, L"TARN operators", kResultsGroupFace);
   DsGroup4->Hide();
   struct Operator {
     TDsCheck*& box;
@@ -209,7 +200,7 @@ void Tzh_tarnF::BuildOperators() {
                                 {opF, 36, 189, L"f  - CFS2 stock file format  MD2"},
                                 {opD, 52, 185, L"d - Transparent part disable  MDR"}};
   for (const Operator& op : operators) {
-    op.box = Place(DsGroup4->Add<TDsCheck>(DsGroup4), 8, op.top, op.width, 17);
+    op.box = Placed<TDsCheck>(DsGroup4, {8, op.top, op.width, 17});
     op.box->SetCaption(op.caption);
     op.box->SetCaptionAlign(TDsAlignment::taLeft);
     op.box->SetCaptionStyle(TDsTextStyle::txPlain);
@@ -222,46 +213,44 @@ void Tzh_tarnF::BuildOperators() {
 }
 
 void Tzh_tarnF::BuildFileGroups() {
-  DsGroup1 = Place(MakeGroup(Panel1, L"Source MDL file", kGroupFace), 296, 228, 169, 153);
+  DsGroup1 = MakeGroup(Panel1, {296, 228, 169, 153}, L"Source MDL file", kGroupFace);
   Panel7 = MakeWhiteFrame(DsGroup1);
-  MDL_f = Panel7->Add<TRzFileListBox>(Panel7);
+  MDL_f = Placed<TRzFileListBox>(Panel7, {1, 1, 144, 119});
   MDL_f->SetAlign(TAlign::alClient);
   MDL_f->SetMask(L"*.MDL");
   MDL_f->SetFont(kArial12);
   MDL_f->SetItemHeight(14);
 
-  Image1 = Place(Panel1->Add<TImage>(Panel1), 472, 292, 30, 33);
+  Image1 = Placed<TImage>(Panel1, {472, 292, 30, 33});
   Image1->SetPicture(YellowArrow());
   Image1->SetTransparent(true);
 
-  DsGroup2 = Place(MakeGroup(Panel1, L"Converted files", kResultsGroupFace), 508, 228, 169, 209);
+  DsGroup2 = MakeGroup(Panel1, {508, 228, 169, 209}, L"Converted files", kResultsGroupFace);
   Panel6 = MakeWhiteFrame(DsGroup2);
-  memo2 = Panel6->Add<TListBox>(Panel6);
+  memo2 = Placed<TListBox>(Panel6, {1, 1, 144, 119});
   memo2->SetAlign(TAlign::alClient);
   memo2->SetBorder(false);
   memo2->SetItemHeight(13);
-  Label1 = MakeLabel(DsGroup2, L"Label1", 12, 144);
-  Label1->SetAutoSize(false);
-  Label1->SetBounds(12, 144, 145, 13);
+  Label1 = MakeFixedLabel(DsGroup2, {12, 144, 145, 13}, L"Label1");
   Label1->SetAlignment(TAlignment::taCenter);
 
   ButtonLook start = kMainButton;
   start.font = kSans13;
-  buConvert = Place(MakeButton(Panel1, L"Start conversion", start), 312, 392, 137, 37);
-  buInsert = Place(MakeButton(Panel1, L"Replace", kMainButton), 524, 396, 65, 29);
+  buConvert = MakeButton(Panel1, {312, 392, 137, 37}, L"Start conversion", start);
+  buInsert = MakeButton(Panel1, {524, 396, 65, 29}, L"Replace", kMainButton);
   buInsert->SetHint(L"Replace [Source-MDL] with selected [Converted-file]");
   buInsert->SetShowHint(true);
-  buSaveas = Place(MakeButton(Panel1, L"Save As", kMainButton), 596, 396, 65, 29);
+  buSaveas = MakeButton(Panel1, {596, 396, 65, 29}, L"Save As", kMainButton);
   buSaveas->SetHint(L"Save selected [Converted file] with selected path/name");
   buSaveas->SetShowHint(true);
-  md_files = Place(Panel1->Add<TFileListBox>(Panel1), 124, 228, 153, 57);
+  md_files = Placed<TFileListBox>(Panel1, {124, 228, 153, 57});
   md_files->SetItemHeight(13);
   md_files->Hide();
 }
 
 void Tzh_tarnF::BuildBottom() {
   OvcController1 = Add<TOvcController>();
-  OVC1 = Place(Panel1->Add<TOvcTextFileViewer>(Panel1), 24, 261, 193, 88);
+  OVC1 = Placed<TOvcTextFileViewer>(Panel1, {24, 261, 193, 88});
   OVC1->SetController(OvcController1);
   OVC1->SetTabSize(8);
   OVC1->SetShowBookmarks(true);
@@ -270,10 +259,10 @@ void Tzh_tarnF::BuildBottom() {
   OVC1->SetColor(kLogBackground);
   OVC1->Hide();
 
-  SpeedButton3 = Place(MakeSpeedButton(this, L"TARN info", QuestionGlyph()), 8, 460, 97, 26);
+  SpeedButton3 = MakeSpeedButton(this, {8, 460, 97, 26}, L"TARN info", QuestionGlyph());
   SpeedButton3->SetFont(TFont(L"MS Sans Serif", 11, fsBold));
-  buLog = Place(MakeButton(this, L"View log", kBottomButton), 104, 460, 97, 25);
-  buClose = Place(MakeButton(this, L"Close", kBottomButton), 600, 460, 75, 25);
+  buLog = MakeButton(this, {104, 460, 97, 25}, L"View log", kBottomButton);
+  buClose = MakeButton(this, {600, 460, 75, 25}, L"Close", kBottomButton);
 
   SaveAsDlg = Add<TSaveDialog>();
   SaveAsDlg->Options = ofOverwritePrompt | ofEnableSizing | ofHideReadOnly;

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -56,7 +57,22 @@ void SetWindowBit(HWND window, int index, DWORD bit, bool on) {
   SetWindowLongW(window, index, static_cast<LONG>(on ? bits | bit : bits & ~bit));
 }
 
-HWND CreateControlWindow(TControl* parent, const TCreateParams& params) {
+std::optional<TBounds>& NextBounds() {
+  static std::optional<TBounds> next;
+  return next;
+}
+
+// The bounds a new window takes: those set aside for the next control with
+// a parent, or its class's size in the corner.
+TBounds TakeCreationBounds(const TControl* parent, const TCreateParams& params) {
+  std::optional<TBounds>& next = NextBounds();
+  if (!parent || !next) return {0, 0, params.width, params.height};
+  const TBounds bounds = *next;
+  next.reset();
+  return bounds;
+}
+
+HWND CreateControlWindow(TControl* parent, const TCreateParams& params, const TBounds& bounds) {
   RegisterOwnClasses();
   HWND parentWindow = nullptr;
   DWORD style = params.style;
@@ -64,32 +80,45 @@ HWND CreateControlWindow(TControl* parent, const TCreateParams& params) {
     parentWindow = parent->Handle();
     style |= WS_CHILD | WS_CLIPSIBLINGS | WS_VISIBLE;
   }
-  HWND window = CreateWindowExW(params.exStyle, params.className, L"", style, 0, 0, params.width,
-                                params.height, parentWindow, nullptr, GetModuleHandleW(nullptr),
-                                nullptr);
+  HWND window = CreateWindowExW(params.exStyle, params.className, L"", style, bounds.left,
+                                bounds.top, bounds.width, bounds.height, parentWindow, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
   if (!window) throw Exception(L"Cannot create a window: " + LastErrorText());
   return window;
 }
 
 }  // namespace
 
+TCreationBounds::TCreationBounds(const TBounds& bounds) { NextBounds() = bounds; }
+
+TCreationBounds::~TCreationBounds() { NextBounds().reset(); }
+
 TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& params)
+    : TControl(owner, parent, params, TakeCreationBounds(parent, params)) {}
+
+TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
+                   const TBounds& bounds)
     : TComponent(owner),
-      handle_(CreateControlWindow(parent, params)),
+      handle_(CreateControlWindow(parent, params, bounds)),
       parent_(parent),
-      width_(params.width),
-      height_(params.height),
+      left_(bounds.left),
+      top_(bounds.top),
+      width_(bounds.width),
+      height_(bounds.height),
       visible_(parent != nullptr || (params.style & WS_VISIBLE) != 0) {
   Bind();
   if (parent_) {
     parent_->children_.push_back(this);
     // Windows puts a new child below its siblings; a control made later
-    // lies above them. While the form is built the raise waits for the
-    // control's first move, which then costs one call instead of two.
-    if (parent_->EverShown()) {
-      BringToFront();
-    } else {
-      raisePending_ = true;
+    // lies above them, and the first has none to rise above. While the form
+    // is built the raise waits for the control's first move, which then
+    // costs one call instead of two.
+    if (parent_->children_.size() > 1) {
+      if (parent_->EverShown()) {
+        BringToFront();
+      } else {
+        raisePending_ = true;
+      }
     }
     font_.Assign(parent_->font_);
   }

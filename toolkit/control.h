@@ -31,6 +31,25 @@ struct TCreateParams {
   int height = 0;
 };
 
+// Where a control lies in its parent's client area.
+struct TBounds {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// While it lives, the next control made with a parent has its window made at
+// these bounds, not at its class's size in the parent's corner: a window
+// made where it is to stay costs no move.
+class TCreationBounds {
+ public:
+  explicit TCreationBounds(const TBounds& bounds);
+  TCreationBounds(const TCreationBounds&) = delete;
+  TCreationBounds& operator=(const TCreationBounds&) = delete;
+  ~TCreationBounds();
+};
+
 // The window classes of the toolkit's own controls and forms.
 extern const wchar_t* const kControlClass;
 extern const wchar_t* const kFormClass;
@@ -60,6 +79,9 @@ class TControl : public TComponent {
   int Width() const { return width_; }
   int Height() const { return height_; }
   void SetBounds(int left, int top, int width, int height);
+  void SetBounds(const TBounds& bounds) {
+    SetBounds(bounds.left, bounds.top, bounds.width, bounds.height);
+  }
   void SetLeft(int left) { SetBounds(left, top_, width_, height_); }
   void SetTop(int top) { SetBounds(left_, top, width_, height_); }
   void SetWidth(int width) { SetBounds(left_, top_, width, height_); }
@@ -172,6 +194,8 @@ class TControl : public TComponent {
   HBRUSH BackgroundBrush();
 
  private:
+  TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
+           const TBounds& bounds);
   static LRESULT CALLBACK BoundProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void Bind();
   void Detach();

@@ -24,14 +24,19 @@ void TLabel::FontChanged() {
   FitText();
 }
 
-void TLabel::FitText() {
-  if (!autoSize_) return;
+SIZE TLabel::FittingSize(const TFont& font, const std::wstring& text) {
   WindowDC screen;
   TCanvas canvas(screen.Get());
-  canvas.Font().Assign(Font());
+  canvas.Font().Assign(font);
   RECT rect{0, 0, 0, 0};
-  canvas.DrawText(Text().empty() ? L" " : Text(), rect, DT_CALCRECT | DT_EXPANDTABS);
-  SetBounds(Left(), Top(), rect.right, rect.bottom);
+  canvas.DrawText(text.empty() ? L" " : text, rect, DT_CALCRECT | DT_EXPANDTABS);
+  return {rect.right, rect.bottom};
+}
+
+void TLabel::FitText() {
+  if (!autoSize_) return;
+  const SIZE size = FittingSize(Font(), Text());
+  SetBounds(Left(), Top(), size.cx, size.cy);
 }
 
 bool TLabel::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

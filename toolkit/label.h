@@ -15,6 +15,8 @@ class TLabel : public TControl {
   void SetAlignment(TAlignment alignment);
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
+  // The size an auto-size label takes for the text in the font.
+  static SIZE FittingSize(const TFont& font, const std::wstring& text);
 
   TNotifyEvent OnClick;
 

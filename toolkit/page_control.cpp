@@ -22,6 +22,7 @@ TPageControl::TPageControl(TComponent* owner, TControl* parent)
     : TControl(owner, parent, {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, 289, 193}) {}
 
 TTabSheet* TPageControl::AddPage(const std::wstring& caption) {
+  const TCreationBounds place(DisplayBounds());
   auto* page = Owner()->Add<TTabSheet>(this, caption);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
@@ -47,12 +48,15 @@ void TPageControl::SetTabSize(int width, int height) {
   PlacePages();
 }
 
-void TPageControl::PlacePages() {
+TBounds TPageControl::DisplayBounds() const {
   RECT display = ClientRect();
   SendMessageW(Handle(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-  for (TTabSheet* page : pages_)
-    page->SetBounds(display.left, display.top, display.right - display.left,
-                    display.bottom - display.top);
+  return {display.left, display.top, display.right - display.left, display.bottom - display.top};
+}
+
+void TPageControl::PlacePages() {
+  const TBounds display = DisplayBounds();
+  for (TTabSheet* page : pages_) page->SetBounds(display);
 }
 
 void TPageControl::SetUserSwitching(bool allowed) {

@@ -37,6 +37,8 @@ class TPageControl : public TControl {
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // Where the pages lie: the client area but for the tabs.
+  TBounds DisplayBounds() const;
   void PlacePages();
 
   std::vector<TTabSheet*> pages_;
