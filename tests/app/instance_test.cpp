@@ -85,8 +85,17 @@ std::wstring InCapitals(std::wstring text) {
   return text;
 }
 
-// A second start in the folder, spelt in other letter case, hands over to
-// the first: it restores the minimized window and leaves the work files be.
+// The path with its long names given as their short (8.3) names.
+std::wstring ShortPath(const std::wstring& path) {
+  std::wstring shortPath(GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
+  shortPath.resize(GetShortPathNameW(path.c_str(), shortPath.data(),
+                                     static_cast<DWORD>(shortPath.size())));
+  return shortPath;
+}
+
+// A second start in the folder, spelt by its short name in other letter
+// case, hands over to the first: it restores the minimized window and leaves
+// the work files be.
 // A start in another folder runs beside them.
 TEST(InstanceTest, OneProgramFolderServesOneInstance) {
   const ProgramFolder folder, otherFolder;
@@ -97,7 +106,9 @@ TEST(InstanceTest, OneProgramFolderServesOneInstance) {
   ShowWindow(window, SW_MINIMIZE);
   ASSERT_TRUE(IsIconic(window));
 
-  const Program second(InCapitals(folder.Path()));
+  const std::wstring shortPath = ShortPath(folder.Path());
+  ASSERT_NE(shortPath.find(L'~'), std::wstring::npos) << "no short name in " << shortPath;
+  const Program second(InCapitals(shortPath));
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_FALSE(IsIconic(window));
   EXPECT_EQ(ReadFileBytes(folder / L"CONVERT.MD"), "the first instance's working copy");
