@@ -21,14 +21,16 @@ TxpButton* MakeButton(TControl* parent, const TBounds& bounds, const wchar_t* ca
 
 namespace {
 
-// The label is made at the size of its text, so that giving it the font and
-// the text moves it no more.
+// The label is made at the size of its text and keeps its size while it
+// takes the font and the text, so that it moves no more.
 TLabel* MakeFittingLabel(TControl* parent, const wchar_t* caption, int left, int top,
                          const TFont* font) {
   const SIZE size = TLabel::FittingSize(font ? *font : parent->Font(), caption);
   auto* label = Placed<TLabel>(parent, {left, top, size.cx, size.cy});
+  label->SetAutoSize(false);
   if (font) label->SetFont(*font);
   label->SetCaption(caption);
+  label->SetAutoSize(true);
   return label;
 }
 

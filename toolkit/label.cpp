@@ -24,9 +24,19 @@ void TLabel::FontChanged() {
   FitText();
 }
 
+namespace {
+
+// Text is measured on one memory device context kept for the purpose: a
+// screen one was asked for and given back for every measure.
+HDC MeasuringDC() {
+  static const MemoryDC dc;
+  return dc.Get();
+}
+
+}  // namespace
+
 SIZE TLabel::FittingSize(const TFont& font, const std::wstring& text) {
-  WindowDC screen;
-  TCanvas canvas(screen.Get());
+  TCanvas canvas(MeasuringDC());
   canvas.Font().Assign(font);
   RECT rect{0, 0, 0, 0};
   canvas.DrawText(text.empty() ? L" " : text, rect, DT_CALCRECT | DT_EXPANDTABS);
