@@ -31,9 +31,10 @@ bool IsDrivePath(const std::wstring& path) {
 // A share such as \\server\models lies on no drive the tree shows.
 bool IsNetworkPath(const std::wstring& path) { return path.rfind(L"\\\\", 0) == 0; }
 
+// Asking for the drive's type would cost Wine a round trip to its mount
+// manager; the set of drive letters is at hand.
 bool DriveExists(const std::wstring& path) {
-  return IsDrivePath(path) &&
-         GetDriveTypeW((path.substr(0, 2) + L"\\").c_str()) != DRIVE_NO_ROOT_DIR;
+  return IsDrivePath(path) && ((GetLogicalDrives() >> ((path[0] | 0x20) - L'a')) & 1u) != 0;
 }
 
 }  // namespace
