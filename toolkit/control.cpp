@@ -287,15 +287,23 @@ RECT TControl::ClientRect() const {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  if (left == left_ && top == top_ && width == width_ && height == height_ && !raisePending_)
-    return;
+  const bool moved = left != left_ || top != top_ || width != width_ || height != height_;
+  if (!moved && !raisePending_) return;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
-  const bool raise = std::exchange(raisePending_, false);
-  SetWindowPos(handle_, raise ? HWND_TOP : nullptr, left, top, width, height,
-               (raise ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE | QuietMove());
+  // The youngest sibling, placed, rises with its move over the older ones
+  // it overlaps.
+  const bool placing = std::exchange(raisePending_, false);
+  const bool raise = placing && parent_->children_.back() == this && OverlapsOlderSibling();
+  if (moved || raise) {
+    SetWindowPos(handle_, raise ? HWND_TOP : nullptr, left, top, width, height,
+                 (raise ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE | QuietMove());
+  }
+  if (placing && !raise) belowOlder_ = true;
+  if (OutOfCreationOrder()) parent_->RestoreCreationOrder();
+  if (!moved) return;
   if (parent_ && align_ != TAlign::alNone) parent_->Realign();
   if (showHint_) HintChanged(*this);
 }
@@ -414,12 +422,54 @@ void TControl::Realign() {
 
 void TControl::BringToFront() {
   raisePending_ = false;
+  belowOlder_ = false;
   SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | QuietMove());
 }
 
 void TControl::TakeCreationPlace() {
-  if (raisePending_) BringToFront();
+  if (!std::exchange(raisePending_, false)) return;
+  belowOlder_ = true;
+  if (OutOfCreationOrder()) parent_->RestoreCreationOrder();
+}
+
+bool TControl::OverlapsOlderSibling() const {
+  const RECT own = BoundsRect();
+  for (const TControl* sibling : parent_->children_) {
+    if (sibling == this) return false;
+    const RECT other = sibling->BoundsRect();
+    RECT common;
+    if (IntersectRect(&common, &own, &other)) return true;
+  }
+  return false;
+}
+
+// Two overlapping siblings lie out of order when the younger was left below
+// its elders: the top ones lie in the order they were made, above those
+// left below, which lie in the opposite order.
+bool TControl::OutOfCreationOrder() const {
+  if (!parent_) return false;
+  const RECT own = BoundsRect();
+  bool younger = false;
+  for (const TControl* sibling : parent_->children_) {
+    if (sibling == this) {
+      younger = true;
+      continue;
+    }
+    const RECT other = sibling->BoundsRect();
+    RECT common;
+    if ((younger ? sibling->belowOlder_ : belowOlder_) && IntersectRect(&common, &own, &other))
+      return true;
+  }
+  return false;
+}
+
+// Raises every child from the first one left below its elders on, in the
+// order they were made.
+void TControl::RestoreCreationOrder() {
+  const auto first = std::find_if(children_.begin(), children_.end(),
+                                  [](const TControl* child) { return child->belowOlder_; });
+  for (auto child = first; child != children_.end(); ++child) (*child)->BringToFront();
 }
 
 bool TControl::EverShown() const { return !parent_ || parent_->EverShown(); }

@@ -118,9 +118,13 @@ class TControl : public TComponent {
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
   void BringToFront();
-  // Puts a control made while its form was being built above the siblings
-  // made before it, unless a move has done so already; a form does this for
-  // all of them when it is first shown.
+  // Siblings lie in the order they were made, the last on top, wherever
+  // they overlap. A control made while its form is built takes that place
+  // at its first move, or when the form is first shown (TakeCreationPlace):
+  // it is raised over the older siblings it overlaps, and where it overlaps
+  // none it stays below them, where Windows made it, which costs nothing.
+  // Once any control so left below overlaps a sibling after a move, the
+  // parent puts its children back in the order they were made.
   void TakeCreationPlace();
 
   const std::wstring& Hint() const { return hint_; }
@@ -196,6 +200,11 @@ class TControl : public TComponent {
  private:
   TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
            const TBounds& bounds);
+  bool OverlapsOlderSibling() const;
+  // Whether the control overlaps a sibling in an order other than the one
+  // they were made in.
+  bool OutOfCreationOrder() const;
+  void RestoreCreationOrder();
   static LRESULT CALLBACK BoundProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void Bind();
   void Detach();
@@ -224,6 +233,8 @@ class TControl : public TComponent {
   TAlign align_ = TAlign::alNone;
   bool aligning_ = false;
   bool raisePending_ = false;
+  // Left below the older siblings, which it did not overlap when placed.
+  bool belowOlder_ = false;
   std::wstring hint_;
   bool showHint_ = false;
   ::Brush brush_;

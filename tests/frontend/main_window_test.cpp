@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -64,20 +65,35 @@ TEST_F(MainWindowLayoutTest, TheWindowAsFirstSeen) {
   EXPECT_EQ(window->Label1->Caption(), L"");
 }
 
-// Siblings lie in the order they were made, the last on top, so a control
-// made later over another (the cover over the page tabs) hides it.
-TEST_F(MainWindowLayoutTest, EveryControlLiesAboveTheSiblingsMadeBeforeIt) {
+// Overlapping siblings lie in the order they were made, the last on top, so
+// a control made later over another (the cover over the page tabs) hides it.
+TEST_F(MainWindowLayoutTest, EveryControlLiesAboveTheSiblingsMadeBeforeItThatItOverlaps) {
   Open();
-  ForEachControl(window.get(), [](TControl* parent) {
-    std::vector<TControl*> fromTop;
+  int overlaps = 0;
+  ForEachControl(window.get(), [&](TControl* parent) {
+    std::vector<HWND> fromTop;
     for (HWND child = GetWindow(parent->Handle(), GW_CHILD); child;
          child = GetWindow(child, GW_HWNDNEXT)) {
-      TControl* control = TControl::FromHandle(child);
-      if (control && control->Parent() == parent) fromTop.push_back(control);
+      fromTop.push_back(child);
     }
-    const std::vector<TControl*> made(parent->Children().rbegin(), parent->Children().rend());
-    EXPECT_EQ(fromTop, made) << testing::PrintToString(parent->Text());
+    const auto depth = [&](const TControl* control) {
+      return std::find(fromTop.begin(), fromTop.end(), control->Handle()) - fromTop.begin();
+    };
+    const std::vector<TControl*>& made = parent->Children();
+    for (size_t older = 0; older < made.size(); ++older) {
+      for (size_t younger = older + 1; younger < made.size(); ++younger) {
+        const RECT a = made[older]->BoundsRect();
+        const RECT b = made[younger]->BoundsRect();
+        RECT common;
+        if (!IntersectRect(&common, &a, &b)) continue;
+        ++overlaps;
+        EXPECT_LT(depth(made[younger]), depth(made[older]))
+            << testing::PrintToString(made[younger]->Text()) << " over "
+            << testing::PrintToString(made[older]->Text());
+      }
+    }
   });
+  EXPECT_GT(overlaps, 20);
 }
 
 TEST_F(MainWindowLayoutTest, CreationRecoloursAndLocksTheStartButtons) {
