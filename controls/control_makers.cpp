@@ -77,8 +77,8 @@ TSpinEdit* MakeSpin(TControl* parent, const TBounds& bounds, int min, int max, i
 
 TComboBox* MakeRgbCombo(TControl* parent, const TBounds& bounds) {
   return MadeAt(bounds, [&] {
-    auto* combo = parent->Add<TComboBox>(parent);
-    combo->SetFont(TFont(L"Arial", 12));
+    const TFont arial(L"Arial", 12);
+    auto* combo = parent->Add<TComboBox>(parent, &arial);
     for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
                                 L"0.9", L"1.0"}) {
       combo->Add(item);

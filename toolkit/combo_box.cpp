@@ -2,9 +2,10 @@
 
 #include <commctrl.h>
 
-TComboBox::TComboBox(TComponent* owner, TControl* parent)
+TComboBox::TComboBox(TComponent* owner, TControl* parent, const TFont* font)
     : TControl(owner, parent,
-               {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, 145, 21}) {
+               {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, 145, 21,
+                font}) {
   SetColor(clWindow);
   SendMessageW(Handle(), CB_SETMINVISIBLE, 8, 0);
 }

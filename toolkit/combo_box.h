@@ -6,7 +6,9 @@
 // chosen from the list or typed. OnChange follows every change of text.
 class TComboBox : public TControl {
  public:
-  TComboBox(TComponent* owner, TControl* parent);
+  // Made in the font given, if any, rather than in its parent's: a combo
+  // box given another font afterwards moves its drop-down list for nothing.
+  TComboBox(TComponent* owner, TControl* parent, const TFont* font = nullptr);
 
   int Count() const;
   std::wstring Item(int index) const;

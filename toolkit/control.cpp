@@ -120,6 +120,11 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
         raisePending_ = true;
       }
     }
+  }
+  if (params.font) {
+    font_.Assign(*params.font);
+    parentFont_ = false;
+  } else if (parent_) {
     font_.Assign(parent_->font_);
   }
   // The first font is given before changes are heard: a derived class is

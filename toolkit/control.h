@@ -29,6 +29,8 @@ struct TCreateParams {
   DWORD exStyle = 0;
   int width = 0;
   int height = 0;
+  // The font the window starts with in place of its parent's, if any.
+  const TFont* font = nullptr;
 };
 
 // Where a control lies in its parent's client area.

@@ -154,6 +154,11 @@ TEST_F(MainWindowLayoutTest, ParameterFieldsAsAUserMeetsThem) {
   EXPECT_EQ(steps[16], 300);
 
   ASSERT_EQ(window->edRGB->Count(), 10);
+  EXPECT_EQ(window->edRGB->Font().Name(), L"Arial");
+  EXPECT_EQ(window->edRGB->Font().Height(), 12);
+  EXPECT_FALSE(window->edRGB->ParentFont());
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(window->edRGB->Handle(), WM_GETFONT, 0, 0)),
+            window->edRGB->Font().Handle());
   EXPECT_EQ(window->edRGB->Item(0), L"0.1");
   EXPECT_EQ(window->edRGB->Item(9), L"1.0");
   window->edRGB->SetText(L"0.55x");
