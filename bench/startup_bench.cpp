@@ -90,7 +90,7 @@ int Run(const std::wstring& program) {
   const std::wstring bare = Quoted(OwnFolder() + L"\\bare_window.exe") + L' ' + shapeFile;
   const Timings started = Interleave(
       [&] { return StartToIdle(Quoted(program), programFolder); },
-      [&] { return StartToIdle(bare, programFolder); }, {15, 60});
+      [&] { return StartToIdle(bare, programFolder); }, {41, 60});
   Report("start-up of the program to an idle window", started, 1.5);
 
   const Timings built = Interleave(
