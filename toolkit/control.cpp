@@ -111,8 +111,8 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
     parent_->children_.push_back(this);
     // Windows puts a new child below its siblings; a control made later
     // lies above them, and the first has none to rise above. While the form
-    // is built the raise waits for the control's first move, which then
-    // costs one call instead of two.
+    // is built the control takes its place at its first move instead (see
+    // TakeCreationPlace).
     if (parent_->children_.size() > 1) {
       if (parent_->EverShown()) {
         BringToFront();
@@ -438,13 +438,17 @@ void TControl::TakeCreationPlace() {
   if (OutOfCreationOrder()) parent_->RestoreCreationOrder();
 }
 
-bool TControl::OverlapsOlderSibling() const {
+bool TControl::Overlaps(const TControl& other) const {
   const RECT own = BoundsRect();
+  const RECT others = other.BoundsRect();
+  RECT common;
+  return IntersectRect(&common, &own, &others) != FALSE;
+}
+
+bool TControl::OverlapsOlderSibling() const {
   for (const TControl* sibling : parent_->children_) {
     if (sibling == this) return false;
-    const RECT other = sibling->BoundsRect();
-    RECT common;
-    if (IntersectRect(&common, &own, &other)) return true;
+    if (Overlaps(*sibling)) return true;
   }
   return false;
 }
@@ -454,17 +458,13 @@ bool TControl::OverlapsOlderSibling() const {
 // left below, which lie in the opposite order.
 bool TControl::OutOfCreationOrder() const {
   if (!parent_) return false;
-  const RECT own = BoundsRect();
   bool younger = false;
   for (const TControl* sibling : parent_->children_) {
     if (sibling == this) {
       younger = true;
-      continue;
-    }
-    const RECT other = sibling->BoundsRect();
-    RECT common;
-    if ((younger ? sibling->belowOlder_ : belowOlder_) && IntersectRect(&common, &own, &other))
+    } else if ((younger ? sibling->belowOlder_ : belowOlder_) && Overlaps(*sibling)) {
       return true;
+    }
   }
   return false;
 }

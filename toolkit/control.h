@@ -202,6 +202,7 @@ class TControl : public TComponent {
  private:
   TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
            const TBounds& bounds);
+  bool Overlaps(const TControl& other) const;
   bool OverlapsOlderSibling() const;
   // Whether the control overlaps a sibling in an order other than the one
   // they were made in.
