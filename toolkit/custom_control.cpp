@@ -54,12 +54,16 @@ class BackBuffer {
     int state_;
   };
 
+  // A bitmap that cannot be made leaves the buffer as it was: the paint
+  // then shows only as much as fits.
   void Reserve(HDC screen, SIZE size) {
     if (size.cx <= size_.cx && size.cy <= size_.cy) return;
-    size_ = {std::max(size.cx, size_.cx), std::max(size.cy, size_.cy)};
-    Bitmap larger(CreateCompatibleBitmap(screen, size_.cx, size_.cy));
-    SelectObject(memory_.Get(), larger.Get());
-    bitmap_ = std::move(larger);
+    const SIZE larger{std::max(size.cx, size_.cx), std::max(size.cy, size_.cy)};
+    Bitmap made(CreateCompatibleBitmap(screen, larger.cx, larger.cy));
+    if (!made) return;
+    SelectObject(memory_.Get(), made.Get());
+    bitmap_ = std::move(made);
+    size_ = larger;
   }
 
   MemoryDC memory_;

@@ -349,13 +349,9 @@ void TForm::MakeTooltip() {
                                  WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                                  GetModuleHandleW(nullptr), nullptr));
-  const auto addHinted = [this](const auto& self, const TControl& parent) -> void {
-    for (TControl* child : parent.Children()) {
-      if (ShowsHint(*child)) SetTool(*child);
-      self(self, *child);
-    }
-  };
-  addHinted(addHinted, *this);
+  EachControl(*this, [this](TControl& control) {
+    if (ShowsHint(control)) SetTool(control);
+  });
 }
 
 void TForm::SetTool(TControl& control) {
