@@ -3,22 +3,95 @@ set -euo pipefail
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD="$ROOT/build"
-PACKAGES=(cmake ninja-build python3 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-          wine wine64 wine32:i386 fonts-wine fonts-liberation xvfb xdotool imagemagick nasm dosbox)
+PACKAGES=(cmake ninja-build python3 googletest g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
+          wine wine64 fonts-wine fonts-liberation xvfb xdotool imagemagick nasm dosbox)
+# 32-bit Wine, which runs the i686 build; installed only where it can run.
+PACKAGES_32=(wine32:i386)
+# Runs a 64-bit Windows program. Debian's `wine` picks the 32-bit loader
+# whenever wine32 is installed, which fails where 32-bit programs cannot run.
+WINE64=/usr/lib/wine/wine64
+# Where apt-get's own output goes; a failed install prints its end.
+PACKAGE_LOG="$BUILD/packages.log"
 
-# Installs whichever of the packages are missing.
+# Whether the kernel runs 32-bit x86 programs ("yes" or "no"): some machines
+# run 64-bit code only, and there every 32-bit program fails with "Exec
+# format error". The test is the 32-bit Wine loader where wine32 is
+# installed, else a 93-byte i386 program that only exits (ELF header, one
+# program header, then xor ebx,ebx; mov eax,1; int 0x80).
+probe_32bit_programs() {
+  if [ -e /usr/lib/wine/wine ]; then
+    /usr/lib/wine/wine --version >/dev/null 2>&1 && echo yes || echo no
+    return
+  fi
+  local probe
+  probe=$(mktemp)
+  printf '\177ELF\1\1\1\0\0\0\0\0\0\0\0\0\2\0\3\0\1\0\0\0\124\200\4\10\64\0\0\0\0\0\0\0\0\0\0\0\64\0\40\0\1\0\0\0\0\0\0\0' >"$probe"
+  printf '\1\0\0\0\0\0\0\0\0\200\4\10\0\200\4\10\135\0\0\0\135\0\0\0\5\0\0\0\0\20\0\0\61\333\270\1\0\0\0\315\200' >>"$probe"
+  chmod +x "$probe"
+  "$probe" 2>/dev/null && echo yes || echo no
+  rm -f "$probe"
+}
+
+# Asked once for a whole script run: the scripts a script starts inherit it.
+[ -n "${ZH_RUNS_32BIT:-}" ] || ZH_RUNS_32BIT=$(probe_32bit_programs)
+export ZH_RUNS_32BIT
+runs_32bit_programs() { [ "$ZH_RUNS_32BIT" = yes ]; }
+
+# Installs whichever of the packages are missing, wine32 only where 32-bit
+# programs run, and says in one line what it did.
 ensure_packages() {
-  local missing=()
-  for p in "${PACKAGES[@]}"; do
+  local wanted=("${PACKAGES[@]}") missing=() p
+  runs_32bit_programs && wanted+=("${PACKAGES_32[@]}")
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  # wine32, which runs the 32-bit build, comes from the i386 architecture.
-  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
-  apt-get update -q
-  apt-get install -y -q --no-install-recommends "${missing[@]}"
+  mkdir -p "$BUILD"
+  : >"$PACKAGE_LOG"
+  if [[ " ${missing[*]} " == *:i386\ * ]]; then
+    dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
+  fi
+  local index how
+  index=$(update_package_index)
+  how=$(install_packages "${missing[@]}") || {
+    tail -n 30 "$PACKAGE_LOG" >&2
+    echo "Packages: $index; the install failed (apt-get's output is in $PACKAGE_LOG)." >&2
+    return 1
+  }
+  echo "Packages: $index; $how."
+}
+
+# Brings the package index up to date, trying three times: an index that is
+# out of step with its mirror ("Mirror sync in progress?") often mends within
+# seconds. When it does not, the indexes at hand are used. Prints what
+# happened.
+update_package_index() {
+  local try
+  for try in 1 2 3; do
+    if apt-get update -q >>"$PACKAGE_LOG" 2>&1; then
+      echo "index updated$([ "$try" -gt 1 ] && echo " at try $try")"
+      return 0
+    fi
+    [ "$try" -lt 3 ] && sleep $((try * 5))
+  done
+  echo "index update failed three times, so the indexes at hand were used"
+}
+
+# Installs the packages at their newest versions; where that cannot be
+# resolved (a security index missing for one architecture leaves the other
+# at versions without a twin), installs at the release's own versions, both
+# architectures alike, in one transaction. Prints which.
+install_packages() {
+  local release
+  if apt-get install -y -q --no-install-recommends "$@" >>"$PACKAGE_LOG" 2>&1; then
+    echo "installed at their newest versions"
+    return 0
+  fi
+  release=$(. /etc/os-release && echo "$VERSION_CODENAME")
+  apt-get install -y -q --no-install-recommends -t "$release" "$@" >>"$PACKAGE_LOG" 2>&1 || return 1
+  echo "installed at $release's own versions, since the newest could not be resolved"
 }
 
 # The Wine environment every script runs programs in.
@@ -36,10 +109,10 @@ ensure_prefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix in $WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    wine wineboot -i >/dev/null 2>&1 || true
+    "$WINE64" wineboot -i >/dev/null 2>&1 || true
     # No window manager runs in Xvfb: windows Wine lets no manager handle
     # show and hide at once instead of waiting for one.
-    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     wineserver -w
   fi
   install_wine_fonts
