@@ -5,10 +5,13 @@
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 #include "toolkit/file_names.h"
+#include "toolkit/system_library.h"
 
 // A start in a program folder that another instance serves brings that
-// instance forward and ends.
+// instance forward and ends. No library is looked for in the program folder,
+// which may be a downloads folder with anything in it.
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  RestrictLibrarySearch();
   TInstanceLock lock(CurrentDirectory());
   if (lock.Taken()) {
     lock.ActivateServing();

@@ -4,14 +4,23 @@
 
 #include <string>
 
+// The full path of a file in the system folder, or empty when the system
+// does not say where that folder is.
+std::wstring SystemFile(const wchar_t* name);
+
+// Confines the libraries loaded from now on by a bare name to the system
+// folder, so that none is picked up from the program's folder or the
+// current one. Windows that predate the search flags only drop the
+// current folder from the search.
+void RestrictLibrarySearch();
+
 // A function of a system library the program needs only now and then (the
-// shell, the Save dialog): the library is loaded at the first call, not
-// when the program starts. nullptr when it cannot be had.
+// shell, the Save dialog): the library is loaded from the system folder at
+// the first call, not when the program starts. nullptr when it cannot be
+// had.
 template <class F>
 F* SystemFunction(const wchar_t* library, const char* name) {
-  wchar_t folder[MAX_PATH];
-  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return nullptr;
-  const HMODULE module = LoadLibraryW((std::wstring(folder, length) + L'\\' + library).c_str());
+  const std::wstring path = SystemFile(library);
+  const HMODULE module = path.empty() ? nullptr : LoadLibraryW(path.c_str());
   return module ? reinterpret_cast<F*>(GetProcAddress(module, name)) : nullptr;
 }

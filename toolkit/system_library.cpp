@@ -1,0 +1,17 @@
+#include "toolkit/system_library.h"
+
+std::wstring SystemFile(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(folder, length) + L'\\' + name;
+}
+
+void RestrictLibrarySearch() {
+  // Looked up rather than imported: Windows 7 has it only with an update.
+  const auto setDefaultDirectories = reinterpret_cast<decltype(SetDefaultDllDirectories)*>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories"));
+  if (!setDefaultDirectories || !setDefaultDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    SetDllDirectoryW(L"");
+  }
+}
