@@ -6,20 +6,48 @@ SIZE BitmapSize(HBITMAP bitmap) {
   return {info.bmWidth, info.bmHeight};
 }
 
+namespace {
+
+void Stretch(HDC dc, const RECT& rect, HDC source, SIZE size, DWORD operation) {
+  StretchBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, source, 0,
+             0, size.cx, size.cy, operation);
+}
+
+// Draws source over dc at rect without the pixels of the key colour: the
+// picture is XORed onto the background, the pixels it covers are cleared
+// through a mask of the key colour, and XORing the picture in again leaves
+// it there and the background untouched elsewhere.
+void StretchWithoutKey(HDC dc, const RECT& rect, HDC source, SIZE size, COLORREF key) {
+  Bitmap maskBitmap(CreateBitmap(size.cx, size.cy, 1, 1, nullptr));
+  if (!maskBitmap) return;
+  MemoryDC mask;
+  SelectGuard selectMask(mask.Get(), maskBitmap.Get());
+  // Copied to one bit a pixel, the key colour becomes 1, any other 0.
+  const COLORREF sourceBack = SetBkColor(source, key);
+  BitBlt(mask.Get(), 0, 0, size.cx, size.cy, source, 0, 0, SRCCOPY);
+  SetBkColor(source, sourceBack);
+  // Copied back to colour, 1 becomes the background colour, 0 the text one.
+  const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
+  const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+  Stretch(dc, rect, source, size, SRCINVERT);
+  Stretch(dc, rect, mask.Get(), size, SRCAND);
+  Stretch(dc, rect, source, size, SRCINVERT);
+  SetTextColor(dc, text);
+  SetBkColor(dc, back);
+}
+
+}  // namespace
+
 void DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, bool transparent) {
   if (!bitmap) return;
   const SIZE size = BitmapSize(bitmap);
   MemoryDC source;
   SelectGuard select(source.Get(), bitmap);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
+  SetStretchBltMode(dc, COLORONCOLOR);
   if (transparent) {
-    TransparentBlt(dc, rect.left, rect.top, width, height, source.Get(), 0, 0, size.cx, size.cy,
-                   GetPixel(source.Get(), 0, size.cy - 1));
+    StretchWithoutKey(dc, rect, source.Get(), size, GetPixel(source.Get(), 0, size.cy - 1));
   } else {
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, rect.left, rect.top, width, height, source.Get(), 0, 0, size.cx, size.cy,
-               SRCCOPY);
+    Stretch(dc, rect, source.Get(), size, SRCCOPY);
   }
 }
 

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "toolkit/canvas.h"
+#include "toolkit/image.h"
+
+#include <vector>
 
 namespace {
 
@@ -71,6 +74,58 @@ TEST_F(CanvasTest, TextExtentFollowsTheFontHeight) {
   EXPECT_GT(large.cy, small.cy);
   EXPECT_GT(large.cx, small.cx);
   EXPECT_EQ(canvas.TextExtent(L"").cx, 0);
+}
+
+// A picture drawn transparently leaves out its bottom-left colour and only
+// that one (colours a step from it are drawn), at its own size and
+// stretched, over a background of two colours that must show through
+// unchanged; the canvas keeps its text and background colours.
+TEST_F(CanvasTest, TransparentBitmapLeavesOutItsBottomLeftColourExactly) {
+  constexpr COLORREF kKey = RGB(255, 0, 255);
+  constexpr COLORREF kColours[] = {RGB(254, 0, 255), RGB(255, 1, 255), RGB(255, 0, 254),
+                                   RGB(0, 0, 0), RGB(255, 255, 255)};
+  constexpr int kWidth = 7;
+  constexpr int kHeight = 4;
+  const auto picturePixel = [&](int x, int y) {
+    return (x + y) % 3 == 0 ? kKey : kColours[(x + 2 * y) % 5];
+  };
+  const auto background = [](int x, int y) {
+    return (x + y) % 2 ? RGB(10, 20, 30) : RGB(200, 100, 50);
+  };
+  const WindowDC screen;
+  Bitmap picture(CreateCompatibleBitmap(screen.Get(), kWidth, kHeight));
+  {
+    MemoryDC source;
+    SelectGuard selectPicture(source.Get(), picture.Get());
+    for (int y = 0; y < kHeight; ++y) {
+      for (int x = 0; x < kWidth; ++x) SetPixelV(source.Get(), x, y, picturePixel(x, y));
+    }
+  }
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) SetPixelV(dc.Get(), x, y, background(x, y));
+  }
+  SetTextColor(dc.Get(), RGB(1, 2, 3));
+  SetBkColor(dc.Get(), RGB(4, 5, 6));
+
+  const RECT own{3, 1, 3 + kWidth, 1 + kHeight};
+  const RECT stretched{2, 8, 2 + 2 * kWidth, 8 + 2 * kHeight};
+  DrawBitmap(dc.Get(), picture.Get(), own, true);
+  DrawBitmap(dc.Get(), picture.Get(), stretched, true);
+
+  std::vector<COLORREF> expected, drawn;
+  for (int y = 0; y < 20; ++y) {
+    for (int x = 0; x < 20; ++x) {
+      COLORREF pixel = kKey;
+      if (PtInRect(&own, {x, y})) pixel = picturePixel(x - own.left, y - own.top);
+      if (PtInRect(&stretched, {x, y}))
+        pixel = picturePixel((x - stretched.left) / 2, (y - stretched.top) / 2);
+      expected.push_back(pixel == kKey ? background(x, y) : pixel);
+      drawn.push_back(bitmap.Pixel(x, y));
+    }
+  }
+  EXPECT_EQ(drawn, expected);
+  EXPECT_EQ(GetTextColor(dc.Get()), RGB(1, 2, 3));
+  EXPECT_EQ(GetBkColor(dc.Get()), RGB(4, 5, 6));
 }
 
 TEST(ColorToRGB, TranslatesSystemColoursOnly) {
