@@ -3,14 +3,18 @@
 #include "toolkit/file_names.h"
 #include "toolkit/interaction.h"
 #include "toolkit/save_dialog.h"
+#include "toolkit/system_library.h"
 
 namespace {
 
-// Starts a program through the shell, with the main window as owner, and
-// does not wait for it.
-void OpenWithProgram(HWND owner, const std::wstring& program, const std::wstring& parameters,
-                     const std::wstring& directory, int show) {
-  Interaction().ShellOpen(owner, L"", program, parameters, directory, show);
+// Opens a document in the system's Notepad through the shell, with the
+// main window as owner, and does not wait for it. Notepad is started by its
+// full path, so that no notepad.exe in the program folder or on the search
+// path runs instead.
+void OpenInNotepad(HWND owner, const std::wstring& document, const std::wstring& directory) {
+  const std::wstring notepad = SystemFile(L"notepad.exe");
+  if (notepad.empty()) return;
+  Interaction().ShellOpen(owner, L"", notepad, L'"' + document + L'"', directory, SW_SHOW);
 }
 
 // The Save dialog's filter for a converted file's extension, in any letter
@@ -98,15 +102,15 @@ void Tzh_tarnF::buLogClick(TComponent*) {
 }
 
 void Tzh_tarnF::SpeedButton2Click(TComponent*) {
-  OpenWithProgram(Handle(), L"NOTEPAD.EXE", L"tarn.ini", programDir_, SW_SHOW);
+  OpenInNotepad(Handle(), ProgramFile(L"tarn.ini"), programDir_);
 }
 
 void Tzh_tarnF::SpeedButton3Click(TComponent*) {
-  OpenWithProgram(Handle(), L"NOTEPAD.EXE", L"readme.txt", programDir_, SW_SHOW);
+  OpenInNotepad(Handle(), ProgramFile(L"readme.txt"), programDir_);
 }
 
 void Tzh_tarnF::SpeedButton4Click(TComponent*) {
-  OpenWithProgram(Handle(), L"NOTEPAD.EXE", L"zh_help.txt", programDir_, SW_SHOW);
+  OpenInNotepad(Handle(), ProgramFile(L"zh_help.txt"), programDir_);
 }
 
 void Tzh_tarnF::buCloseClick(TComponent*) { Close(); }

@@ -335,7 +335,8 @@ TEST_F(ConversionTest, NothingDoneWhileTheConverterWorksChangesTheRun) {
   // Some controls' middles lie on the Help button.
   std::set<std::wstring> opened;
   for (const FakeInteraction::Shell& shell : desktop.shells) opened.insert(shell.parameters);
-  EXPECT_EQ(opened, (std::set<std::wstring>{L"zh_help.txt", L"readme.txt"}));
+  EXPECT_EQ(opened, (std::set<std::wstring>{L'"' + (dir / L"zh_help.txt") + L'"',
+                                            L'"' + (dir / L"readme.txt") + L'"'}));
   const std::vector<std::string> runs = ConverterRuns();
   ASSERT_EQ(runs.size(), 2u);
   EXPECT_NE(runs[0].find("/t CONVERT.MD"), std::string::npos);

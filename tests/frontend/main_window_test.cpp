@@ -8,6 +8,7 @@
 #include "resources/resource_ids.h"
 #include "tests/frontend/main_window_fixture.h"
 #include "toolkit/canvas.h"
+#include "toolkit/file_names.h"
 
 namespace {
 
@@ -263,18 +264,26 @@ TEST_F(MainWindowLayoutTest, OnlyThreeControlsShowToolTips) {
   EXPECT_EQ(window->SpeedButton2->Hint(), L"Edit TARN.INI configuration file");
 }
 
-TEST_F(MainWindowLayoutTest, SideDocumentsOpenInNotepadInTheProgramDirectory) {
+// The documents open in the Notepad of the system folder, named by its full
+// path with the document's full path, so that no notepad.exe in the program
+// folder or on the search path is the one run.
+TEST_F(MainWindowLayoutTest, SideDocumentsOpenByFullPathInTheSystemsNotepad) {
   Open();
   window->SpeedButton2Click(window->SpeedButton2);
   window->SpeedButton3Click(window->SpeedButton3);
   window->SpeedButton4Click(window->SpeedButton4);
-  ASSERT_EQ(desktop.shells.size(), 3u);
-  EXPECT_EQ(desktop.shells[0].file, L"NOTEPAD.EXE");
-  EXPECT_EQ(desktop.shells[0].parameters, L"tarn.ini");
-  EXPECT_EQ(desktop.shells[1].parameters, L"readme.txt");
-  EXPECT_EQ(desktop.shells[2].parameters, L"zh_help.txt");
-  EXPECT_EQ(desktop.shells[2].directory, dir.Path());
-  EXPECT_EQ(desktop.shells[2].show, SW_SHOW);
+  wchar_t system[MAX_PATH];
+  const std::wstring notepad =
+      std::wstring(system, GetSystemDirectoryW(system, MAX_PATH)) + L"\\notepad.exe";
+  EXPECT_TRUE(IsFile(notepad));
+  const std::vector<std::wstring> documents = {L"tarn.ini", L"readme.txt", L"zh_help.txt"};
+  ASSERT_EQ(desktop.shells.size(), documents.size());
+  for (size_t i = 0; i < documents.size(); ++i) {
+    EXPECT_EQ(desktop.shells[i].file, notepad);
+    EXPECT_EQ(desktop.shells[i].parameters, L'"' + (dir / documents[i]) + L'"');
+    EXPECT_EQ(desktop.shells[i].directory, dir.Path());
+    EXPECT_EQ(desktop.shells[i].show, SW_SHOW);
+  }
 }
 
 }  // namespace
