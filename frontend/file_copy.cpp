@@ -4,6 +4,7 @@
 
 #include "toolkit/exception.h"
 #include "toolkit/file_names.h"
+#include "toolkit/temp_files.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -46,10 +47,9 @@ class TempFile {
  public:
   explicit TempFile(const std::wstring& target) {
     static unsigned counter = 0;
-    const std::wstring stem = Unlimited(target.substr(0, target.find_last_of(L'\\') + 1)) +
-                              L"~zh" + std::to_wstring(GetCurrentProcessId()) + L'_';
+    const std::wstring folder = Unlimited(target.substr(0, target.find_last_of(L'\\') + 1));
     do {
-      path_ = stem + std::to_wstring(++counter) + L".tmp";
+      path_ = folder + TempFileName(GetCurrentProcessId(), ++counter);
       file_ = KernelHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     } while (!file_ && GetLastError() == ERROR_FILE_EXISTS);

@@ -9,6 +9,8 @@
 #include "browsing/file_list_box.h"
 #include "browsing/folder_listing.h"
 #include "tests/browsing/browsing_fixture.h"
+#include "tests/support/other_process.h"
+#include "toolkit/temp_files.h"
 
 namespace {
 
@@ -94,6 +96,30 @@ TEST_F(FileListTest, UpdateRereadsTheFolder) {
   EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"0.mdl", L"a.mdl", L"b.MDL"}));
   list->Clear();
   EXPECT_EQ(list->Count(), 0);
+}
+
+// A folder's first reading removes the program's leftover temporary files:
+// under a mask Windows narrows the listing by, through a query for them;
+// under "*.*", from the names it lists, which then leave them out. The file
+// of a copy that still runs stays.
+TEST_F(FileListTest, AFoldersFirstReadingRemovesLeftoverTemporaryFiles) {
+  const std::wstring leftover = TempFileName(EndedProcessId(), 1);
+  const std::wstring running = TempFileName(GetCurrentProcessId(), 2);
+  for (const std::wstring folder : {L"narrow", L"wide"}) {
+    MakeFolder(folder);
+    MakeFile(folder + L"\\" + leftover);
+    MakeFile(folder + L"\\" + running);
+  }
+  list->SetMask(L"*.mdl");
+  list->SetDirectory(temp / L"narrow");
+  EXPECT_EQ(list->Count(), 0);
+  list->SetMask(L"*.*");
+  list->SetDirectory(temp / L"wide");
+  EXPECT_EQ(Items(*list), std::vector<std::wstring>{running});
+  for (const wchar_t* folder : {L"narrow", L"wide"}) {
+    EXPECT_FALSE(FileExists(temp / folder + L"\\" + leftover)) << folder;
+    EXPECT_TRUE(FileExists(temp / folder + L"\\" + running)) << folder;
+  }
 }
 
 // The list's own matching agrees with Windows' PathMatchSpecW on every
