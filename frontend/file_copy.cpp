@@ -79,17 +79,19 @@ class TempFile {
   KernelHandle file_;
 };
 
-// Reads the source buffer by buffer until a read comes back short.
+// Reads the source buffer by buffer until a read brings nothing: a read
+// may come back short before the end of the file.
 void CopyContent(HANDLE input, HANDLE output, std::vector<char>& buffer,
                  const std::wstring& source, const std::wstring& target, const CopyWriter& write) {
-  DWORD read = 0;
-  do {
+  for (;;) {
+    DWORD read = 0;
     if (!ReadFile(input, buffer.data(), kBufferSize, &read, nullptr))
       throw Exception(Format(L"Cannot read file %s", source));
+    if (read == 0) return;
     DWORD written = 0;
-    if (read && (!write(output, buffer.data(), read, written) || written != read))
+    if (!write(output, buffer.data(), read, written) || written != read)
       throw Exception(Format(L"Cannot write file %s", target));
-  } while (read == kBufferSize);
+  }
 }
 
 bool WriteBuffer(HANDLE file, const char* data, DWORD size, DWORD& written) {
