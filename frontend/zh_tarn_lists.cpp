@@ -93,11 +93,12 @@ void Tzh_tarnF::memo2Click(TComponent*) {
 }
 
 // Of the files dropped, the first model is picked; anything else (a folder
-// named like a model too), and any drop during a run, is passed over. A
-// model on a drive the tree does not show cannot be picked, and the user is
-// told why.
+// named like a model too) is passed over, and so is any drop during a run
+// or while a question or dialog of the window is open (which disables the
+// window). A model on a drive the tree does not show
+// cannot be picked, and the user is told why.
 void Tzh_tarnF::FormDropFiles(TComponent*, const std::vector<std::wstring>& files) {
-  if (running_) return;
+  if (running_ || !IsWindowEnabled(Handle())) return;
   const auto model = std::find_if(files.begin(), files.end(), [](const std::wstring& path) {
     return IsModelName(path) && !FolderExists(path);
   });
