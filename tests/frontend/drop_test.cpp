@@ -64,4 +64,19 @@ TEST_F(DropTest, TheFirstDroppedModelIsPickedAsClicksWouldPickIt) {
   ExpectPassed();
 }
 
+// A model dropped by its short (8.3) path is picked by its long one, in
+// the tree's own node for its folder.
+TEST_F(DropTest, AModelDroppedByItsShortPathIsPickedByItsLongOne) {
+  const std::wstring hangar = dir / L"long hangar folder";
+  CreateDirectoryW(hangar.c_str(), nullptr);
+  const std::wstring jet = hangar + L"\\long jet model.mdl";
+  WriteFileBytes(jet, kModel);
+  wchar_t shortPath[MAX_PATH];
+  ASSERT_NE(GetShortPathNameW(jet.c_str(), shortPath, MAX_PATH), 0u);
+  ASSERT_EQ(std::wstring(shortPath).find(L"long"), std::wstring::npos);
+  Drop({shortPath});
+  EXPECT_EQ(window->MDL_D->Directory(), hangar);
+  EXPECT_EQ(window->MDL_f->FileName(), jet);
+}
+
 }  // namespace
