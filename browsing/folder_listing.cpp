@@ -5,11 +5,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "toolkit/temp_files.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -120,6 +122,15 @@ std::wstring EnumerationPattern(const std::vector<std::wstring>& patterns) {
   return shared + L'*';
 }
 
+// Whether this is the folder's first listing in this process; folders are
+// told apart by their names in capitals.
+bool FirstListing(const std::wstring& folder) {
+  static std::set<std::wstring> listed;
+  std::wstring key = folder;
+  CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
+  return listed.insert(std::move(key)).second;
+}
+
 std::wstring Trim(const std::wstring& text) {
   const size_t first = text.find_first_not_of(L' ');
   if (first == std::wstring::npos) return L"";
@@ -155,12 +166,19 @@ std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
   if (subFolders) subFolders->clear();
   if (patterns.empty() && !subFolders) return names;
   const std::wstring pattern = subFolders ? L"*" : EnumerationPattern(patterns);
+  // A first listing that sees every entry removes the leftovers among
+  // them; otherwise one query for their names alone does.
+  const bool firstListing = FirstListing(folder);
+  const bool seesAll = pattern == L"*";
+  if (firstListing && !seesAll) RemoveLeftoverTempFiles(folder);
+  const bool sweepAlong = firstListing && seesAll;
   ForEachEntry(folder, pattern, [&](std::wstring_view name, bool isFolder) {
     if (isFolder) {
       if (subFolders) subFolders->emplace_back(name);
-    } else if (MatchesAny(name, patterns)) {
-      names.emplace_back(name);
+      return;
     }
+    const bool removed = sweepAlong && RemoveIfLeftover(folder, name);
+    if (!removed && MatchesAny(name, patterns)) names.emplace_back(name);
   });
   SortNames(names);
   if (subFolders) SortNames(*subFolders);

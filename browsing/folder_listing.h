@@ -17,7 +17,9 @@ std::vector<std::wstring> SubFolderNames(const std::wstring& folder);
 // The files directly inside folder whose names match one of the patterns,
 // case-insensitively sorted, each name once. With subFolders, the folders
 // directly inside it too, sorted, from the same listing (which then takes
-// in every entry, not only those the patterns may match).
+// in every entry, not only those the patterns may match). The first listing
+// of a folder in a process also removes the program's leftover temporary
+// files from it (toolkit/temp_files.h).
 std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
                                             const std::vector<std::wstring>& patterns,
                                             std::vector<std::wstring>* subFolders = nullptr);

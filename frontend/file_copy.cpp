@@ -4,6 +4,7 @@
 
 #include "toolkit/exception.h"
 #include "toolkit/file_names.h"
+#include "toolkit/temp_files.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -46,10 +47,9 @@ class TempFile {
  public:
   explicit TempFile(const std::wstring& target) {
     static unsigned counter = 0;
-    const std::wstring stem = Unlimited(target.substr(0, target.find_last_of(L'\\') + 1)) +
-                              L"~zh" + std::to_wstring(GetCurrentProcessId()) + L'_';
+    const std::wstring folder = Unlimited(target.substr(0, target.find_last_of(L'\\') + 1));
     do {
-      path_ = stem + std::to_wstring(++counter) + L".tmp";
+      path_ = folder + TempFileName(GetCurrentProcessId(), ++counter);
       file_ = KernelHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                        FILE_ATTRIBUTE_NORMAL, nullptr));
     } while (!file_ && GetLastError() == ERROR_FILE_EXISTS);
@@ -79,17 +79,19 @@ class TempFile {
   KernelHandle file_;
 };
 
-// Reads the source buffer by buffer until a read comes back short.
+// Reads the source buffer by buffer until a read brings nothing: a read
+// may come back short before the end of the file.
 void CopyContent(HANDLE input, HANDLE output, std::vector<char>& buffer,
                  const std::wstring& source, const std::wstring& target, const CopyWriter& write) {
-  DWORD read = 0;
-  do {
+  for (;;) {
+    DWORD read = 0;
     if (!ReadFile(input, buffer.data(), kBufferSize, &read, nullptr))
       throw Exception(Format(L"Cannot read file %s", source));
+    if (read == 0) return;
     DWORD written = 0;
-    if (read && (!write(output, buffer.data(), read, written) || written != read))
+    if (!write(output, buffer.data(), read, written) || written != read)
       throw Exception(Format(L"Cannot write file %s", target));
-  } while (read == kBufferSize);
+  }
 }
 
 bool WriteBuffer(HANDLE file, const char* data, DWORD size, DWORD& written) {

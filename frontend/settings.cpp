@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
 
 namespace {
 
@@ -158,7 +159,4 @@ std::optional<std::wstring> StorableFolderPath(const std::wstring& folder) {
   return shortForm;
 }
 
-std::wstring ExpandedFolderPath(const std::wstring& stored) {
-  const std::wstring longForm = PathThrough(GetLongPathNameW, stored);
-  return longForm.empty() ? stored : longForm;
-}
+std::wstring ExpandedFolderPath(const std::wstring& stored) { return LongPath(stored); }

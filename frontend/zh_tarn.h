@@ -221,8 +221,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
                   DWORD startError);
   void AskToStop();
   void FinishRun(const TRun& run);
+  void RemoveStaleConverted();
   void RemoveConverted(const ConverterCommand& command);
-  bool IsSelectedResultOf(const ConverterCommand& command) const;
   void Log(const std::wstring& line);
 
   std::wstring programDir_;
@@ -237,6 +237,9 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   std::wstring selectedPath_;
   std::wstring convertedFolder_;
   std::wstring workingCopyName_ = L"CONVERT.MD";
+  // By command, the earlier converted files beside the selected file that
+  // the run in progress removes once its first command has passed.
+  std::array<bool, 6> staleConverted_{};
   bool runFailed_ = false;
   bool running_ = false;
   // Set when the user chose to stop the run in progress.

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "controls/palette.h"
 #include "frontend/converter_commands.h"
@@ -136,33 +137,30 @@ void Tzh_tarnF::WriteRunSettings() {
   }
 }
 
-// Copies the selected file to the working copy and removes the converted
-// files this run is going to make again.
+// Copies the selected file to the working copy. Nothing beside the selected
+// file changes yet: a command's converted file is replaced by its result,
+// and the earlier ones this run does not make again go once its first
+// command has passed, so a run stopped or failed before then leaves them
+// all. From a model that is every one the run does not make; from a
+// converted file, none (those it makes again are replaced, the others
+// stay).
 void Tzh_tarnF::PrepareSelectedFile(const TRun& run) {
   workingCopyName_ = kWorkingCopyName;
   const std::wstring workingCopy = ProgramFile(kWorkingCopyName);
   DeleteFileW(workingCopy.c_str());
-  if (selectionOrigin_ == TSelectionOrigin::soSourceList) {
+  const bool fromModel = selectionOrigin_ == TSelectionOrigin::soSourceList;
+  if (fromModel) {
     selectedPath_ = MDL_f->FileName();
     selectedName_ = FileNameOf(selectedPath_);
-    FileCopy(selectedPath_, workingCopy);
-    memo2->Clear();
     convertedFolder_ = FolderOf(selectedPath_);
-    for (const ConverterCommand& command : ConverterCommands()) {
-      DeleteFileW(WithResultExtension(selectedPath_, command).c_str());
-    }
-    return;
+  } else {
+    selectedName_ = SelectedConverted();
+    selectedPath_ = ConvertedPath(selectedName_);
   }
-  selectedName_ = SelectedConverted();
-  selectedPath_ = ConvertedPath(selectedName_);
   FileCopy(selectedPath_, workingCopy);
   const auto boxes = CommandBoxes();
   for (size_t i = 0; i < boxes.size(); ++i) {
-    const ConverterCommand& command = ConverterCommands()[i];
-    // The file the run starts from stays, whatever is ticked.
-    if (!run.mayRun[i] || !boxes[i]->Checked() || IsSelectedResultOf(command)) continue;
-    RemoveConverted(command);
-    DeleteFileW(WithResultExtension(selectedPath_, command).c_str());
+    staleConverted_[i] = fromModel && !(run.mayRun[i] && boxes[i]->Checked());
   }
 }
 
@@ -199,7 +197,6 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   for (const ConverterCommand& later : CommandsFrom(command)) {
     DeleteFileW(ProgramFile(ResultFileName(later)).c_str());
   }
-  RemoveConverted(command);
   TLabel* label = CommandLabels()[index];
   dsPage->SetActivePageIndex(static_cast<int>(index));
   label->SetColor(kCommandRunning);
@@ -240,15 +237,17 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
 }
 
 // The result becomes the working copy and a converted file beside the
-// selected one, listed and selected. The selected file itself is never
-// written.
+// selected one, in place of an earlier one, listed last and selected. The
+// selected file itself is never written.
 void Tzh_tarnF::AcceptResult(size_t index) {
   const ConverterCommand& command = ConverterCommands()[index];
   const std::wstring result = ProgramFile(ResultFileName(command));
   MDL_f->SetItemIndex(-1);
   FileCopy(result, ProgramFile(kWorkingCopyName));
   FileCopy(result, WithResultExtension(selectedPath_, command));
+  RemoveStaleConverted();
   for (const wchar_t* line : command.successLines) Log(line);
+  RemoveConverted(command);
   memo2->Add(WithResultExtension(selectedName_, command));
   memo2->SetItemIndex(memo2->Count() - 1);
   memo2->SetFocus();
@@ -311,8 +310,16 @@ void Tzh_tarnF::AskToStop() {
     stopRequested_ = true;
 }
 
-bool Tzh_tarnF::IsSelectedResultOf(const ConverterCommand& command) const {
-  return CommandByExtension(ExtensionOf(selectedName_)) == &command;
+// Deletes the earlier converted files the run does not make again, once,
+// and takes those that are gone off the list.
+void Tzh_tarnF::RemoveStaleConverted() {
+  for (size_t i = 0; i < staleConverted_.size(); ++i) {
+    if (!std::exchange(staleConverted_[i], false)) continue;
+    const ConverterCommand& command = ConverterCommands()[i];
+    const std::wstring converted = WithResultExtension(selectedPath_, command);
+    DeleteFileW(converted.c_str());
+    if (!IsFile(converted)) RemoveConverted(command);
+  }
 }
 
 void Tzh_tarnF::RemoveConverted(const ConverterCommand& command) {

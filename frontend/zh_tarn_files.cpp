@@ -48,17 +48,22 @@ std::wstring Tzh_tarnF::SelectedConverted() const {
   return index < 0 ? std::wstring() : memo2->Item(index);
 }
 
+// The converted file and the model it replaces are fixed before the
+// question: nothing the window takes while it asks can point the copy at
+// another folder.
 void Tzh_tarnF::buInsertClick(TComponent*) {
   if (running_) return;
   selectedName_ = SelectedConverted();
   selectedPath_ = ConvertedPath(selectedName_);
-  if (IsFile(selectedPath_)) {
-    const std::wstring target = BaseNameOf(selectedName_) + L".mdl";
+  const std::wstring source = selectedPath_;
+  if (IsFile(source)) {
+    const std::wstring targetName = BaseNameOf(selectedName_) + L".mdl";
+    const std::wstring target = ConvertedPath(targetName);
     const std::wstring question =
-        L"   Do you want to replace the original  [" + target + L"]  file?      ";
+        L"   Do you want to replace the original  [" + targetName + L"]  file?      ";
     if (Interaction().MessageDialog(Handle(), question, L"Confirm", MB_YESNO | MB_ICONQUESTION) ==
         IDYES) {
-      FileCopy(selectedPath_, ConvertedPath(target));
+      FileCopy(source, target);
     }
   }
   buInsert->SetEnabled(false);

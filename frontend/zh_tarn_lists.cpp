@@ -92,12 +92,15 @@ void Tzh_tarnF::memo2Click(TComponent*) {
   EnableControls(TSourcePick::spConverted);
 }
 
-// Of the files dropped, the first model is picked; anything else (a folder
-// named like a model too), and any drop during a run, is passed over. A
-// model on a drive the tree does not show cannot be picked, and the user is
-// told why.
-void Tzh_tarnF::FormDropFiles(TComponent*, const std::vector<std::wstring>& files) {
-  if (running_) return;
+// Of the files dropped, the first model is picked, by its long name;
+// anything else (a folder named like a model too) is passed over, and so is
+// any drop during a run or while a question or dialog of the window is open
+// (which disables the window). A model on a drive the tree does not show
+// cannot be picked, and the user is told why.
+void Tzh_tarnF::FormDropFiles(TComponent*, const std::vector<std::wstring>& dropped) {
+  if (running_ || !IsWindowEnabled(Handle())) return;
+  std::vector<std::wstring> files;
+  for (const std::wstring& path : dropped) files.push_back(LongPath(path));
   const auto model = std::find_if(files.begin(), files.end(), [](const std::wstring& path) {
     return IsModelName(path) && !FolderExists(path);
   });

@@ -7,6 +7,7 @@
 #include "toolkit/application.h"
 #include "toolkit/exception.h"
 #include "toolkit/file_names.h"
+#include "toolkit/temp_files.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ void Tzh_tarnF::FormCreate(TComponent*) {
   buInsert->SetBackgroundColor(kGroupFace);
   buSaveas->SetBackgroundColor(kGroupFace);
   for (const wchar_t* name : kWorkFiles) DeleteFileW(ProgramFile(name).c_str());
+  // A copy to the working copy that was killed part-way leaves its
+  // temporary file here.
+  RemoveLeftoverTempFiles(programDir_);
   Label1->SetCaption(L"");
   MDL_f->SetFileName(MDL_D->Directory());
   MDL_D->Repaint();

@@ -39,6 +39,14 @@ std::wstring FullPath(const std::wstring& path) {
   return full;
 }
 
+std::wstring LongPath(const std::wstring& path) {
+  const DWORD size = GetLongPathNameW(path.c_str(), nullptr, 0);
+  if (size == 0) return path;
+  std::wstring longPath(size, L'\0');
+  longPath.resize(GetLongPathNameW(path.c_str(), longPath.data(), size));
+  return longPath.empty() ? path : longPath;
+}
+
 bool IsFile(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

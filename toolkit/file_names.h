@@ -13,6 +13,9 @@ std::wstring FileNameOf(const std::wstring& path);
 std::wstring FolderOf(const std::wstring& path);
 // The path made full, as Windows expands it; the path itself when it cannot.
 std::wstring FullPath(const std::wstring& path);
+// The path with its short (8.3) names spelt out long, as on disk; the path
+// itself when nothing is there.
+std::wstring LongPath(const std::wstring& path);
 // Whether path names an existing file (not a folder).
 bool IsFile(const std::wstring& path);
 // The process's current directory, as Windows reports it.

@@ -9,6 +9,8 @@
 #include "browsing/file_list_box.h"
 #include "browsing/folder_listing.h"
 #include "tests/browsing/browsing_fixture.h"
+#include "tests/support/other_process.h"
+#include "toolkit/temp_files.h"
 
 namespace {
 
@@ -94,6 +96,20 @@ TEST_F(FileListTest, UpdateRereadsTheFolder) {
   EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"0.mdl", L"a.mdl", L"b.MDL"}));
   list->Clear();
   EXPECT_EQ(list->Count(), 0);
+}
+
+// A folder's first reading under a mask that Windows narrows the listing
+// by still removes the program's leftover temporary files, through a query
+// for them; the file of a copy that still runs stays.
+TEST_F(FileListTest, AFoldersFirstReadingUnderAnyMaskRemovesLeftoverTemporaryFiles) {
+  MakeFolder(L"narrow");
+  const std::wstring leftover = MakeFile(L"narrow\\" + TempFileName(EndedProcessId(), 1));
+  const std::wstring running = MakeFile(L"narrow\\" + TempFileName(GetCurrentProcessId(), 2));
+  list->SetMask(L"*.mdl");
+  list->SetDirectory(temp / L"narrow");
+  EXPECT_EQ(list->Count(), 0);
+  EXPECT_FALSE(FileExists(leftover));
+  EXPECT_TRUE(FileExists(running));
 }
 
 // The list's own matching agrees with Windows' PathMatchSpecW on every

@@ -1,32 +1,9 @@
-#include <windows.h>
-#include <shlobj.h>
-
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "tests/frontend/conversion_fixture.h"
 
 namespace {
-
-// Files dropped on the window as the shell drops them: a block of the
-// paths, each ended by a zero, with one more zero after the last.
-void Drop(HWND window, const std::vector<std::wstring>& files) {
-  size_t chars = 1;
-  for (const std::wstring& file : files) chars += file.size() + 1;
-  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
-  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-  drop->pFiles = sizeof(DROPFILES);
-  drop->fWide = TRUE;
-  auto* names = reinterpret_cast<wchar_t*>(drop + 1);
-  for (const std::wstring& file : files) {
-    std::memcpy(names, file.c_str(), (file.size() + 1) * sizeof(wchar_t));
-    names += file.size() + 1;
-  }
-  GlobalUnlock(memory);
-  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-  PumpMessages();
-}
 
 // What picking a model decides: the tree's folder, the model, its
 // converted files found beside it, the status text and Start conversion.
@@ -45,7 +22,7 @@ class DropTest : public ConversionTest {
     return {window->MDL_D->Directory(), window->MDL_f->FileName(), Converted(),
             window->Label8->Caption(), window->buConvert->Enabled()};
   }
-  void Drop(const std::vector<std::wstring>& files) { ::Drop(window->Handle(), files); }
+  void Drop(const std::vector<std::wstring>& files) { DropFiles(window->Handle(), files); }
 };
 
 // After a run, a text file, a model in another folder whose extension is in
@@ -85,6 +62,21 @@ TEST_F(DropTest, TheFirstDroppedModelIsPickedAsClicksWouldPickIt) {
   EXPECT_EQ(window->MDL_D->Directory(), hangar);
   EXPECT_EQ(Converted(), std::vector<std::wstring>{L"Jet.MDZ"});
   ExpectPassed();
+}
+
+// A model dropped by its short (8.3) path is picked by its long one, in
+// the tree's own node for its folder.
+TEST_F(DropTest, AModelDroppedByItsShortPathIsPickedByItsLongOne) {
+  const std::wstring hangar = dir / L"long hangar folder";
+  CreateDirectoryW(hangar.c_str(), nullptr);
+  const std::wstring jet = hangar + L"\\long jet model.mdl";
+  WriteFileBytes(jet, kModel);
+  wchar_t shortPath[MAX_PATH];
+  ASSERT_NE(GetShortPathNameW(jet.c_str(), shortPath, MAX_PATH), 0u);
+  ASSERT_EQ(std::wstring(shortPath).find(L"long"), std::wstring::npos);
+  Drop({shortPath});
+  EXPECT_EQ(window->MDL_D->Directory(), hangar);
+  EXPECT_EQ(window->MDL_f->FileName(), jet);
 }
 
 }  // namespace

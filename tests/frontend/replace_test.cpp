@@ -55,6 +55,26 @@ TEST_F(ReplaceTest, ReplaceAsksFirstAndOverwritesTheModelOnlyOnYes) {
   EXPECT_EQ(window->SelectedPath(), Model(L"PLANE.MD8"));
 }
 
+// A model of the same name in another folder is dropped while Replace
+// asks: the drop is refused, and Yes writes the model the question named.
+// Once the question is answered a drop is taken again.
+TEST_F(ReplaceTest, ADropWhileReplaceAsksIsRefusedAndTheAskedModelIsReplaced) {
+  const std::wstring hangar = dir / L"hangar";
+  CreateDirectoryW(hangar.c_str(), nullptr);
+  WriteFileBytes(hangar + L"\\PLANE.MDL", "hangar model");
+  desktop.whileBoxOpen = [&] { DropFiles(window->Handle(), {hangar + L"\\PLANE.MDL"}); };
+  desktop.boxAnswers = {IDYES};
+  Click(window->buInsert);
+  desktop.whileBoxOpen = nullptr;
+  EXPECT_EQ(ReadFileBytes(Model(L"PLANE.MDL")), "cfs2 result");
+  EXPECT_EQ(ReadFileBytes(hangar + L"\\PLANE.MDL"), "hangar model");
+  EXPECT_EQ(window->MDL_D->Directory(), models);
+  EXPECT_EQ(window->memo2->Count(), 2);
+
+  DropFiles(window->Handle(), {hangar + L"\\PLANE.MDL"});
+  EXPECT_EQ(window->MDL_D->Directory(), hangar);
+}
+
 TEST_F(ReplaceTest, ReplaceMakesAModelThatIsGoneAndSkipsAConvertedFileThatIsGone) {
   DeleteFileW(Model(L"PLANE.MDL").c_str());
   desktop.boxAnswers = {IDYES};

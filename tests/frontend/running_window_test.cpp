@@ -1,5 +1,6 @@
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/frontend/conversion_fixture.h"
@@ -77,8 +78,65 @@ TEST_F(ConversionTest, YesStopsTheConverterWithWhatItStartedAndTheRunFails) {
   EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MD8", L"plane.MD2"}));
 }
 
+// Converted files of an earlier run, with f and c ticked: a yes to Escape
+// typed as Start is pressed, before the first command starts, and one
+// while it works leave them byte for byte and listed. A run whose c fails
+// replaces plane.MD8, removes plane.MDZ, which it does not make, and keeps
+// plane.MD2 until the next run replaces it.
+TEST_F(ConversionTest, EarlierConvertedFilesStayUntilAResultReplacesThem) {
+  const std::vector<std::pair<std::wstring, std::string>> earlier = {
+      {L"plane.MD8", "old fs2002"}, {L"plane.MD2", "old cfs2"}, {L"plane.MDZ", "old size"}};
+  for (const auto& [name, bytes] : earlier) WriteFileBytes(Model(name.c_str()), bytes);
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  Tick({window->dsF, window->dsC});
+  const auto expectEarlierKept = [&] {
+    for (const auto& [name, bytes] : earlier) EXPECT_EQ(ReadFileBytes(Model(name.c_str())), bytes);
+    EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MD8", L"plane.MD2", L"plane.MDZ"}));
+    EXPECT_EQ(Log()[Header().size() + 1], L"Conversion stopped by the user");
+    ExpectFailed();
+  };
+
+  desktop.boxAnswers = {IDYES};
+  SetFocus(nullptr);
+  PostKey(VK_ESCAPE);
+  SendMessageW(window->buConvert->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  SendMessageW(window->buConvert->Handle(), WM_LBUTTONUP, 0, 0);
+  EXPECT_TRUE(ConverterRuns().empty());
+  expectEarlierKept();
+
+  std::vector<DWORD> stopped;
+  {
+    const Variable sleep(L"TARN_STANDIN_SLEEP_MS", L"60000");
+    desktop.boxAnswers = {IDYES};
+    ASSERT_TRUE(StartAndActWhileConverting({[&] {
+      stopped = WorkingConverters();
+      TypeKey(VK_ESCAPE);
+    }}));
+  }
+  for (const DWORD pid : stopped) EXPECT_TRUE(ProcessWatch(pid).EndsWithin(5000)) << pid;
+  expectEarlierKept();
+
+  {
+    const Variable fail(L"TARN_STANDIN_EXIT_CODE", L"4");
+    const Variable onlyC(L"TARN_STANDIN_FAIL_ONLY", L"c");
+    Start();
+  }
+  ExpectFailed();
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MD8")).substr(0, kModel.size()), kModel);
+  EXPECT_EQ(ReadFileBytes(Model(L"plane.MD2")), "old cfs2");
+  EXPECT_FALSE(FileExists(Model(L"plane.MDZ")));
+  EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MD2", L"plane.MD8"}));
+
+  Start();
+  ExpectPassed();
+  const std::string cfs2 = ReadFileBytes(Model(L"plane.MD2"));
+  EXPECT_LT(cfs2.find("/f CONVERT.MD"), cfs2.find("/c CONVERT.MD"));
+  EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MD8", L"plane.MD2"}));
+}
+
 // The converter ends by itself while the question is open: No takes its
-// result as usual; Yes still stops the run, and the result is not taken.
+// result as usual; Yes still stops the run, and the result is not taken:
+// the converted file of the run before stays as it was.
 TEST_F(ConversionTest, AConverterEndingWhileTheUserIsAskedKeepsToTheAnswer) {
   const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"800");
   desktop.whileBoxOpen = [] {
@@ -93,12 +151,13 @@ TEST_F(ConversionTest, AConverterEndingWhileTheUserIsAskedKeepsToTheAnswer) {
     if (answer == IDNO) {
       EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
       ExpectPassed();
+      WriteFileBytes(Model(L"plane.MDZ"), "earlier");
       continue;
     }
     EXPECT_EQ(ConverterRuns().size(), 2u);
     EXPECT_EQ(Log()[Header().size() + 1], L"Conversion stopped by the user");
-    EXPECT_TRUE(Converted().empty());
-    EXPECT_FALSE(FileExists(Model(L"plane.MDZ")));
+    EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+    EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")), "earlier");
     ExpectFailed();
   }
   EXPECT_EQ(desktop.boxes.size(), 2u);

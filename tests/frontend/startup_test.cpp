@@ -1,9 +1,12 @@
 #include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "browsing/folder_listing.h"
 #include "frontend/settings.h"
 #include "tests/frontend/main_window_fixture.h"
+#include "tests/support/other_process.h"
+#include "toolkit/temp_files.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -237,6 +240,32 @@ TEST_F(StartupTest, WorkFilesOfAnEarlierRunGoButTheLogStays) {
   for (const wchar_t* name : work) EXPECT_FALSE(FileExists(dir / name)) << name;
   EXPECT_EQ(ReadFileBytes(dir / L"CONVERT.LOG"), "log");
   EXPECT_EQ(window->ProgramDir(), dir.Path());
+}
+
+// Temporary files of copies in the program folder and in the last folder,
+// which start-up lists: those of a process that has ended and of a pid
+// another program now runs under go; one of a running copy of this program
+// (this one) and a file merely named like them stay.
+TEST_F(StartupTest, LeftoverTemporaryFilesGoAtStartAndWhenTheirFolderIsListed) {
+  const std::wstring models = dir / L"models";
+  CreateDirectoryW(models.c_str(), nullptr);
+  const OtherProgram other;
+  const std::vector<std::wstring> leftovers = {TempFileName(EndedProcessId(), 1),
+                                               TempFileName(other.Id(), 2)};
+  const std::vector<std::wstring> kept = {TempFileName(GetCurrentProcessId(), 3),
+                                          L"~zh12_x.tmp"};
+  for (const std::wstring& folder : {dir.Path(), models}) {
+    for (const std::wstring& name : leftovers) WriteFileBytes(folder + L"\\" + name, "part");
+    for (const std::wstring& name : kept) WriteFileBytes(folder + L"\\" + name, "part");
+  }
+  WriteIni("[ZH_TARN]\r\nLast_Directory=" + std::filesystem::path(models).string() + "\r\n");
+  Open();
+  for (const std::wstring& folder : {dir.Path(), models}) {
+    for (const std::wstring& name : leftovers) {
+      EXPECT_FALSE(FileExists(folder + L"\\" + name)) << name;
+    }
+    for (const std::wstring& name : kept) EXPECT_TRUE(FileExists(folder + L"\\" + name)) << name;
+  }
 }
 
 }  // namespace

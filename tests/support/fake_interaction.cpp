@@ -4,9 +4,34 @@ FakeInteraction::FakeInteraction() { SetInteraction(this); }
 
 FakeInteraction::~FakeInteraction() { SetInteraction(nullptr); }
 
-int FakeInteraction::MessageDialog(HWND, const std::wstring& text, const std::wstring& caption,
-                                UINT flags) {
+namespace {
+
+// While a message box is open its owner is disabled, as the system's box
+// disables it; the focus goes back where it was.
+class DisabledOwner {
+ public:
+  explicit DisabledOwner(HWND owner)
+      : owner_(owner), focus_(GetFocus()), wasEnabled_(owner && !EnableWindow(owner, FALSE)) {}
+  DisabledOwner(const DisabledOwner&) = delete;
+  DisabledOwner& operator=(const DisabledOwner&) = delete;
+  ~DisabledOwner() {
+    if (!wasEnabled_ || !IsWindow(owner_)) return;
+    EnableWindow(owner_, TRUE);
+    if (focus_ && IsWindow(focus_) && GetFocus() != focus_) SetFocus(focus_);
+  }
+
+ private:
+  HWND owner_;
+  HWND focus_;
+  bool wasEnabled_;
+};
+
+}  // namespace
+
+int FakeInteraction::MessageDialog(HWND owner, const std::wstring& text,
+                                   const std::wstring& caption, UINT flags) {
   boxes.push_back({text, caption, flags});
+  const DisabledOwner disabled(owner);
   if (whileBoxOpen) whileBoxOpen();
   if (boxAnswers.empty()) return IDOK;
   const int answer = boxAnswers.front();

@@ -8,7 +8,8 @@
 #include "toolkit/interaction.h"
 
 // A scripted stand-in for the desktop: records every message box, Save
-// dialog and shell execution, and answers from queues the test fills.
+// dialog and shell execution, and answers from queues the test fills. A
+// box disables its owner while it is open, as the system's does.
 class FakeInteraction : public TInteraction {
  public:
   struct Box {

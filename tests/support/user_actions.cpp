@@ -1,5 +1,8 @@
 #include "tests/support/user_actions.h"
 
+#include <shlobj.h>
+
+#include <cstring>
 #include <utility>
 
 #include "toolkit/application.h"
@@ -46,6 +49,25 @@ void ClickAt(HWND window, POINT point, TMouseButton button) {
 
 void Click(TControl* control, TMouseButton button) {
   ClickAt(control->Handle(), Middle(control->ClientRect()), button);
+}
+
+// A block of the paths, each ended by a zero, with one more zero after the
+// last, as the shell hands it over.
+void DropFiles(HWND window, const std::vector<std::wstring>& files) {
+  size_t chars = 1;
+  for (const std::wstring& file : files) chars += file.size() + 1;
+  HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  auto* names = reinterpret_cast<wchar_t*>(drop + 1);
+  for (const std::wstring& file : files) {
+    std::memcpy(names, file.c_str(), (file.size() + 1) * sizeof(wchar_t));
+    names += file.size() + 1;
+  }
+  GlobalUnlock(memory);
+  PostMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+  Application().ProcessMessages();
 }
 
 POINT Middle(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }

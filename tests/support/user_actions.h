@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "toolkit/form.h"
 
@@ -23,6 +25,9 @@ void PressKey(TControl& control, WORD key);
 void ClickAt(HWND window, POINT point, TMouseButton button);
 // A left click (or another button's) in the middle of a control.
 void Click(TControl* control, TMouseButton button = TMouseButton::mbLeft);
+
+// Files dropped on the window as the shell drops them, and let through.
+void DropFiles(HWND window, const std::vector<std::wstring>& files);
 
 // The middle of a rectangle.
 POINT Middle(const RECT& rect);
