@@ -119,17 +119,20 @@ DWORD WaitForEnd(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileW
 // Waits until the process is idle for input. A console program has no
 // message queue, so the idle wait fails at once; then waits for its end
 // within what is left of the time.
-DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileWaiting) {
+DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds) {
   const ULONGLONG started = GetTickCount64();
   const DWORD idle = WaitForInputIdle(process, milliseconds);
   if (idle != WAIT_FAILED) return idle;
-  return WaitForEnd(process, Remaining(started, milliseconds), whileWaiting);
+  return WaitForSingleObject(process, Remaining(started, milliseconds));
 }
 
+// A caller that lets messages through waits for the program's end whatever
+// the time-out's sign: an idle program is not yet done.
 DWORD Wait(HANDLE process, int timeout, const TWhileWaiting& whileWaiting) {
-  if (timeout > 0) return WaitForEnd(process, static_cast<DWORD>(timeout), whileWaiting);
-  return WaitUntilIdle(process, static_cast<DWORD>(-static_cast<long long>(timeout)),
-                       whileWaiting);
+  const auto milliseconds = static_cast<DWORD>(timeout < 0 ? -static_cast<long long>(timeout)
+                                                           : timeout);
+  if (timeout > 0 || whileWaiting) return WaitForEnd(process, milliseconds, whileWaiting);
+  return WaitUntilIdle(process, milliseconds);
 }
 
 }  // namespace

@@ -37,6 +37,9 @@ using TWhileWaiting = std::function<bool()>;
 // quotes the program's path where it holds blanks. With whileWaiting, the
 // wait for the program's end lets window messages through; the time-out
 // still counts from the start, and is kept as soon as whileWaiting returns.
+// A negative time-out then gives the program as long to end as its
+// absolute value: a program idle for input, such as a windowed DOS
+// launcher, is not done until it has ended.
 // A program that whileWaiting stops is stopped with whatever it started; the
 // result is then false, and the wait did not run out.
 bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& folder, int timeout,
