@@ -14,11 +14,12 @@
 //                 end;
 //   timeout == 0  not at all; the program runs on.
 // A program still running when the wait runs out (or fails) is stopped,
-// together with whatever it started, with exit code 1.
+// together with whatever it started, with exit code 1, and given a few
+// seconds at most to go, so that the files it held are free again.
 //
 // exitCode is 0 unless a wait took place; then it is what Windows reports
 // right after it: the program's exit code, or STILL_ACTIVE (259) for one
-// that runs on or is still going away after being stopped.
+// that runs on or had not gone within those seconds after being stopped.
 // Returns true when the program started and no wait ran out or failed.
 // timedOut, when given, tells whether the wait ran out; startError, when
 // given, receives the system's error code when the program could not be
