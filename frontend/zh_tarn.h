@@ -81,7 +81,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   // Whether a conversion run is in progress: nothing then starts another,
   // changes the selection or closes the window.
   bool Running() const { return running_; }
-  // The converter's time-out in milliseconds; negative waits for input idle.
+  // The converter's time-out in milliseconds; positive or negative, a run
+  // gives the converter its absolute value to end in.
   int Timeout() const { return timeout_; }
   void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
   bool FilesMissing() const { return filesMissing_; }

@@ -69,19 +69,15 @@ class TFlagWhile {
 class TRunningFlag {
  public:
   TRunningFlag(TForm& window, bool& running) : window_(window), running_(running) {
-    running_ = true;
     window_.SetBusyCursor(true);
   }
   TRunningFlag(const TRunningFlag&) = delete;
   TRunningFlag& operator=(const TRunningFlag&) = delete;
-  ~TRunningFlag() {
-    running_ = false;
-    window_.SetBusyCursor(false);
-  }
+  ~TRunningFlag() { window_.SetBusyCursor(false); }
 
  private:
   TForm& window_;
-  bool& running_;
+  const TFlagWhile running_;
 };
 
 }  // namespace
