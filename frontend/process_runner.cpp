@@ -10,6 +10,9 @@ constexpr DWORD kStartFlags =
 constexpr DWORD kConsoleColours =
     BACKGROUND_INTENSITY | BACKGROUND_RED | BACKGROUND_GREEN | BACKGROUND_BLUE | FOREGROUND_BLUE;
 constexpr DWORD kStoppedExitCode = 1;
+// How long stopped processes may take to go, and how often we look.
+constexpr DWORD kGoingMilliseconds = 5000;
+constexpr DWORD kGoingPollMilliseconds = 10;
 // The end of a wait that the caller gave up; no wait on a process returns
 // this value itself.
 constexpr DWORD kCallerStopped = WAIT_ABANDONED;
@@ -41,6 +44,12 @@ STARTUPINFOW ConsoleStartup(bool hide, DWORD left, DWORD top, DWORD width, DWORD
   return startup;
 }
 
+// What is left of `milliseconds` counted from `started`.
+DWORD Remaining(ULONGLONG started, DWORD milliseconds) {
+  const ULONGLONG spent = GetTickCount64() - started;
+  return spent < milliseconds ? static_cast<DWORD>(milliseconds - spent) : 0;
+}
+
 // A job that holds the child and everything it starts, so that stopping the
 // child stops them all, and so that none outlives us should we go while
 // waiting. Where Windows refuses the job (a parent job without nesting), the
@@ -51,15 +60,29 @@ class ChildJob {
 
   void Adopt(HANDLE process) { adopted_ = job_ && AssignProcessToJobObject(job_.Get(), process); }
 
+  // Stops the child and whatever it started, and waits a few seconds at
+  // most for them to have gone, so that the files they held are free.
   void Stop(HANDLE process) {
+    const ULONGLONG started = GetTickCount64();
     if (!adopted_ || !TerminateJobObject(job_.Get(), kStoppedExitCode))
       TerminateProcess(process, kStoppedExitCode);
+    else
+      WaitUntilEmpty(started);
+    WaitForSingleObject(process, Remaining(started, kGoingMilliseconds));
   }
 
   // Lets the processes run on once the job handle is closed.
   void Release() { SetKillOnClose(false); }
 
  private:
+  void WaitUntilEmpty(ULONGLONG started) const {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    while (QueryInformationJobObject(job_.Get(), JobObjectBasicAccountingInformation, &accounting,
+                                     sizeof(accounting), nullptr) &&
+           accounting.ActiveProcesses > 0 && Remaining(started, kGoingMilliseconds) > 0)
+      Sleep(kGoingPollMilliseconds);
+  }
+
   void SetKillOnClose(bool kill) {
     if (!job_) return;
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
@@ -94,12 +117,6 @@ DWORD StartChild(std::wstring commandLine, const std::wstring& folder, STARTUPIN
   return error;
 }
 
-// What is left of `milliseconds` counted from `started`.
-DWORD Remaining(ULONGLONG started, DWORD milliseconds) {
-  const ULONGLONG spent = GetTickCount64() - started;
-  return spent < milliseconds ? static_cast<DWORD>(milliseconds - spent) : 0;
-}
-
 // Waits for the process's end, at most `milliseconds`. With whileWaiting,
 // window messages that arrive meanwhile are let through, and the wait ends
 // early with kCallerStopped when whileWaiting says so.
@@ -119,17 +136,20 @@ DWORD WaitForEnd(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileW
 // Waits until the process is idle for input. A console program has no
 // message queue, so the idle wait fails at once; then waits for its end
 // within what is left of the time.
-DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileWaiting) {
+DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds) {
   const ULONGLONG started = GetTickCount64();
   const DWORD idle = WaitForInputIdle(process, milliseconds);
   if (idle != WAIT_FAILED) return idle;
-  return WaitForEnd(process, Remaining(started, milliseconds), whileWaiting);
+  return WaitForSingleObject(process, Remaining(started, milliseconds));
 }
 
+// A caller that lets messages through waits for the program's end whatever
+// the time-out's sign: an idle program is not yet done.
 DWORD Wait(HANDLE process, int timeout, const TWhileWaiting& whileWaiting) {
-  if (timeout > 0) return WaitForEnd(process, static_cast<DWORD>(timeout), whileWaiting);
-  return WaitUntilIdle(process, static_cast<DWORD>(-static_cast<long long>(timeout)),
-                       whileWaiting);
+  const auto milliseconds = static_cast<DWORD>(timeout < 0 ? -static_cast<long long>(timeout)
+                                                           : timeout);
+  if (timeout > 0 || whileWaiting) return WaitForEnd(process, milliseconds, whileWaiting);
+  return WaitUntilIdle(process, milliseconds);
 }
 
 }  // namespace

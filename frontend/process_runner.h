@@ -14,11 +14,12 @@
 //                 end;
 //   timeout == 0  not at all; the program runs on.
 // A program still running when the wait runs out (or fails) is stopped,
-// together with whatever it started, with exit code 1.
+// together with whatever it started, with exit code 1, and given a few
+// seconds at most to go, so that the files it held are free again.
 //
 // exitCode is 0 unless a wait took place; then it is what Windows reports
 // right after it: the program's exit code, or STILL_ACTIVE (259) for one
-// that runs on or is still going away after being stopped.
+// that runs on or had not gone within those seconds after being stopped.
 // Returns true when the program started and no wait ran out or failed.
 // timedOut, when given, tells whether the wait ran out; startError, when
 // given, receives the system's error code when the program could not be
@@ -37,6 +38,9 @@ using TWhileWaiting = std::function<bool()>;
 // quotes the program's path where it holds blanks. With whileWaiting, the
 // wait for the program's end lets window messages through; the time-out
 // still counts from the start, and is kept as soon as whileWaiting returns.
+// A negative time-out then gives the program as long to end as its
+// absolute value: a program idle for input, such as a windowed DOS
+// launcher, is not done until it has ended.
 // A program that whileWaiting stops is stopped with whatever it started; the
 // result is then false, and the wait did not run out.
 bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& folder, int timeout,

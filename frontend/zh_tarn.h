@@ -11,6 +11,7 @@
 #include "dialogs/main_window_view.h"
 #include "frontend/command_states.h"
 #include "frontend/converter_commands.h"
+#include "frontend/converter_outcome.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/form.h"
@@ -80,7 +81,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   // Whether a conversion run is in progress: nothing then starts another,
   // changes the selection or closes the window.
   bool Running() const { return running_; }
-  // The converter's time-out in milliseconds; negative waits for input idle.
+  // The converter's time-out in milliseconds; positive or negative, a run
+  // gives the converter its absolute value to end in.
   int Timeout() const { return timeout_; }
   void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
   bool FilesMissing() const { return filesMissing_; }
@@ -202,8 +204,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   // What one conversion run keeps from step to step.
   struct TRun {
     std::array<bool, 6> mayRun{};
-    DWORD exitCode = 0;
-    bool timedOut = false;
+    // How the last command's converter run went.
+    TConverterOutcome outcome;
     DWORD consoleLeft = 0;
     DWORD consoleTop = 0;
     DWORD consoleWidth = 0;
@@ -216,9 +218,10 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void LogSelectedFile();
   void PlaceConsole(TRun& run) const;
   void RunCommand(size_t index, TRun& run);
+  void StartConverter(const std::wstring& commandLine, TRun& run);
   void AcceptResult(size_t index);
   void LogFailure(const ConverterCommand& command, const std::wstring& commandLine,
-                  DWORD startError);
+                  const TConverterOutcome& outcome);
   void AskToStop();
   void FinishRun(const TRun& run);
   void RemoveStaleConverted();
@@ -242,6 +245,10 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   std::array<bool, 6> staleConverted_{};
   bool runFailed_ = false;
   bool running_ = false;
-  // Set when the user chose to stop the run in progress.
+  // Set when the user chose to stop the run in progress, and once a command
+  // has stopped for it.
   bool stopRequested_ = false;
+  bool stopTaken_ = false;
+  // Whether the question that stops the run is open.
+  bool askingToStop_ = false;
 };

@@ -3,6 +3,7 @@
 
 #include "controls/palette.h"
 #include "frontend/converter_commands.h"
+#include "frontend/converter_outcome.h"
 #include "frontend/converter_start.h"
 #include "frontend/file_copy.h"
 #include "frontend/process_runner.h"
@@ -44,24 +45,40 @@ void ScrollMemoToEnd(TMemo* memo) {
   }
 }
 
+// Deletes a file; returns why one that is there could not go, or
+// ERROR_SUCCESS.
+DWORD RemoveFile(const std::wstring& path) {
+  if (DeleteFileW(path.c_str())) return ERROR_SUCCESS;
+  const DWORD error = GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS : error;
+}
+
+// Sets a flag for as long as it lives.
+class TFlagWhile {
+ public:
+  explicit TFlagWhile(bool& flag) : flag_(flag) { flag_ = true; }
+  TFlagWhile(const TFlagWhile&) = delete;
+  TFlagWhile& operator=(const TFlagWhile&) = delete;
+  ~TFlagWhile() { flag_ = false; }
+
+ private:
+  bool& flag_;
+};
+
 // Marks the window as running a conversion for as long as it lives, with
 // the busy cursor over it.
 class TRunningFlag {
  public:
   TRunningFlag(TForm& window, bool& running) : window_(window), running_(running) {
-    running_ = true;
     window_.SetBusyCursor(true);
   }
   TRunningFlag(const TRunningFlag&) = delete;
   TRunningFlag& operator=(const TRunningFlag&) = delete;
-  ~TRunningFlag() {
-    running_ = false;
-    window_.SetBusyCursor(false);
-  }
+  ~TRunningFlag() { window_.SetBusyCursor(false); }
 
  private:
   TForm& window_;
-  bool& running_;
+  const TFlagWhile running_;
 };
 
 }  // namespace
@@ -72,6 +89,7 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
   if (running_) return;
   const TRunningFlag running(*this, running_);
   stopRequested_ = false;
+  stopTaken_ = false;
   TRun run;
   try {
     RunConversion(run);
@@ -190,12 +208,16 @@ void Tzh_tarnF::PlaceConsole(TRun& run) const {
       static_cast<DWORD>(std::max(bounds.bottom - bounds.top - 60, kConsoleMinHeight));
 }
 
+// A result file left from before that cannot be removed keeps the
+// converter from starting: it would be taken for the new result.
 void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   const ConverterCommand& command = ConverterCommands()[index];
   const TDsCheck* op = OperatorBox(*this, command.letter);
   const bool withOperator = op && op->Checked();
+  run.outcome = {};
   for (const ConverterCommand& later : CommandsFrom(command)) {
-    DeleteFileW(ProgramFile(ResultFileName(later)).c_str());
+    const DWORD error = RemoveFile(ProgramFile(ResultFileName(later)));
+    if (&later == &command) run.outcome.staleError = error;
   }
   TLabel* label = CommandLabels()[index];
   dsPage->SetActivePageIndex(static_cast<int>(index));
@@ -206,34 +228,41 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
 
   const std::wstring commandLine =
       ConverterStartLine(dosLauncher_, programDir_, command, withOperator);
-  DWORD startError = ERROR_SUCCESS;
-  // The window stays alive while the converter works. A stop asked for
-  // before the start leaves the converter unstarted.
-  const auto letMessagesThrough = [this] {
-    Application().ProcessMessages();
-    return !stopRequested_;
-  };
-  if (!stopRequested_) {
-    ExecuteCommandLine(commandLine, programDir_, timeout_, cbHideLog->Checked(), run.exitCode,
-                       run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
-                       &run.timedOut, &startError, letMessagesThrough);
-  }
+  // A stop asked for before the start leaves the converter unstarted.
+  if (!stopRequested_ && !run.outcome.staleError) StartConverter(commandLine, run);
   label->SetColor(kCommandAtRest);
   label->Font().SetStyle(0);
   label->Repaint();
 
   // A stop counts even when the converter ended by itself while the user
   // was asked: what it made then is not taken.
-  if (!stopRequested_ && run.exitCode == 0 && IsFile(ProgramFile(ResultFileName(command)))) {
+  if (!stopRequested_ && !run.outcome.staleError && run.outcome.exitCode == 0 &&
+      IsFile(ProgramFile(ResultFileName(command)))) {
     AcceptResult(index);
   } else {
     label->Font().SetColor(clBlack);
-    LogFailure(command, commandLine, startError);
+    LogFailure(command, commandLine, run.outcome);
     runFailed_ = true;
   }
   Log(L"");
   ScrollMemoToEnd(Memo1);
   Application().ProcessMessages();
+}
+
+// The window stays alive while the converter works, and the run waits for
+// the converter's end, whatever the sign of the time-out.
+void Tzh_tarnF::StartConverter(const std::wstring& commandLine, TRun& run) {
+  const auto letMessagesThrough = [this] {
+    Application().ProcessMessages();
+    return !stopRequested_;
+  };
+  DWORD exitCode = 0;
+  DWORD startError = ERROR_SUCCESS;
+  ExecuteCommandLine(commandLine, programDir_, timeout_, cbHideLog->Checked(), exitCode,
+                     run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
+                     &run.outcome.timedOut, &startError, letMessagesThrough);
+  run.outcome.exitCode = exitCode;
+  run.outcome.startError = startError;
 }
 
 // The result becomes the working copy and a converted file beside the
@@ -256,18 +285,18 @@ void Tzh_tarnF::AcceptResult(size_t index) {
   for (const wchar_t* line : command.afterListLines) Log(line);
 }
 
-// A stopped command gets no advice: it did not fail by itself.
+// A stopped command gets no advice: it did not fail by itself. Any other
+// failure says first why it failed.
 void Tzh_tarnF::LogFailure(const ConverterCommand& command, const std::wstring& commandLine,
-                           DWORD startError) {
+                           const TConverterOutcome& outcome) {
   if (stopRequested_) {
     Log(L"Conversion stopped by the user");
+    stopTaken_ = true;
     return;
   }
-  if (startError != ERROR_SUCCESS) {
-    for (const std::wstring& line :
-         StartFailureLines(StartedProgram(commandLine), startError, !dosLauncher_.empty()))
-      Log(line);
-  }
+  for (const std::wstring& line :
+       FailureCauseLines(outcome, command, StartedProgram(commandLine), !dosLauncher_.empty()))
+    Log(line);
   for (const wchar_t* line : command.failureLines) Log(line);
 }
 
@@ -276,7 +305,7 @@ void Tzh_tarnF::FinishRun(const TRun& run) {
   Memo1->Show();
   Button1->Show();
   if (runFailed_) {
-    if (run.timedOut) Log(L"Program terminated due to DOS process timeout");
+    if (run.outcome.timedOut) Log(L"Program terminated due to DOS process timeout");
     Label8->Font().SetColor(clRed);
     Label8->SetCaption(L"Conversion failed");
     buInsert->SetEnabled(false);
@@ -288,6 +317,8 @@ void Tzh_tarnF::FinishRun(const TRun& run) {
     buInsert->SetEnabled(true);
     buSaveas->SetEnabled(true);
   }
+  // A yes that came after the last command was judged stopped nothing.
+  if (stopRequested_ && !stopTaken_) Log(L"the conversion had already ended");
   memo2->SetEnabled(true);
   EnableControls();
   MDL_f->SetEnabled(true);
@@ -303,8 +334,11 @@ void Tzh_tarnF::FormKeyDown(TComponent*, WORD& key, TShiftState) {
 }
 
 // A yes stops the converter at once, or, between two commands, the run
-// before its next one.
+// before its next one. A request while the question is open asks nothing
+// more.
 void Tzh_tarnF::AskToStop() {
+  if (askingToStop_) return;
+  const TFlagWhile asking(askingToStop_);
   if (Interaction().MessageDialog(Handle(), L"Do you want to stop the conversion?", L"Confirm",
                                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES)
     stopRequested_ = true;

@@ -28,8 +28,8 @@ class Variable {
 
 inline const std::string kModel = "SAMPLE MODEL\r\n";
 
-// The stand-in converters at work: those this process started, and those
-// they started in turn.
+// The stand-in converters at work: those this process started, those they
+// started in turn, and those started through a launcher.
 inline std::vector<DWORD> WorkingConverters() {
   std::vector<PROCESSENTRY32W> all;
   const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
@@ -38,16 +38,21 @@ inline std::vector<DWORD> WorkingConverters() {
   for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
        more = Process32NextW(snapshot.Get(), &entry))
     all.push_back(entry);
-  std::vector<DWORD> found = {GetCurrentProcessId()};
-  for (size_t i = 0; i < found.size(); ++i) {
+  std::vector<PROCESSENTRY32W> descendants;
+  std::vector<DWORD> parents = {GetCurrentProcessId()};
+  for (size_t i = 0; i < parents.size(); ++i) {
     for (const PROCESSENTRY32W& process : all) {
-      const std::wstring exe = process.szExeFile;
-      if (process.th32ParentProcessID == found[i] &&
-          lstrcmpiW(exe.substr(exe.find_last_of(L'\\') + 1).c_str(), L"tarn.exe") == 0)
-        found.push_back(process.th32ProcessID);
+      if (process.th32ParentProcessID != parents[i]) continue;
+      descendants.push_back(process);
+      parents.push_back(process.th32ProcessID);
     }
   }
-  found.erase(found.begin());
+  std::vector<DWORD> found;
+  for (const PROCESSENTRY32W& process : descendants) {
+    const std::wstring exe = process.szExeFile;
+    if (lstrcmpiW(exe.substr(exe.find_last_of(L'\\') + 1).c_str(), L"tarn.exe") == 0)
+      found.push_back(process.th32ProcessID);
+  }
   return found;
 }
 

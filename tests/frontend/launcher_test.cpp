@@ -112,6 +112,24 @@ TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
   }
 }
 
+// A launcher with a window of its own is idle while its converter works;
+// with a negative time-out the run still waits for the launcher's end,
+// letting messages through, and judges the command then: the result is
+// taken and no converter is left at work when the run is over.
+TEST_F(LauncherTest, AWindowedLauncherIsJudgedWhenItsConverterHasEnded) {
+  ReopenIn(dir.Path(), "[ZH_TARN]\r\nDosTimeout=-1\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
+                           "\\WinLauncher.exe\"\r\n");
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"1500");
+  size_t atWork = 0;
+  Tick({window->dsZ});
+  ASSERT_TRUE(StartAndActWhileConverting({[&] { atWork = WorkingConverters().size(); }}));
+  EXPECT_EQ(atWork, 1u);
+  EXPECT_TRUE(WorkingConverters().empty());
+  EXPECT_EQ(ConverterRuns().size(), 1u);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+  ExpectPassed();
+}
+
 // The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
 // through the DOSBox.exe stand-in as DOSBox for Windows would run it: with
 // the template of the help file, and with the folder quoted for a program

@@ -1,5 +1,9 @@
+#include <windows.h>
+#include <commctrl.h>
+
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,6 +17,17 @@ HCURSOR CursorOver(TControl* control) {
   SendMessageW(control->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(control->Handle()),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   return GetCursor();
+}
+
+// Asks to close the memo's window, as its close box does, once the log
+// gets a line holding the text given.
+LRESULT CALLBACK CloseAtLine(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                             DWORD_PTR text) {
+  if (message == EM_REPLACESEL && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam))
+                                          .find(reinterpret_cast<const wchar_t*>(text)) !=
+                                      std::wstring_view::npos)
+    PostMessageW(GetAncestor(memo, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
+  return DefSubclassProc(memo, message, wParam, lParam);
 }
 
 // The window is asked to paint itself anew while the converter sleeps: it
@@ -161,6 +176,43 @@ TEST_F(ConversionTest, AConverterEndingWhileTheUserIsAskedKeepsToTheAnswer) {
     ExpectFailed();
   }
   EXPECT_EQ(desktop.boxes.size(), 2u);
+}
+
+// While the question is open, the close box and Escape ask nothing more,
+// and No lets the run go on. A yes to the close box pressed as the last
+// command's result is logged stops nothing, and the log says so.
+TEST_F(ConversionTest, OneStopQuestionAtATimeAndALateYesIsSaid) {
+  Tick({window->dsZ});
+  {
+    const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"1000");
+    int opened = 0;
+    desktop.whileBoxOpen = [&] {
+      if (opened++) return;
+      SendMessageW(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      TypeKey(VK_ESCAPE);
+    };
+    desktop.boxAnswers = {IDNO};
+    ASSERT_TRUE(StartAndActWhileConverting({[&] { TypeKey(VK_ESCAPE); }}));
+    desktop.whileBoxOpen = nullptr;
+  }
+  EXPECT_EQ(desktop.boxes.size(), 1u);
+  ExpectPassed();
+
+  const wchar_t* const success = L"Conversion sucsessfull";
+  SetWindowSubclass(window->Memo1->Handle(), CloseAtLine, 1, reinterpret_cast<DWORD_PTR>(success));
+  desktop.boxAnswers = {IDYES};
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  Start();
+  RemoveWindowSubclass(window->Memo1->Handle(), CloseAtLine, 1);
+  EXPECT_EQ(desktop.boxes.size(), 2u);
+  std::vector<std::wstring> expected = Header();
+  for (const wchar_t* line : {L"Start set model size (MDZ)", success, L"",
+                              L"the conversion had already ended"})
+    expected.push_back(line);
+  EXPECT_EQ(Log(), expected);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+  ExpectPassed();
+  EXPECT_TRUE(window->Visible());
 }
 
 }  // namespace

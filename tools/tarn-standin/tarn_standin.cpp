@@ -127,6 +127,14 @@ DWORD StartSleeper(DWORD milliseconds) {
   return info.dwProcessId;
 }
 
+// Keeps the working copy open, shared with no one, for that long, as the
+// converter does while it works on it.
+void HoldWorkingCopy(DWORD milliseconds) {
+  const KernelHandle file(CreateFileW(HereFile(kWorkingCopyName).c_str(), GENERIC_READ, 0, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+  Sleep(milliseconds);
+}
+
 // What the run does before it looks at its command line.
 void Prepare() {
   const std::wstring report = TextVariable(L"TARN_STANDIN_STARTUP_REPORT");
@@ -134,6 +142,7 @@ void Prepare() {
   if (const auto sleeper = Variable(L"TARN_STANDIN_GRANDCHILD_MS"))
     Log("started a sleeping copy of itself, process " + std::to_string(StartSleeper(*sleeper)));
   if (const auto delay = Variable(L"TARN_STANDIN_SLEEP_MS")) Sleep(*delay);
+  if (const auto hold = Variable(L"TARN_STANDIN_HOLD_MS")) HoldWorkingCopy(*hold);
 }
 
 // Whether the variables that make a run fail concern this command.

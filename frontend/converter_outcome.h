@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "frontend/converter_commands.h"
+
+// How one command's converter run went, as far as judging it needs. The
+// error codes are the system's; 0 where there was none.
+struct TConverterOutcome {
+  // Why the command's result file left from before could not be removed;
+  // the converter was then not started.
+  unsigned long staleError = 0;
+  // Why the converter could not be started.
+  unsigned long startError = 0;
+  // Whether it was stopped for running past its time-out.
+  bool timedOut = false;
+  unsigned long exitCode = 0;
+};
+
+// The log lines that say why a command that was not stopped by the user
+// failed, to go before the command's own advice: the earlier result that
+// stayed, the reason the converter (or its launcher, `program`) could not
+// start, the time-out, the exit code, or the result it did not write.
+std::vector<std::wstring> FailureCauseLines(const TConverterOutcome& outcome,
+                                            const ConverterCommand& command,
+                                            const std::wstring& program, bool launcherSet);
