@@ -1,5 +1,7 @@
 #include "frontend/process_runner.h"
 
+#include <algorithm>
+
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -74,13 +76,19 @@ class ChildJob {
   // Lets the processes run on once the job handle is closed.
   void Release() { SetKillOnClose(false); }
 
+  // Whether a process the child started still runs in the job; false when
+  // the job holds nothing or cannot be asked.
+  bool Busy() const {
+    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
+    return adopted_ &&
+           QueryInformationJobObject(job_.Get(), JobObjectBasicAccountingInformation, &accounting,
+                                     sizeof(accounting), nullptr) &&
+           accounting.ActiveProcesses > 0;
+  }
+
  private:
   void WaitUntilEmpty(ULONGLONG started) const {
-    JOBOBJECT_BASIC_ACCOUNTING_INFORMATION accounting{};
-    while (QueryInformationJobObject(job_.Get(), JobObjectBasicAccountingInformation, &accounting,
-                                     sizeof(accounting), nullptr) &&
-           accounting.ActiveProcesses > 0 && Remaining(started, kGoingMilliseconds) > 0)
-      Sleep(kGoingPollMilliseconds);
+    while (Busy() && Remaining(started, kGoingMilliseconds) > 0) Sleep(kGoingPollMilliseconds);
   }
 
   void SetKillOnClose(bool kill) {
@@ -117,11 +125,9 @@ DWORD StartChild(std::wstring commandLine, const std::wstring& folder, STARTUPIN
   return error;
 }
 
-// Waits for the process's end, at most `milliseconds`. With whileWaiting,
-// window messages that arrive meanwhile are let through, and the wait ends
-// early with kCallerStopped when whileWaiting says so.
+// Waits for the process's end, at most `milliseconds`, letting window
+// messages through; ends early with kCallerStopped when whileWaiting says so.
 DWORD WaitForEnd(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileWaiting) {
-  if (!whileWaiting) return WaitForSingleObject(process, milliseconds);
   const ULONGLONG started = GetTickCount64();
   for (;;) {
     const DWORD left = Remaining(started, milliseconds);
@@ -131,6 +137,23 @@ DWORD WaitForEnd(HANDLE process, DWORD milliseconds, const TWhileWaiting& whileW
     if (left == 0) return WAIT_TIMEOUT;
     if (!whileWaiting()) return kCallerStopped;
   }
+}
+
+// Once a launcher has ended, waits for what it started and left running in
+// the job, at most `milliseconds`, letting window messages through; ends
+// early with kCallerStopped when whileWaiting says so.
+DWORD WaitUntilJobEmpty(const ChildJob& job, DWORD milliseconds,
+                        const TWhileWaiting& whileWaiting) {
+  const ULONGLONG started = GetTickCount64();
+  while (job.Busy()) {
+    const DWORD left = Remaining(started, milliseconds);
+    if (left == 0) return WAIT_TIMEOUT;
+    const DWORD woken = MsgWaitForMultipleObjects(0, nullptr, FALSE,
+                                                  std::min(left, kGoingPollMilliseconds),
+                                                  QS_ALLINPUT);
+    if (woken == WAIT_OBJECT_0 && !whileWaiting()) return kCallerStopped;
+  }
+  return WAIT_OBJECT_0;
 }
 
 // Waits until the process is idle for input. A console program has no
@@ -144,12 +167,19 @@ DWORD WaitUntilIdle(HANDLE process, DWORD milliseconds) {
 }
 
 // A caller that lets messages through waits for the program's end whatever
-// the time-out's sign: an idle program is not yet done.
-DWORD Wait(HANDLE process, int timeout, const TWhileWaiting& whileWaiting) {
+// the time-out's sign, and then for whatever it left running: an idle
+// program is not yet done, and a launcher may end before its converter.
+DWORD Wait(HANDLE process, const ChildJob& job, int timeout, const TWhileWaiting& whileWaiting) {
   const auto milliseconds = static_cast<DWORD>(timeout < 0 ? -static_cast<long long>(timeout)
                                                            : timeout);
-  if (timeout > 0 || whileWaiting) return WaitForEnd(process, milliseconds, whileWaiting);
-  return WaitUntilIdle(process, milliseconds);
+  if (!whileWaiting) {
+    return timeout > 0 ? WaitForSingleObject(process, milliseconds)
+                       : WaitUntilIdle(process, milliseconds);
+  }
+  const ULONGLONG started = GetTickCount64();
+  const DWORD ended = WaitForEnd(process, milliseconds, whileWaiting);
+  if (ended != WAIT_OBJECT_0) return ended;
+  return WaitUntilJobEmpty(job, Remaining(started, milliseconds), whileWaiting);
 }
 
 }  // namespace
@@ -170,7 +200,7 @@ bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& fol
     job.Release();
     return true;
   }
-  const DWORD waited = Wait(child.process.Get(), timeout, whileWaiting);
+  const DWORD waited = Wait(child.process.Get(), job, timeout, whileWaiting);
   const bool done = waited == WAIT_OBJECT_0;
   if (done)
     job.Release();

@@ -40,7 +40,9 @@ using TWhileWaiting = std::function<bool()>;
 // still counts from the start, and is kept as soon as whileWaiting returns.
 // A negative time-out then gives the program as long to end as its
 // absolute value: a program idle for input, such as a windowed DOS
-// launcher, is not done until it has ended.
+// launcher, is not done until it has ended. Nor is a program that has ended
+// while what it started still runs (a launcher that hands its converter on):
+// the wait goes on, within the same time, until none of them runs.
 // A program that whileWaiting stops is stopped with whatever it started; the
 // result is then false, and the wait did not run out.
 bool ExecuteCommandLine(const std::wstring& commandLine, const std::wstring& folder, int timeout,

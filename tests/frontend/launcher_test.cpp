@@ -130,6 +130,20 @@ TEST_F(LauncherTest, AWindowedLauncherIsJudgedWhenItsConverterHasEnded) {
   ExpectPassed();
 }
 
+// A launcher that ends as soon as it has started the converter: the run
+// waits for the converter, and takes what it writes at its end.
+TEST_F(LauncherTest, ALauncherThatHandsOnIsJudgedWhenItsConverterHasEnded) {
+  ReopenIn(dir.Path(), "[ZH_TARN]\r\nDosTimeout=20\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
+                           "\\WinLauncher.exe\"\r\n");
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"1500");
+  const Variable handOn(L"WINLAUNCHER_HAND_ON", L"1");
+  Tick({window->dsZ});
+  Start();
+  EXPECT_EQ(ConverterRuns().size(), 1u);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+  ExpectPassed();
+}
+
 // The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
 // through the DOSBox.exe stand-in as DOSBox for Windows would run it: with
 // the template of the help file, and with the folder quoted for a program

@@ -3,7 +3,9 @@
 // queue, and it is idle, waiting for input, while the program it runs
 // works: it runs the command line that follows its own name, lets its
 // messages through until that program has ended, and exits with the
-// program's exit code (1 when the program cannot start).
+// program's exit code (1 when the program cannot start). With
+// WINLAUNCHER_HAND_ON set, it ends with 0 as soon as the program has
+// started, as a launcher that hands its program on does.
 #include <windows.h>
 
 #include <string>
@@ -42,6 +44,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                       nullptr, nullptr, &startup, &info))
     return kCannotStart;
   const KernelHandle process(info.hProcess), thread(info.hThread);
+  if (GetEnvironmentVariableW(L"WINLAUNCHER_HAND_ON", nullptr, 0) > 0) return 0;
   while (MsgWaitForMultipleObjects(1, &info.hProcess, FALSE, INFINITE, QS_ALLINPUT) ==
          WAIT_OBJECT_0 + 1)
     LetMessagesThrough();
