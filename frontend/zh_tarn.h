@@ -194,6 +194,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   std::array<TCheckBox*, 6> CommandBoxes() const { return {dsF, dsC, dsT, dsS, dsR, dsZ}; }
   std::array<TLabel*, 6> CommandLabels() const { return {dsFt, dsCt, dsTt, dsSt, dsRt, dsZt}; }
   std::array<TDsCheck*, 3> OperatorBoxes() const { return {opK, opF, opD}; }
+  void HideUnderLog();
+  void ShowUnderLog();
   void SetLabelsAtRest();
   TCommandSource CurrentSource() const;
   void ListResultsOf(const std::wstring& baseName);
@@ -237,6 +239,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   std::wstring selectedPath_;
   std::wstring convertedFolder_;
   std::wstring workingCopyName_ = L"CONVERT.MD";
+  // The controls the open log viewer hid.
+  std::vector<TControl*> underLog_;
   bool runFailed_ = false;
   bool running_ = false;
   // Set when the user chose to stop the run in progress.

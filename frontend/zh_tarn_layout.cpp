@@ -93,6 +93,7 @@ void Tzh_tarnF::BuildBrowsing() {
   Memo1->SetBorder(false);
   Memo1->SetColor(clWhite);
   Memo1->SetFont(kArial12);
+  Memo1->SetReadOnly(true);
   Memo1->Hide();
   Button1 = MakeButton(Panel5, {184, 360, 73, 25}, L"Close",
                        {kLightButtonFace, clWhite, false, true, kArial12});

@@ -415,10 +415,24 @@ TEST_F(ConversionTest, DeviceNamesAreRefusedAsModelAndAsDestination) {
   DeleteFileW(device.c_str());
 }
 
-TEST_F(ConversionTest, EscapeInTheLogOrTheAnimationNoteLeavesThemInPlace) {
+// The log can be read but not changed: Ctrl+A, then Delete, Backspace or a
+// letter leave every line. Escape there or in the animation note leaves
+// them in place.
+TEST_F(ConversionTest, KeysInTheLogOrTheAnimationNoteLeaveThemInPlace) {
   Tick({window->dsT});
   Start();
   ASSERT_EQ(window->dsPage->ActivePageIndex(), 2);
+  const std::vector<std::wstring> log = Log();
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PressKey(*window->Memo1, 'A');
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  for (const int key : {VK_DELETE, VK_BACK, int{'X'}})
+    PressKey(*window->Memo1, static_cast<WORD>(key));
+  EXPECT_EQ(Log(), log);
   PressKey(*window->Memo1, VK_ESCAPE);
   PressKey(*window->Memo3, VK_ESCAPE);
   EXPECT_TRUE(window->Memo1->Showing());
