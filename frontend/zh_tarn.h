@@ -40,6 +40,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void FormCreate(TComponent* sender);
   void FormShow(TComponent* sender);
   void FormClose(TComponent* sender, TCloseAction& action);
+  void FormQueryEndSession(TComponent* sender, bool& canEnd);
+  void FormEndSession(TComponent* sender);
   void CheckFile(const std::wstring& name, std::wstring& missingFileName, bool& filesMissing);
   void ReadSetParameters();
 
@@ -184,6 +186,7 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void BuildBottom();
   void BindEvents();
   std::wstring ProgramFile(const std::wstring& name) const;
+  void StoreLastDirectory();
   // The entry selected in the converted files list, or empty.
   std::wstring SelectedConverted() const;
   // Where a converted file of that name lies: the folder the converted

@@ -44,16 +44,18 @@ void ScrollMemoToEnd(TMemo* memo) {
 }
 
 // Marks the window as running a conversion for as long as it lives, with
-// the busy cursor over it.
+// the busy cursor over it and Windows told why the session may not end.
 class TRunningFlag {
  public:
   TRunningFlag(TForm& window, bool& running) : window_(window), running_(running) {
     running_ = true;
     window_.SetBusyCursor(true);
+    Interaction().SetShutdownReason(window_.Handle(), L"A model conversion is running.");
   }
   TRunningFlag(const TRunningFlag&) = delete;
   TRunningFlag& operator=(const TRunningFlag&) = delete;
   ~TRunningFlag() {
+    Interaction().SetShutdownReason(window_.Handle(), L"");
     running_ = false;
     window_.SetBusyCursor(false);
   }

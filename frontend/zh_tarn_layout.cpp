@@ -281,6 +281,10 @@ void Tzh_tarnF::BindEvents() {
   OnCreate = handler(&Tzh_tarnF::FormCreate);
   OnShow = handler(&Tzh_tarnF::FormShow);
   OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+  OnQueryEndSession = [this](TComponent* sender, bool& canEnd) {
+    FormQueryEndSession(sender, canEnd);
+  };
+  OnEndSession = handler(&Tzh_tarnF::FormEndSession);
   OnKeyDown = [this](TComponent* sender, WORD& key, TShiftState shift) {
     FormKeyDown(sender, key, shift);
   };

@@ -2,13 +2,15 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "toolkit/interaction.h"
 
 // A scripted stand-in for the desktop: records every message box, Save
-// dialog and shell execution, and answers from queues the test fills.
+// dialog and shell execution, and answers from queues the test fills. Like
+// a real message box, a box disables its owner while it is open.
 class FakeInteraction : public TInteraction {
  public:
   struct Box {
@@ -42,6 +44,7 @@ class FakeInteraction : public TInteraction {
   bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                  const std::wstring& parameters, const std::wstring& directory,
                  int show) override;
+  void SetShutdownReason(HWND window, const std::wstring& reason) override;
 
   std::vector<Box> boxes;
   std::deque<int> boxAnswers;            // IDOK when empty
@@ -50,4 +53,7 @@ class FakeInteraction : public TInteraction {
   std::deque<std::wstring> saveAnswers;  // chosen names; empty string = cancel
   std::vector<Shell> shells;
   bool shellSucceeds = true;
+  // The reason each window gives Windows for holding off the end of the
+  // session; none once withdrawn.
+  std::map<HWND, std::wstring> shutdownReasons;
 };
