@@ -167,6 +167,13 @@ TEST_F(MainWindowLayoutTest, ParameterFieldsAsAUserMeetsThem) {
   EXPECT_EQ(window->edRGB->Text(), L"0.55x");
 }
 
+// Posts a key press to the focused window, as typing does.
+void Type(WORD key) {
+  PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
+  PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+  PumpMessages();
+}
+
 TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
   Open();
   EXPECT_EQ(window->Panel4->Caption(), L"Command parameters");
@@ -186,7 +193,7 @@ TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
   window->buConvert->SetEnabled(true);
   window->buConvert->SetFocus();
   for (int i = 0; i < 40; ++i) {
-    TypeInFocus(VK_TAB);
+    Type(VK_TAB);
     EXPECT_NE(GetFocus(), window->dsPage->Handle()) << i;
   }
   const int edge = window->dsPage->Height() - 2;
@@ -194,7 +201,7 @@ TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
   SendMessageW(window->dsPage->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, edge));
   EXPECT_NE(GetFocus(), window->dsPage->Handle());
   window->dsPage->SetFocus();
-  for (WORD key : {VK_RIGHT, VK_LEFT, VK_HOME, VK_END}) TypeInFocus(key);
+  for (WORD key : {VK_RIGHT, VK_LEFT, VK_HOME, VK_END}) Type(key);
   EXPECT_EQ(window->dsPage->ActivePageIndex(), 4);
 }
 

@@ -2,21 +2,12 @@
 
 namespace {
 
-// The owner of an open box, disabled while it lives if it was enabled.
-class TDisabledOwner {
- public:
-  explicit TDisabledOwner(HWND owner)
-      : owner_(owner && IsWindowEnabled(owner) ? owner : nullptr) {
-    if (owner_) EnableWindow(owner_, FALSE);
+// Enables the window again when it goes.
+struct EnabledAgain {
+  HWND window;
+  ~EnabledAgain() {
+    if (window) EnableWindow(window, TRUE);
   }
-  TDisabledOwner(const TDisabledOwner&) = delete;
-  TDisabledOwner& operator=(const TDisabledOwner&) = delete;
-  ~TDisabledOwner() {
-    if (owner_) EnableWindow(owner_, TRUE);
-  }
-
- private:
-  HWND owner_;
 };
 
 }  // namespace
@@ -29,7 +20,8 @@ int FakeInteraction::MessageDialog(HWND owner, const std::wstring& text,
                                    const std::wstring& caption, UINT flags) {
   boxes.push_back({text, caption, flags});
   if (whileBoxOpen) {
-    const TDisabledOwner disabled(owner);
+    // An open box disables its owner, as a real one does.
+    const EnabledAgain owned{owner && !EnableWindow(owner, FALSE) ? owner : nullptr};
     whileBoxOpen();
   }
   if (boxAnswers.empty()) return IDOK;

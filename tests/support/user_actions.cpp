@@ -56,10 +56,3 @@ void PressKey(TControl& control, WORD key) {
   PostMessageW(control.Handle(), WM_KEYUP, key, 0xC0000001);
   Application().ProcessMessages();
 }
-
-void TypeInFocus(WORD key) {
-  HWND focus = GetFocus();
-  PostMessageW(focus, WM_KEYDOWN, key, 0);
-  PostMessageW(focus, WM_KEYUP, key, 0xC0000001);
-  Application().ProcessMessages();
-}

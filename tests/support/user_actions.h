@@ -18,8 +18,6 @@ bool FormExists(const wchar_t* caption);
 // Focuses the control and presses and releases the key there, through the
 // message queue as typed keys arrive.
 void PressKey(TControl& control, WORD key);
-// Presses and releases the key in the window with the focus, as typing does.
-void TypeInFocus(WORD key);
 
 // A press and release of the button at a point of the window.
 void ClickAt(HWND window, POINT point, TMouseButton button);
