@@ -1,43 +1,57 @@
 #include "app/instance_lock.h"
 
-#include <cstdint>
 #include <cwchar>
+
+#include "toolkit/exception.h"
 
 namespace {
 
 constexpr int kWindowWaits = 100;
 constexpr DWORD kWindowWaitMs = 50;
 
-// The folder's path with every short (8.3) name made long. Short names that
-// Windows makes carry a '~'; a path without one is asked about no further,
-// as asking reads every folder along it (about 3 ms of each start).
-std::wstring LongPath(const std::wstring& folder) {
-  if (folder.find(L'~') == std::wstring::npos) return folder;
-  std::wstring path(GetLongPathNameW(folder.c_str(), nullptr, 0), L'\0');
-  path.resize(GetLongPathNameW(folder.c_str(), path.data(), static_cast<DWORD>(path.size())));
-  return path.empty() ? folder : path;
-}
-
-// The folder's name for kernel objects: a hash of its long path in capitals,
-// as backslashes may not appear in such names.
-std::wstring ObjectName(const std::wstring& folder) {
-  std::wstring path = LongPath(folder);
-  CharUpperBuffW(path.data(), static_cast<DWORD>(path.size()));
-  uint64_t hash = 14695981039346656037ull;
-  for (const wchar_t ch : path) {
-    hash = (hash ^ static_cast<uint16_t>(ch)) * 1099511628211ull;
-  }
-  wchar_t name[48];
-  swprintf(name, 48, L"Local\\ZH_tarn-%016llx", static_cast<unsigned long long>(hash));
-  return name;
-}
+// The lock is seen by every session. The serving window is told to the
+// session only: a shared memory object for every session may be made by
+// administrators alone, and a window of another session cannot be brought
+// forward anyway.
+std::wstring LockObjectName(const std::wstring& name) { return L"Global\\" + name; }
+std::wstring WindowObjectName(const std::wstring& name) { return L"Local\\" + name; }
 
 }  // namespace
 
+std::wstring InstanceLockName(const std::wstring& programFolder, DWORD& error) {
+  const KernelHandle folder(CreateFileW(programFolder.c_str(), FILE_READ_ATTRIBUTES,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                        nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!folder || !GetFileInformationByHandle(folder.Get(), &info)) {
+    error = GetLastError();
+    return {};
+  }
+  wchar_t name[48];
+  swprintf(name, 48, L"ZH_tarn-%08lx-%08lx%08lx", info.dwVolumeSerialNumber, info.nFileIndexHigh,
+           info.nFileIndexLow);
+  return name;
+}
+
+// A lock that cannot be had for any reason leaves the folder alone: one
+// that this start may not even open is held by an instance of another user
+// or with other rights.
 TInstanceLock::TInstanceLock(const std::wstring& programFolder)
-    : mapping_(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                                  sizeof(LONG), ObjectName(programFolder).c_str())) {
-  taken_ = mapping_ && GetLastError() == ERROR_ALREADY_EXISTS;
+    : folder_(programFolder), name_(InstanceLockName(programFolder, error_)) {
+  if (name_.empty()) return;
+  const HANDLE lock = CreateMutexW(nullptr, FALSE, LockObjectName(name_).c_str());
+  const DWORD error = GetLastError();
+  if (!lock || error == ERROR_ALREADY_EXISTS) {
+    if (lock) CloseHandle(lock);
+    state_ = lock || error == ERROR_ACCESS_DENIED ? TState::stServed : TState::stUnknown;
+    error_ = error;
+    return;
+  }
+  lock_.Reset(lock);
+  state_ = TState::stHeld;
+  mapping_.Reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                    sizeof(LONG), WindowObjectName(name_).c_str()));
   if (mapping_) {
     window_ = static_cast<volatile LONG*>(
         MapViewOfFile(mapping_.Get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(LONG)));
@@ -49,17 +63,45 @@ TInstanceLock::~TInstanceLock() {
 }
 
 void TInstanceLock::Publish(HWND window) {
-  if (window_) InterlockedExchange(window_, HandleToLong(window));
+  if (state_ == TState::stHeld && window_) InterlockedExchange(window_, HandleToLong(window));
 }
 
-void TInstanceLock::ActivateServing() const {
-  if (!window_) return;
+// The window the holder told, or nullptr while none can be seen. The view
+// is read-only here, so the handle is read plainly.
+HWND TInstanceLock::ServingWindow() {
+  if (!window_) {
+    mapping_.Reset(OpenFileMappingW(FILE_MAP_READ, FALSE, WindowObjectName(name_).c_str()));
+    if (!mapping_) return nullptr;
+    window_ = static_cast<volatile LONG*>(
+        MapViewOfFile(mapping_.Get(), FILE_MAP_READ, 0, 0, sizeof(LONG)));
+    if (!window_) return nullptr;
+  }
+  return static_cast<HWND>(LongToHandle(*window_));
+}
+
+bool TInstanceLock::ActivateServing() {
+  if (state_ != TState::stServed) return false;
   HWND window = nullptr;
   for (int wait = 0; !window && wait < kWindowWaits; ++wait) {
-    window = static_cast<HWND>(LongToHandle(InterlockedCompareExchange(window_, 0, 0)));
+    window = ServingWindow();
     if (!window) Sleep(kWindowWaitMs);
   }
-  if (!window || !IsWindow(window)) return;
+  if (!window || !IsWindow(window)) return false;
   if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
   SetForegroundWindow(GetLastActivePopup(window));
+  return true;
+}
+
+std::wstring TInstanceLock::RefusalText() const {
+  const std::wstring why =
+      L"\n\nOne folder serves one ZH_tarn at a time, since they would share the converter's "
+      L"work files there.";
+  if (state_ == TState::stServed) {
+    return L"ZH_tarn is already running in this folder, but its window cannot be brought "
+           L"forward (it may belong to another user or run with other rights):\n\n" +
+           folder_ + why;
+  }
+  return L"ZH_tarn cannot make sure that no other ZH_tarn runs in this folder, so it does not "
+         L"start:\n\n" +
+         folder_ + L"\n\n" + ErrorText(error_) + why;
 }

@@ -41,6 +41,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void FormCreate(TComponent* sender);
   void FormShow(TComponent* sender);
   void FormClose(TComponent* sender, TCloseAction& action);
+  void FormQueryEndSession(TComponent* sender, bool& canEnd);
+  void FormEndSession(TComponent* sender);
   void CheckFile(const std::wstring& name, std::wstring& missingFileName, bool& filesMissing);
   void ReadSetParameters();
 
@@ -186,6 +188,7 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void BuildBottom();
   void BindEvents();
   std::wstring ProgramFile(const std::wstring& name) const;
+  void StoreLastDirectory();
   // The entry selected in the converted files list, or empty.
   std::wstring SelectedConverted() const;
   // Where a converted file of that name lies: the folder the converted
@@ -196,6 +199,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   std::array<TCheckBox*, 6> CommandBoxes() const { return {dsF, dsC, dsT, dsS, dsR, dsZ}; }
   std::array<TLabel*, 6> CommandLabels() const { return {dsFt, dsCt, dsTt, dsSt, dsRt, dsZt}; }
   std::array<TDsCheck*, 3> OperatorBoxes() const { return {opK, opF, opD}; }
+  void HideUnderLog();
+  void ShowUnderLog();
   void SetLabelsAtRest();
   TCommandSource CurrentSource() const;
   void ListResultsOf(const std::wstring& baseName);
@@ -243,6 +248,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   // By command, the earlier converted files beside the selected file that
   // the run in progress removes once its first command has passed.
   std::array<bool, 6> staleConverted_{};
+  // The controls the open log viewer hid.
+  std::vector<TControl*> underLog_;
   bool runFailed_ = false;
   bool running_ = false;
   // Set when the user chose to stop the run in progress, and once a command

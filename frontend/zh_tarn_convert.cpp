@@ -66,15 +66,19 @@ class TFlagWhile {
 };
 
 // Marks the window as running a conversion for as long as it lives, with
-// the busy cursor over it.
+// the busy cursor over it and Windows told why the session may not end.
 class TRunningFlag {
  public:
   TRunningFlag(TForm& window, bool& running) : window_(window), running_(running) {
     window_.SetBusyCursor(true);
+    Interaction().SetShutdownReason(window_.Handle(), L"A model conversion is running.");
   }
   TRunningFlag(const TRunningFlag&) = delete;
   TRunningFlag& operator=(const TRunningFlag&) = delete;
-  ~TRunningFlag() { window_.SetBusyCursor(false); }
+  ~TRunningFlag() {
+    Interaction().SetShutdownReason(window_.Handle(), L"");
+    window_.SetBusyCursor(false);
+  }
 
  private:
   TForm& window_;

@@ -87,23 +87,41 @@ void Tzh_tarnF::buSaveasClick(TComponent*) {
   FileCopy(converted.empty() ? ProgramFile(workingCopyName_) : path, SaveAsDlg->FileName);
 }
 
+// The button closes an open viewer even when the log has gone since.
 void Tzh_tarnF::buLogClick(TComponent*) {
-  const std::wstring log = ProgramFile(L"CONVERT.LOG");
-  if (GetFileAttributesW(log.c_str()) == INVALID_FILE_ATTRIBUTES) return;
-  if (!OVC1->Visible()) {
-    OVC1->BringToFront();
-    OVC1->SetAlign(TAlign::alClient);
-    OVC1->Show();
-    OVC1->SetFileName(log);
-    OVC1->SetIsOpen(true);
-    buLog->SetCaption(L"Close Log-file");
-    buClose->SetEnabled(false);
-  } else {
+  if (OVC1->Visible()) {
     OVC1->Hide();
     OVC1->SetIsOpen(false);
+    ShowUnderLog();
     buLog->SetCaption(L"Show Log-file");
     buClose->SetEnabled(true);
+    return;
   }
+  const std::wstring log = ProgramFile(L"CONVERT.LOG");
+  if (GetFileAttributesW(log.c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  HideUnderLog();
+  OVC1->BringToFront();
+  OVC1->SetAlign(TAlign::alClient);
+  OVC1->Show();
+  OVC1->SetFileName(log);
+  OVC1->SetIsOpen(true);
+  buLog->SetCaption(L"Close Log-file");
+  buClose->SetEnabled(false);
+}
+
+// What the log viewer covers (everything on the main panel below the title
+// strip) is hidden while it is open, so that neither Tab nor a key pressed
+// there reaches it; it comes back as it was.
+void Tzh_tarnF::HideUnderLog() {
+  for (TControl* control : Panel1->Children()) {
+    if (control != Panel2 && control != OVC1 && control->Visible()) underLog_.push_back(control);
+  }
+  for (TControl* control : underLog_) control->Hide();
+}
+
+void Tzh_tarnF::ShowUnderLog() {
+  for (TControl* control : underLog_) control->Show();
+  underLog_.clear();
 }
 
 void Tzh_tarnF::SpeedButton2Click(TComponent*) {

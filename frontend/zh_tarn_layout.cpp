@@ -93,6 +93,7 @@ void Tzh_tarnF::BuildBrowsing() {
   Memo1->SetBorder(false);
   Memo1->SetColor(clWhite);
   Memo1->SetFont(kArial12);
+  Memo1->SetReadOnly(true);
   Memo1->Hide();
   Button1 = MakeButton(Panel5, {184, 360, 73, 25}, L"Close",
                        {kLightButtonFace, clWhite, false, true, kArial12});
@@ -280,6 +281,10 @@ void Tzh_tarnF::BindEvents() {
   OnCreate = handler(&Tzh_tarnF::FormCreate);
   OnShow = handler(&Tzh_tarnF::FormShow);
   OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
+  OnQueryEndSession = [this](TComponent* sender, bool& canEnd) {
+    FormQueryEndSession(sender, canEnd);
+  };
+  OnEndSession = handler(&Tzh_tarnF::FormEndSession);
   OnKeyDown = [this](TComponent* sender, WORD& key, TShiftState shift) {
     FormKeyDown(sender, key, shift);
   };

@@ -78,14 +78,33 @@ void Tzh_tarnF::FormShow(TComponent*) {
 }
 
 // The window stays open while a run goes on: the close box offers to stop
-// the run instead. A settings file that refuses the last directory is
-// reported, and the window closes all the same.
+// the run instead.
 void Tzh_tarnF::FormClose(TComponent*, TCloseAction& action) {
   if (running_) {
     action = TCloseAction::caNone;
     AskToStop();
     return;
   }
+  StoreLastDirectory();
+}
+
+// Windows may end the session while no run goes on. A run holds it off (the
+// run has told Windows why) and asks whether to stop, unless a question is
+// already open over the window; Windows has its answer first, so that it
+// does not wait on the user.
+void Tzh_tarnF::FormQueryEndSession(TComponent*, bool& canEnd) {
+  canEnd = !running_;
+  if (canEnd) return;
+  ReplyMessage(FALSE);
+  if (IsWindowEnabled(Handle())) AskToStop();
+}
+
+// The session ends: what a close stores is stored.
+void Tzh_tarnF::FormEndSession(TComponent*) { StoreLastDirectory(); }
+
+// The tree's folder, unless files were missing at start. A settings file
+// that refuses it is reported, and the window closes all the same.
+void Tzh_tarnF::StoreLastDirectory() {
   if (filesMissing_) return;
   Application().Protect([this] {
     if (const auto stored = StorableFolderPath(MDL_D->Directory())) {

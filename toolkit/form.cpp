@@ -211,6 +211,14 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (OnDropFiles) OnDropFiles(this, files);
       return 0;
     }
+    case WM_QUERYENDSESSION: {
+      bool canEnd = true;
+      if (OnQueryEndSession) OnQueryEndSession(this, canEnd);
+      return canEnd;
+    }
+    case WM_ENDSESSION:
+      if (wParam && OnEndSession) OnEndSession(this);
+      return 0;
     case WM_SHOWWINDOW:
       if (wParam && OnShow) OnShow(this);
       return TControl::WndProc(msg, wParam, lParam);

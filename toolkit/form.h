@@ -18,6 +18,7 @@ constexpr int mrCancel = IDCANCEL;
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TDropFilesEvent =
     std::function<void(TComponent* sender, const std::vector<std::wstring>& files)>;
+using TQueryEndSessionEvent = std::function<void(TComponent* sender, bool& canEnd)>;
 
 // A top-level window: caption, border, client size, position, modal runs
 // and the keys a dialog gives meaning to (Tab, Enter, Escape, accelerators).
@@ -70,6 +71,11 @@ class TForm : public TControl {
   // handler that sets the key to 0 uses it up.
   TKeyEvent OnKeyDown;
   TDropFilesEvent OnDropFiles;
+  // Asked when Windows is about to end the session (log-off, shut-down); a
+  // handler that sets canEnd to false holds it off.
+  TQueryEndSessionEvent OnQueryEndSession;
+  // Windows ends the session: the program is ended once this returns.
+  TNotifyEvent OnEndSession;
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;

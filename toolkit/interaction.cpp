@@ -62,6 +62,20 @@ class TDesktop final : public TInteraction {
     // The shell's codes of 32 and below are errors.
     return reinterpret_cast<INT_PTR>(result) > 32;
   }
+
+  // Loaded at the first use, so that the program still starts on a Windows
+  // without them.
+  void SetShutdownReason(HWND window, const std::wstring& reason) override {
+    static const auto create = SystemFunction<decltype(ShutdownBlockReasonCreate)>(
+        L"user32.dll", "ShutdownBlockReasonCreate");
+    static const auto destroy = SystemFunction<decltype(ShutdownBlockReasonDestroy)>(
+        L"user32.dll", "ShutdownBlockReasonDestroy");
+    if (reason.empty()) {
+      if (destroy) destroy(window);
+    } else if (create) {
+      create(window, reason.c_str());
+    }
+  }
 };
 
 TDesktop desktop;

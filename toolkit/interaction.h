@@ -20,8 +20,9 @@ struct TSaveRequest {
 };
 
 // Everything that waits on the user outside the program's own windows or
-// leaves the program: message boxes, the Save dialog, shell execution.
-// Tests put a scripted stand-in in place of the desktop.
+// leaves the program: message boxes, the Save dialog, shell execution, and
+// what Windows tells the user at log-off. Tests put a scripted stand-in in
+// place of the desktop.
 class TInteraction {
  public:
   virtual ~TInteraction() = default;
@@ -34,6 +35,9 @@ class TInteraction {
   virtual bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                          const std::wstring& parameters, const std::wstring& directory,
                          int show) = 0;
+  // Tells Windows why the window holds off the end of the session, which it
+  // shows the user who logs off or shuts down; an empty reason withdraws it.
+  virtual void SetShutdownReason(HWND window, const std::wstring& reason) = 0;
 };
 
 // The interaction in force: the real desktop unless a test replaced it.

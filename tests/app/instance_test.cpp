@@ -5,8 +5,10 @@
 #include <memory>
 #include <string>
 
+#include "app/instance_lock.h"
 #include "tests/support/process_watch.h"
 #include "tests/support/temp_dir.h"
+#include "toolkit/control.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -43,12 +45,16 @@ class Program {
   }
 
   // Its main window once it shows, or nullptr.
-  HWND Window() const {
-    for (DWORD waited = 0; waited < kPatience; waited += kPoll) {
-      if (HWND window = FindWindowOf(id_)) return window;
-      if (WaitForSingleObject(process_.Get(), kPoll) == WAIT_OBJECT_0) return nullptr;
-    }
-    return nullptr;
+  HWND Window() const { return Await(kFormClass); }
+  // The text of a message box it shows, which is then answered; empty when
+  // it shows none.
+  std::wstring AnswerMessageBox() const {
+    HWND box = Await(L"#32770");
+    if (!box) return L"";
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(box, 0xFFFF, text, 1024);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return text;
   }
   // Its exit code once it ends, or STILL_ACTIVE.
   DWORD ExitCode() const {
@@ -60,14 +66,22 @@ class Program {
   }
   // Closes its window as the close box does and waits for the end.
   DWORD Close() const {
-    if (HWND window = FindWindowOf(id_)) PostMessageW(window, WM_CLOSE, 0, 0);
+    if (HWND window = FindWindowOf(id_, kFormClass)) PostMessageW(window, WM_CLOSE, 0, 0);
     return ExitCode();
   }
 
  private:
-  static HWND FindWindowOf(DWORD id) {
-    for (HWND window = FindWindowW(nullptr, L"ZH_tarn"); window;
-         window = FindWindowExW(nullptr, window, nullptr, L"ZH_tarn")) {
+  // Its first window of the class once it shows, or nullptr.
+  HWND Await(const wchar_t* windowClass) const {
+    for (DWORD waited = 0; waited < kPatience; waited += kPoll) {
+      if (HWND window = FindWindowOf(id_, windowClass)) return window;
+      if (WaitForSingleObject(process_.Get(), kPoll) == WAIT_OBJECT_0) return nullptr;
+    }
+    return nullptr;
+  }
+  static HWND FindWindowOf(DWORD id, const wchar_t* windowClass) {
+    for (HWND window = FindWindowExW(nullptr, nullptr, windowClass, nullptr); window;
+         window = FindWindowExW(nullptr, window, windowClass, nullptr)) {
       DWORD owner = 0;
       GetWindowThreadProcessId(window, &owner);
       if (owner == id && IsWindowVisible(window)) return window;
@@ -93,9 +107,23 @@ std::wstring ShortPath(const std::wstring& path) {
   return shortPath;
 }
 
+// The folder as Wine's drive Z:, the Unix root, reaches it.
+std::wstring OnDriveZ(const std::wstring& path) {
+  using UnixName = char*(CDECL*)(const wchar_t*);
+  const auto unixName = reinterpret_cast<UnixName>(
+      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
+  if (!unixName) return L"";
+  char* name = unixName(path.c_str());
+  if (!name) return L"";
+  std::wstring onZ = L"Z:";
+  for (const char* ch = name; *ch; ++ch) onZ += *ch == '/' ? L'\\' : static_cast<wchar_t>(*ch);
+  HeapFree(GetProcessHeap(), 0, name);
+  return onZ;
+}
+
 // A second start in the folder, spelt by its short name in other letter
-// case, hands over to the first: it restores the minimized window and leaves
-// the work files be.
+// case or reached through another drive, hands over to the first: it
+// restores the minimized window and leaves the work files be.
 // A start in another folder runs beside them.
 TEST(InstanceTest, OneProgramFolderServesOneInstance) {
   const ProgramFolder folder, otherFolder;
@@ -103,20 +131,50 @@ TEST(InstanceTest, OneProgramFolderServesOneInstance) {
   HWND window = first.Window();
   ASSERT_NE(window, nullptr);
   WriteFileBytes(folder / L"CONVERT.MD", "the first instance's working copy");
-  ShowWindow(window, SW_MINIMIZE);
-  ASSERT_TRUE(IsIconic(window));
 
   const std::wstring shortPath = ShortPath(folder.Path());
   ASSERT_NE(shortPath.find(L'~'), std::wstring::npos) << "no short name in " << shortPath;
-  const Program second(InCapitals(shortPath));
-  EXPECT_EQ(second.ExitCode(), 0u);
-  EXPECT_FALSE(IsIconic(window));
-  EXPECT_EQ(ReadFileBytes(folder / L"CONVERT.MD"), "the first instance's working copy");
+  const std::wstring onZ = OnDriveZ(folder.Path());
+  ASSERT_TRUE(onZ.starts_with(L"Z:\\")) << onZ;
+  for (const std::wstring& spelling : {InCapitals(shortPath), onZ}) {
+    ShowWindow(window, SW_MINIMIZE);
+    ASSERT_TRUE(IsIconic(window));
+    const Program second(spelling);
+    EXPECT_EQ(second.ExitCode(), 0u) << spelling;
+    EXPECT_FALSE(IsIconic(window)) << spelling;
+    EXPECT_EQ(ReadFileBytes(folder / L"CONVERT.MD"), "the first instance's working copy")
+        << spelling;
+  }
 
   const Program other(otherFolder.Path());
   EXPECT_NE(other.Window(), nullptr);
   EXPECT_EQ(other.Close(), 0u);
   EXPECT_EQ(first.Close(), 0u);
+}
+
+// A lock the start may not even open, as another user's instance holds it,
+// keeps the start out: it says so and ends, and leaves the work files be.
+TEST(InstanceTest, ALockThatCannotBeOpenedKeepsTheStartOutWithAMessage) {
+  const ProgramFolder folder;
+  WriteFileBytes(folder / L"CONVERT.MD", "another user's working copy");
+  DWORD error = ERROR_SUCCESS;
+  const std::wstring name = InstanceLockName(folder.Path(), error);
+  ASSERT_FALSE(name.empty()) << error;
+  SECURITY_DESCRIPTOR noAccess;
+  InitializeSecurityDescriptor(&noAccess, SECURITY_DESCRIPTOR_REVISION);
+  ACL empty;
+  InitializeAcl(&empty, sizeof(empty), ACL_REVISION);
+  SetSecurityDescriptorDacl(&noAccess, TRUE, &empty, FALSE);
+  SECURITY_ATTRIBUTES attributes{sizeof(attributes), &noAccess, FALSE};
+  const KernelHandle foreign(CreateMutexW(&attributes, FALSE, (L"Global\\" + name).c_str()));
+  ASSERT_TRUE(foreign);
+
+  const Program second(folder.Path());
+  const std::wstring text = second.AnswerMessageBox();
+  EXPECT_TRUE(text.starts_with(L"ZH_tarn is already running in this folder")) << text;
+  EXPECT_NE(text.find(folder.Path()), std::wstring::npos) << text;
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_EQ(ReadFileBytes(folder / L"CONVERT.MD"), "another user's working copy");
 }
 
 }  // namespace

@@ -457,10 +457,49 @@ TEST_F(ConversionTest, DeviceNamesAreRefusedAsModelAndAsDestination) {
   DeleteFileW(device.c_str());
 }
 
-TEST_F(ConversionTest, EscapeInTheLogOrTheAnimationNoteLeavesThemInPlace) {
+// The log can be read but not changed: Ctrl+A, then Delete, Backspace or a
+// letter leave every line. While the converter's log is on view, Tab goes
+// round the controls beside it and never lands on one it covers, so Space
+// cannot start a run out of sight; its button closes it even once the log
+// has gone, and what it covered comes back as it was. Escape in the log or
+// the animation note leaves them in place.
+TEST_F(ConversionTest, TheLogsCanBeReadButNotChangedAndTheViewerKeepsWhatItCovers) {
   Tick({window->dsT});
   Start();
   ASSERT_EQ(window->dsPage->ActivePageIndex(), 2);
+  const std::vector<std::wstring> log = Log();
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PressKey(*window->Memo1, 'A');
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  for (const int key : {VK_DELETE, VK_BACK, int{'X'}})
+    PressKey(*window->Memo1, static_cast<WORD>(key));
+  EXPECT_EQ(Log(), log);
+
+  Click(window->buLog);
+  ASSERT_TRUE(window->OVC1->Showing());
+  std::set<HWND> reached;
+  for (int press = 0; press < 20; ++press) {
+    TypeKey(VK_TAB);
+    reached.insert(GetFocus());
+  }
+  EXPECT_TRUE(reached.count(window->buLog->Handle()));
+  for (HWND control : reached) {
+    EXPECT_TRUE(!IsChild(window->Panel1->Handle(), control) ||
+                control == window->OVC1->Handle() || IsChild(window->Panel2->Handle(), control))
+        << control;
+  }
+  DeleteFileW((programDir + L"\\CONVERT.LOG").c_str());
+  PressKey(*window->buLog, VK_SPACE);
+  EXPECT_FALSE(window->OVC1->Visible());
+  EXPECT_EQ(window->buLog->Caption(), L"Show Log-file");
+  ExpectUsable();
+  EXPECT_FALSE(window->DsGroup4->Visible());
+  EXPECT_TRUE(window->buConvert->Showing());
+
   PressKey(*window->Memo1, VK_ESCAPE);
   PressKey(*window->Memo3, VK_ESCAPE);
   EXPECT_TRUE(window->Memo1->Showing());

@@ -2,11 +2,13 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "frontend/settings.h"
 #include "tests/frontend/conversion_fixture.h"
 #include "tests/support/process_watch.h"
 
@@ -147,6 +149,43 @@ TEST_F(ConversionTest, EarlierConvertedFilesStayUntilAResultReplacesThem) {
   const std::string cfs2 = ReadFileBytes(Model(L"plane.MD2"));
   EXPECT_LT(cfs2.find("/f CONVERT.MD"), cfs2.find("/c CONVERT.MD"));
   EXPECT_EQ(Converted(), (std::vector<std::wstring>{L"plane.MD8", L"plane.MD2"}));
+}
+
+// Windows asking to end the session during a run is refused, the run
+// having told it why, and the user is asked once whether to stop, though
+// Windows asks again while the question is open; yes stops the run. Idle,
+// the window lets the session end, and its end stores the tree's folder.
+TEST_F(ConversionTest, ARunHoldsOffTheEndOfTheSessionWhoseEndStoresTheFolder) {
+  HWND handle = window->Handle();
+  const auto query = [handle] {
+    return SendMessageW(handle, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+  };
+  std::vector<LRESULT> answers;
+  std::map<HWND, std::wstring> reasons;
+  desktop.boxAnswers = {IDYES};
+  desktop.whileBoxOpen = [&] { answers.push_back(query()); };
+  Tick({window->dsZ});
+  {
+    const Variable sleep(L"TARN_STANDIN_SLEEP_MS", L"60000");
+    ASSERT_TRUE(StartAndActWhileConverting({[&] {
+      reasons = desktop.shutdownReasons;
+      answers.push_back(query());
+    }}));
+  }
+  desktop.whileBoxOpen = nullptr;
+  EXPECT_EQ(answers, (std::vector<LRESULT>{FALSE, FALSE}));
+  EXPECT_EQ(reasons, (std::map<HWND, std::wstring>{{handle, L"A model conversion is running."}}));
+  ASSERT_EQ(desktop.boxes.size(), 1u);
+  EXPECT_EQ(desktop.boxes[0].text, L"Do you want to stop the conversion?");
+  EXPECT_EQ(Log()[Header().size() + 1], L"Conversion stopped by the user");
+  ExpectFailed();
+  EXPECT_TRUE(desktop.shutdownReasons.empty());
+
+  EXPECT_EQ(query(), TRUE);
+  SendMessageW(handle, WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(IniValue(kFrontEndSection, kLastDirectoryKey), L"<absent>");
+  SendMessageW(handle, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+  EXPECT_EQ(IniValue(kFrontEndSection, kLastDirectoryKey), models);
 }
 
 // The converter ends by itself while the question is open: No takes its

@@ -56,3 +56,11 @@ bool FakeInteraction::ShellOpen(HWND owner, const std::wstring& verb, const std:
   shells.push_back({owner, verb, file, parameters, directory, show});
   return shellSucceeds;
 }
+
+void FakeInteraction::SetShutdownReason(HWND window, const std::wstring& reason) {
+  if (reason.empty()) {
+    shutdownReasons.erase(window);
+  } else {
+    shutdownReasons[window] = reason;
+  }
+}

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,7 @@ class FakeInteraction : public TInteraction {
   bool ShellOpen(HWND owner, const std::wstring& verb, const std::wstring& file,
                  const std::wstring& parameters, const std::wstring& directory,
                  int show) override;
+  void SetShutdownReason(HWND window, const std::wstring& reason) override;
 
   std::vector<Box> boxes;
   std::deque<int> boxAnswers;            // IDOK when empty
@@ -51,4 +53,7 @@ class FakeInteraction : public TInteraction {
   std::deque<std::wstring> saveAnswers;  // chosen names; empty string = cancel
   std::vector<Shell> shells;
   bool shellSucceeds = true;
+  // The reason each window gives Windows for holding off the end of the
+  // session; none once withdrawn.
+  std::map<HWND, std::wstring> shutdownReasons;
 };
