@@ -47,6 +47,16 @@ std::wstring LongPath(const std::wstring& path) {
   return longPath.empty() ? path : longPath;
 }
 
+std::wstring ShortPath(const std::wstring& path) {
+  const DWORD size = GetShortPathNameW(path.c_str(), nullptr, 0);
+  if (size == 0) return {};
+  std::wstring shortPath(size, L'\0');
+  const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), size);
+  if (length == 0 || length >= size) return {};
+  shortPath.resize(length);
+  return shortPath;
+}
+
 bool IsFile(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);

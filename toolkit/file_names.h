@@ -16,6 +16,9 @@ std::wstring FullPath(const std::wstring& path);
 // The path with its short (8.3) names spelt out long, as on disk; the path
 // itself when nothing is there.
 std::wstring LongPath(const std::wstring& path);
+// The path's short (8.3) form, as Windows gives it (the path itself, where
+// the drive keeps no short names); empty when it gives none.
+std::wstring ShortPath(const std::wstring& path);
 // Whether path names an existing file (not a folder).
 bool IsFile(const std::wstring& path);
 // The process's current directory, as Windows reports it.
