@@ -10,6 +10,7 @@ std::vector<std::wstring> FailureCauseLines(const TConverterOutcome& outcome,
   if (outcome.staleError)
     return {L"TARN was not started: the earlier " + result + L" cannot be removed. " +
             ErrorText(outcome.staleError)};
+  if (!outcome.refusal.empty()) return outcome.refusal;
   if (outcome.startError) return StartFailureLines(program, outcome.startError, launcherSet);
   if (outcome.timedOut) return {L"TARN was stopped: it ran past its time-out"};
   if (outcome.exitCode) return {L"TARN ended with exit code " + std::to_wstring(outcome.exitCode)};

@@ -230,22 +230,23 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   Log(command.startLine);
   Application().ProcessMessages();
 
-  const std::wstring commandLine =
-      ConverterStartLine(dosLauncher_, programDir_, command, withOperator);
+  const TStartLine start = ConverterStartLine(dosLauncher_, programDir_, command, withOperator);
+  run.outcome.refusal = start.refusal;
+  const bool mayStart = !run.outcome.staleError && start.refusal.empty();
   // A stop asked for before the start leaves the converter unstarted.
-  if (!stopRequested_ && !run.outcome.staleError) StartConverter(commandLine, run);
+  if (!stopRequested_ && mayStart) StartConverter(start.commandLine, run);
   label->SetColor(kCommandAtRest);
   label->Font().SetStyle(0);
   label->Repaint();
 
   // A stop counts even when the converter ended by itself while the user
   // was asked: what it made then is not taken.
-  if (!stopRequested_ && !run.outcome.staleError && run.outcome.exitCode == 0 &&
+  if (!stopRequested_ && mayStart && run.outcome.exitCode == 0 &&
       IsFile(ProgramFile(ResultFileName(command)))) {
     AcceptResult(index);
   } else {
     label->Font().SetColor(clBlack);
-    LogFailure(command, commandLine, run.outcome);
+    LogFailure(command, start.commandLine, run.outcome);
     runFailed_ = true;
   }
   Log(L"");
