@@ -71,16 +71,19 @@ TEST_F(LauncherTest, TheCommandLineFollowsDosLauncher) {
 
 // The log names the program that cannot start and the system's reason, in
 // whose text the program's file name takes the place of "%1"; for a program
-// that is not a Windows program it points at DosLauncher.
+// that is not a Windows program it points at DosLauncher. A launcher whose
+// path (its variables expanded) holds blanks without quotes is not started.
 TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
   const std::string notAProgram = "not a Windows program\r\n";
   WriteFileBytes(dir / L"emu.exe", notAProgram);
+  const Variable folder(L"ZH_TEST_FOLDER", dir.Path().c_str());
   const struct {
     const std::string* tarn;  // tarn.exe's content; none when null
     const char* setting;
     const wchar_t* program;
     DWORD error;
     std::vector<std::wstring> hint;
+    const wchar_t* reason = nullptr;  // the system's text for the error when null
   } cases[] = {
       {nullptr, "", L"TARN", ERROR_FILE_NOT_FOUND, {}},
       {&notAProgram, "", L"TARN", ERROR_BAD_EXE_FORMAT,
@@ -88,6 +91,10 @@ TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
         L"(see Help)."}},
       {&notAProgram, "DosLauncher=emu.exe", L"emu.exe", ERROR_BAD_EXE_FORMAT,
        {L"Check DosLauncher in tarn.ini (see Help)."}},
+      {&notAProgram, "DosLauncher=%ZH_TEST_FOLDER%\\Emulator Folder\\emu.exe {args}",
+       L"Emulator Folder\\emu.exe", ERROR_SUCCESS,
+       {L"Put the program's path in quotes in DosLauncher in tarn.ini (see Help)."},
+       L"the path holds blanks but has no quotes"},
   };
   Tick({window->dsF});
   for (const auto& c : cases) {
@@ -97,7 +104,7 @@ TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
     window->ReadSetParameters();
     ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
     Start();
-    std::wstring reason = ErrorText(c.error);
+    std::wstring reason = c.reason ? c.reason : ErrorText(c.error);
     if (const size_t insert = reason.find(L"%1"); insert != std::wstring::npos)
       reason.replace(insert, 2, c.program);
     std::vector<std::wstring> expected = Header();
@@ -146,15 +153,17 @@ TEST_F(LauncherTest, ALauncherThatHandsOnIsJudgedWhenItsConverterHasEnded) {
 
 // The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
 // through the DOSBox.exe stand-in as DOSBox for Windows would run it: with
-// the template of the help file, and with the folder quoted for a program
-// directory whose path holds a space.
+// the template of the help file, with the folder quoted for a program
+// directory whose path holds a space, and for one named in letters that
+// DOSBox cannot take, which it is given by the folder's short name.
 TEST_F(LauncherTest, ADosConverterRunsThroughDosbox) {
   const std::string notice = "TARN stand-in for DOS (converts nothing): /z CONVERT.MD";
   const struct {
     std::wstring folder;
     const char* mount;
   } cases[] = {{dir.Path(), R"(-c "mount c {dir}")"},
-               {dir / L"Tarn Folder", R"(-c "mount c \"{dir}\"")"}};
+               {dir / L"Tarn Folder", R"(-c "mount c \"{dir}\"")"},
+               {dir / L"\u98DB\u884C\u6A5F", R"(-c "mount c {dir}")"}};
   for (const auto& c : cases) {
     ReopenIn(c.folder, "[ZH_TARN]\r\nDosTimeout=1\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
                            "\\DOSBox.exe\" " + c.mount + R"( -c "c:" -c "tarn {args}" -c "exit")" +

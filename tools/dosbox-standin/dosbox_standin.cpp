@@ -4,7 +4,8 @@
 // dosbox-standin.sh, which writes DOSBox's exit code into a marker file once
 // DOSBox has ended. This program waits for that file and exits with the
 // code, as DOSBox.exe would. The Windows folder of "mount c <folder>" is
-// handed to DOSBox as its Unix path; every other argument goes unchanged.
+// handed to DOSBox as its Unix path; every other argument goes unchanged,
+// but for letters outside ASCII, which arrive as "?".
 #include <windows.h>
 
 #include <cstdio>
@@ -83,9 +84,19 @@ bool StartsWithMount(std::wstring_view command) {
   return true;
 }
 
+// DOSBox for Windows reads its command line in the ANSI code page, where a
+// letter outside the code page arrives as "?"; the stand-in reads it as
+// through a code page of ASCII alone, so that a folder named with such
+// letters cannot be mounted, as on a Windows whose code page lacks them.
+std::wstring AsAnsi(std::wstring argument) {
+  for (wchar_t& c : argument)
+    if (c > L'~') c = L'?';
+  return argument;
+}
+
 // "mount c C:\Tarn" becomes mount c "/home/user/.wine/drive_c/Tarn".
-std::wstring DosboxArgument(std::wstring_view argument) {
-  if (!StartsWithMount(argument)) return std::wstring(argument);
+std::wstring DosboxArgument(const std::wstring& argument) {
+  if (!StartsWithMount(argument)) return argument;
   std::wstring folder(argument.substr(kMount.size()));
   if (folder.size() > 1 && folder.front() == L'"' && folder.back() == L'"')
     folder = folder.substr(1, folder.size() - 2);
@@ -96,7 +107,7 @@ bool StartScript(const std::wstring& marker, int argc, wchar_t** argv) {
   std::wstring commandLine = Quoted(WindowsPath("/bin/sh")) + L' ' +
                              Quoted(UnixPath(OwnFolder() + L"\\dosbox-standin.sh")) + L' ' +
                              Quoted(UnixPath(marker));
-  for (int i = 1; i < argc; ++i) commandLine += L' ' + Quoted(DosboxArgument(argv[i]));
+  for (int i = 1; i < argc; ++i) commandLine += L' ' + Quoted(DosboxArgument(AsAnsi(argv[i])));
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
