@@ -9,6 +9,7 @@
 #include "tests/support/process_watch.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/control.h"
+#include "toolkit/file_names.h"
 #include "toolkit/unique_handle.h"
 
 namespace {
@@ -97,14 +98,6 @@ class Program {
 std::wstring InCapitals(std::wstring text) {
   CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
   return text;
-}
-
-// The path with its long names given as their short (8.3) names.
-std::wstring ShortPath(const std::wstring& path) {
-  std::wstring shortPath(GetShortPathNameW(path.c_str(), nullptr, 0), L'\0');
-  shortPath.resize(GetShortPathNameW(path.c_str(), shortPath.data(),
-                                     static_cast<DWORD>(shortPath.size())));
-  return shortPath;
 }
 
 // The folder as Wine's drive Z:, the Unix root, reaches it.
