@@ -79,17 +79,17 @@ HWND TInstanceLock::ServingWindow() {
   return static_cast<HWND>(LongToHandle(*window_));
 }
 
-bool TInstanceLock::ActivateServing() {
-  if (state_ != TState::stServed) return false;
+HWND TInstanceLock::ActivateServing() {
+  if (state_ != TState::stServed) return nullptr;
   HWND window = nullptr;
   for (int wait = 0; !window && wait < kWindowWaits; ++wait) {
     window = ServingWindow();
     if (!window) Sleep(kWindowWaitMs);
   }
-  if (!window || !IsWindow(window)) return false;
+  if (!window || !IsWindow(window)) return nullptr;
   if (IsIconic(window)) ShowWindow(window, SW_RESTORE);
   SetForegroundWindow(GetLastActivePopup(window));
-  return true;
+  return window;
 }
 
 std::wstring TInstanceLock::RefusalText() const {

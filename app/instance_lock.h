@@ -30,9 +30,10 @@ class TInstanceLock {
   // Makes the window the one later starts in the folder bring forward.
   void Publish(HWND window);
   // Brings the serving instance's window to the front, restored when it was
-  // minimized; waits a little for a window that is still being built. False
-  // when no window could be found (another session, other rights, no lock).
-  bool ActivateServing();
+  // minimized; waits a little for a window that is still being built.
+  // Returns that window, or nullptr when none could be found (another
+  // session, other rights, no lock).
+  HWND ActivateServing();
   // Why this start does not serve the folder, in words for the user.
   std::wstring RefusalText() const;
 

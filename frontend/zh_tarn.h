@@ -12,6 +12,7 @@
 #include "frontend/command_states.h"
 #include "frontend/converter_commands.h"
 #include "frontend/converter_outcome.h"
+#include "frontend/start_arguments.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/form.h"
@@ -45,6 +46,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void FormEndSession(TComponent* sender);
   void CheckFile(const std::wstring& name, std::wstring& missingFileName, bool& filesMissing);
   void ReadSetParameters();
+  // What the command line asked for; the show handler opens with it.
+  void SetStartArguments(TStartArguments arguments) { startArguments_ = std::move(arguments); }
 
   // The tree and the two file lists.
   void MDL_DChanging(TComponent* sender);
@@ -52,6 +55,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void MDL_fClick(TComponent* sender);
   void memo2Click(TComponent* sender);
   void FormDropFiles(TComponent* sender, const std::vector<std::wstring>& files);
+  // Whether the text was a model handed over.
+  bool FormCopyText(TComponent* sender, ULONG_PTR tag, const std::wstring& text);
 
   // The command boxes, their labels and the example buttons. EnableControls
   // applies the command rules to the current source; a pick in a list says
@@ -88,6 +93,9 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   int Timeout() const { return timeout_; }
   void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
   bool FilesMissing() const { return filesMissing_; }
+  // Whether the program directory held tarn.exe when the window was made:
+  // nothing is written into, or deleted from, a folder that did not.
+  bool HoldsConverter() const { return holdsConverter_; }
   const std::wstring& MissingFileName() const override { return missingFileName_; }
   TComboBox& SpecularRgbField() override { return *edRGB; }
   TSpinEdit& SpecularPowerField() override { return *edPower; }
@@ -189,6 +197,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void BindEvents();
   std::wstring ProgramFile(const std::wstring& name) const;
   void StoreLastDirectory();
+  void OpenStartArguments();
+  void ShowLogInPlaceOfTree();
   // The entry selected in the converted files list, or empty.
   std::wstring SelectedConverted() const;
   // Where a converted file of that name lies: the folder the converted
@@ -238,7 +248,9 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   int dosTimeout_ = 0;
   // The DosLauncher template, empty when the converter runs by itself.
   std::wstring dosLauncher_;
+  bool holdsConverter_ = false;
   bool filesMissing_ = false;
+  TStartArguments startArguments_;
   std::wstring missingFileName_;
   TSelectionOrigin selectionOrigin_ = TSelectionOrigin::soSourceList;
   std::wstring selectedName_;

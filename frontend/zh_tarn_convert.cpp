@@ -109,8 +109,17 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
   }
 }
 
+// In a folder that did not hold the converter the run fails at once,
+// before it writes the settings or a working copy there.
 void Tzh_tarnF::RunConversion(TRun& run) {
   LockForRun(run);
+  if (!holdsConverter_) {
+    Log(L"TARN is not installed in " + programDir_ +
+        L", so nothing is written there. Start zh_tarn.exe from the folder that holds tarn.exe.");
+    runFailed_ = true;
+    FinishRun(run);
+    return;
+  }
   WriteRunSettings();
   PrepareSelectedFile(run);
   LogSelectedFile();

@@ -138,6 +138,15 @@ void Tzh_tarnF::SpeedButton4Click(TComponent*) {
 
 void Tzh_tarnF::buCloseClick(TComponent*) { Close(); }
 
+// The log memo with its Close in place of the tree, as a run leaves them.
+void Tzh_tarnF::ShowLogInPlaceOfTree() {
+  MDL_D->Hide();
+  MDL_D->SetAlign(TAlign::alNone);
+  Memo1->SetAlign(TAlign::alClient);
+  Memo1->Show();
+  Button1->Show();
+}
+
 void Tzh_tarnF::Button1Click(TComponent*) {
   Memo1->Hide();
   Memo1->SetAlign(TAlign::alNone);

@@ -291,6 +291,9 @@ void Tzh_tarnF::BindEvents() {
   OnDropFiles = [this](TComponent* sender, const std::vector<std::wstring>& files) {
     FormDropFiles(sender, files);
   };
+  OnCopyText = [this](TComponent* sender, ULONG_PTR tag, const std::wstring& text) {
+    return FormCopyText(sender, tag, text);
+  };
   SetAcceptFiles(true);
 
   MDL_D->SetFileList(MDL_f);

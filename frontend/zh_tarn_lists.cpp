@@ -116,6 +116,19 @@ void Tzh_tarnF::FormDropFiles(TComponent*, const std::vector<std::wstring>& drop
   if (IsFile(*model)) PickModel(*model);
 }
 
+// A model handed over by a later start in the program folder is picked as
+// a drop picks it. During a run it is not taken, and the log says so.
+bool Tzh_tarnF::FormCopyText(TComponent*, ULONG_PTR tag, const std::wstring& text) {
+  if (tag != kHandedModelTag || !IsHandedPath(text)) return false;
+  if (running_) {
+    Log(FileNameOf(text) + L" cannot be opened while a conversion runs; open it again once it "
+                           L"has ended.");
+  } else {
+    FormDropFiles(this, {text});
+  }
+  return true;
+}
+
 // Picks the model as the user would: back to the tree if the log covers it,
 // a click on its folder in the tree, then on its entry in the list.
 void Tzh_tarnF::PickModel(const std::wstring& path) {

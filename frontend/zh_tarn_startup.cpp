@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <utility>
 
 #include "controls/palette.h"
 #include "dialogs/Unit3.h"
@@ -55,10 +56,14 @@ void Tzh_tarnF::FormCreate(TComponent*) {
   buConvert->SetBackgroundColor(kWindowBackground);
   buInsert->SetBackgroundColor(kGroupFace);
   buSaveas->SetBackgroundColor(kGroupFace);
-  for (const wchar_t* name : kWorkFiles) DeleteFileW(ProgramFile(name).c_str());
-  // A copy to the working copy that was killed part-way leaves its
-  // temporary file here.
-  RemoveLeftoverTempFiles(programDir_);
+  // The work files of an earlier run are the program's own only in a
+  // folder that holds the converter. A copy to the working copy that was
+  // killed part-way leaves its temporary file there.
+  holdsConverter_ = IsFile(ProgramFile(L"tarn.exe"));
+  if (holdsConverter_) {
+    for (const wchar_t* name : kWorkFiles) DeleteFileW(ProgramFile(name).c_str());
+    RemoveLeftoverTempFiles(programDir_);
+  }
   Label1->SetCaption(L"");
   MDL_f->SetFileName(MDL_D->Directory());
   MDL_D->Repaint();
@@ -75,6 +80,18 @@ void Tzh_tarnF::FormShow(TComponent*) {
   ReadSetParameters();
   dsPage->SetActivePageIndex(0);
   MDL_DClick(this);
+  OpenStartArguments();
+}
+
+// The model the program was started with is picked as a drop on the window
+// picks it. What the command line held besides is said in the log, shown
+// in place of the tree until its Close.
+void Tzh_tarnF::OpenStartArguments() {
+  const TStartArguments arguments = std::exchange(startArguments_, {});
+  if (!arguments.model.empty()) FormDropFiles(this, {arguments.model});
+  if (arguments.passedOver.empty()) return;
+  for (const std::wstring& line : arguments.passedOver) Log(line);
+  ShowLogInPlaceOfTree();
 }
 
 // The window stays open while a run goes on: the close box offers to stop
@@ -122,7 +139,8 @@ void Tzh_tarnF::CheckFile(const std::wstring& name, std::wstring& missingFileNam
 
 // Every setting is read even when the file refuses a default: the refusal is
 // shown once at the end, and the fields hold the user's values, which the
-// next run writes back.
+// next run writes back. A folder without the converter gets no settings
+// file: the defaults are only shown.
 void Tzh_tarnF::ReadSetParameters() {
   TIniFile ini(ProgramFile(L"tarn.ini"));
   // A directory whose drive is gone is reported, and start-up goes on from
@@ -131,6 +149,7 @@ void Tzh_tarnF::ReadSetParameters() {
   Application().Protect([&] { MDL_D->SetDirectory(ExpandedFolderPath(lastDirectory)); });
   std::exception_ptr refused;
   const auto writeDefault = [&](const wchar_t* section, const wchar_t* key, int value) {
+    if (!holdsConverter_) return;
     try {
       ini.WriteInteger(section, key, value);
     } catch (const Exception&) {

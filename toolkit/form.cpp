@@ -4,6 +4,9 @@
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include <cstring>
+#include <optional>
+
 #include "toolkit/message_loop.h"
 #include "toolkit/system_library.h"
 
@@ -71,6 +74,21 @@ std::vector<std::wstring> TakeDroppedFiles(HDROP drop) {
   }
   finish(drop);
   return files;
+}
+
+// The text of a WM_COPYDATA: whole UTF-16 characters ended by their one
+// zero, no longer than the longest path; nothing when it is anything else.
+std::optional<std::wstring> CopiedText(const COPYDATASTRUCT& data) {
+  constexpr DWORD kLongestText = 32768 * sizeof(wchar_t);
+  if (!data.lpData || data.cbData < sizeof(wchar_t) || data.cbData > kLongestText ||
+      data.cbData % sizeof(wchar_t) != 0) {
+    return std::nullopt;
+  }
+  std::wstring text(data.cbData / sizeof(wchar_t), L'\0');
+  std::memcpy(text.data(), data.lpData, data.cbData);
+  if (text.find(L'\0') != text.size() - 1) return std::nullopt;
+  text.pop_back();
+  return text;
 }
 
 }  // namespace
@@ -210,6 +228,11 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       const std::vector<std::wstring> files = TakeDroppedFiles(reinterpret_cast<HDROP>(wParam));
       if (OnDropFiles) OnDropFiles(this, files);
       return 0;
+    }
+    case WM_COPYDATA: {
+      const auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+      const std::optional<std::wstring> text = data ? CopiedText(*data) : std::nullopt;
+      return text && OnCopyText && OnCopyText(this, data->dwData, *text);
     }
     case WM_QUERYENDSESSION: {
       bool canEnd = true;

@@ -18,6 +18,8 @@ constexpr int mrCancel = IDCANCEL;
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 using TDropFilesEvent =
     std::function<void(TComponent* sender, const std::vector<std::wstring>& files)>;
+using TCopyTextEvent =
+    std::function<bool(TComponent* sender, ULONG_PTR tag, const std::wstring& text)>;
 using TQueryEndSessionEvent = std::function<void(TComponent* sender, bool& canEnd)>;
 
 // A top-level window: caption, border, client size, position, modal runs
@@ -71,6 +73,11 @@ class TForm : public TControl {
   // handler that sets the key to 0 uses it up.
   TKeyEvent OnKeyDown;
   TDropFilesEvent OnDropFiles;
+  // Text another program sent with WM_COPYDATA under its tag: whole UTF-16
+  // characters, ended by the one zero and not too long to be a path.
+  // Anything else sent is refused unseen. The handler says whether it took
+  // the text, which is the sender's answer.
+  TCopyTextEvent OnCopyText;
   // Asked when Windows is about to end the session (log-off, shut-down); a
   // handler that sets canEnd to false holds it off.
   TQueryEndSessionEvent OnQueryEndSession;

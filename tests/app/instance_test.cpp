@@ -4,6 +4,8 @@
 
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/instance_lock.h"
 #include "tests/support/process_watch.h"
@@ -27,11 +29,15 @@ class ProgramFolder : public TempDir {
   }
 };
 
-// The program, started in a folder as a user starts it there.
+std::wstring BuiltProgram() { return BuildFolder() + L"\\zh_tarn.exe"; }
+
+// The program, started in a folder as a user starts it there, with the
+// arguments given.
 class Program {
  public:
-  explicit Program(const std::wstring& folder) {
-    std::wstring commandLine = L"\"" + BuildFolder() + L"\\zh_tarn.exe\"";
+  explicit Program(const std::wstring& folder, const std::wstring& arguments = L"",
+                   const std::wstring& program = BuiltProgram()) {
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
@@ -94,6 +100,41 @@ class Program {
   DWORD id_ = 0;
   std::unique_ptr<ProcessWatch> watch_;
 };
+
+// The texts of the entries selected in the window's visible lists.
+std::vector<std::wstring> SelectedEntries(HWND window) {
+  std::vector<std::wstring> selected;
+  for (HWND list = FindWindowExW(window, nullptr, L"ListBox", nullptr); list;
+       list = FindWindowExW(window, list, L"ListBox", nullptr)) {
+    const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    if (index < 0 || !IsWindowVisible(list)) continue;
+    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, index, 0), L'\0');
+    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    selected.push_back(text);
+  }
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (std::wstring& text : SelectedEntries(child)) selected.push_back(std::move(text));
+  }
+  return selected;
+}
+
+// The text of the window's visible memos.
+std::wstring MemoTexts(HWND window) {
+  std::wstring texts;
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t kind[16] = {};
+    GetClassNameW(child, kind, 16);
+    if (lstrcmpiW(kind, L"Edit") == 0 && IsWindowVisible(child) &&
+        (GetWindowLongW(child, GWL_STYLE) & ES_MULTILINE)) {
+      // Another process's window answers for its text only when asked.
+      std::wstring text(SendMessageW(child, WM_GETTEXTLENGTH, 0, 0), L'\0');
+      SendMessageW(child, WM_GETTEXT, text.size() + 1, reinterpret_cast<LPARAM>(text.data()));
+      texts += text;
+    }
+    texts += MemoTexts(child);
+  }
+  return texts;
+}
 
 std::wstring InCapitals(std::wstring text) {
   CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
@@ -168,6 +209,40 @@ TEST(InstanceTest, ALockThatCannotBeOpenedKeepsTheStartOutWithAMessage) {
   EXPECT_NE(text.find(folder.Path()), std::wstring::npos) << text;
   EXPECT_EQ(second.ExitCode(), 0u);
   EXPECT_EQ(ReadFileBytes(folder / L"CONVERT.MD"), "another user's working copy");
+}
+
+// Started from another folder (a shortcut's "Start in", a console there)
+// with a model named from there and an option, the program serves its own
+// folder: it takes that folder's lock, reads its settings there, picks the
+// model and says in the log that the option was passed over. A later start
+// in the program folder hands its model to the window, which picks it, and
+// ends. The other folder is left as it was.
+TEST(InstanceTest, StartedElsewhereWithAModelTheProgramServesItsOwnFolder) {
+  const ProgramFolder folder;
+  const std::wstring program = folder / L"zh_tarn.exe";
+  ASSERT_TRUE(CopyFileW(BuiltProgram().c_str(), program.c_str(), FALSE));
+  const TempDir hangar;
+  for (const wchar_t* name : {L"first.mdl", L"second.mdl"}) WriteFileBytes(hangar / name, "");
+  WriteFileBytes(hangar / L"CONVERT.MD", "the user's own file");
+
+  const Program first(hangar.Path(), L"first.mdl -x", program);
+  HWND window = first.Window();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(SelectedEntries(window), std::vector<std::wstring>{L"first.mdl"});
+  EXPECT_NE(MemoTexts(window).find(L"Passed over from the command line: -x"), std::wstring::npos)
+      << MemoTexts(window);
+
+  const Program second(folder.Path(), L"\"" + hangar / L"second.mdl\"", program);
+  EXPECT_EQ(second.ExitCode(), 0u);
+  EXPECT_EQ(SelectedEntries(window), std::vector<std::wstring>{L"second.mdl"});
+  EXPECT_EQ(first.Close(), 0u);
+
+  wchar_t timeout[8] = {};
+  GetPrivateProfileStringW(L"ZH_TARN", L"DosTimeout", L"", timeout, 8,
+                           (folder / L"tarn.ini").c_str());
+  EXPECT_STREQ(timeout, L"5");
+  EXPECT_FALSE(FileExists(hangar / L"tarn.ini"));
+  EXPECT_EQ(ReadFileBytes(hangar / L"CONVERT.MD"), "the user's own file");
 }
 
 }  // namespace

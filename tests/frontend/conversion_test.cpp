@@ -16,6 +16,31 @@
 
 namespace {
 
+// A folder that did not hold the converter when the window was made is the
+// user's: start-up deletes no work file there and writes no settings, a
+// run fails at once and says why, and a close stores nothing there.
+TEST_F(ConversionTest, AFolderWithoutTheConverterIsLeftAsItWas) {
+  const std::wstring elsewhere = dir / L"elsewhere";
+  CreateDirectoryW(elsewhere.c_str(), nullptr);
+  WriteFileBytes(elsewhere + L"\\CONVERT.MD", "the user's own file");
+  window.reset();
+  SetCurrentDirectoryW(elsewhere.c_str());
+  UseModelFolder(models);
+  Tick({window->dsZ});
+  Start();
+  EXPECT_EQ(Log(), std::vector<std::wstring>{L"TARN is not installed in " + elsewhere +
+                                             L", so nothing is written there. Start zh_tarn.exe "
+                                             L"from the folder that holds tarn.exe."});
+  ExpectFailed();
+  CloseWindow();
+  std::vector<std::filesystem::path> left;
+  for (const auto& entry : std::filesystem::directory_iterator(elsewhere)) {
+    left.push_back(entry.path().filename());
+  }
+  EXPECT_EQ(left, std::vector<std::filesystem::path>{L"CONVERT.MD"});
+  EXPECT_EQ(ReadFileBytes(elsewhere + L"\\CONVERT.MD"), "the user's own file");
+}
+
 TEST_F(ConversionTest, OnlyZClearsOldResultsAndListsTheNewOne) {
   for (const wchar_t* old : {L"plane.md8", L"plane.md2", L"plane.mdt", L"plane.mds",
                              L"plane.mdr", L"plane.mdz"}) {

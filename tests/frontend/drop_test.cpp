@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "frontend/start_arguments.h"
 #include "tests/frontend/conversion_fixture.h"
 
 namespace {
@@ -77,6 +79,39 @@ TEST_F(DropTest, AModelDroppedByItsShortPathIsPickedByItsLongOne) {
   Drop({shortPath});
   EXPECT_EQ(window->MDL_D->Directory(), hangar);
   EXPECT_EQ(window->MDL_f->FileName(), jet);
+}
+
+// A model a later start hands over is picked as a drop picks it, but only
+// when it comes as one full path with its one terminating zero; during a
+// run it is not taken and the log says so.
+TEST_F(DropTest, AHandedModelIsPickedWhenItIsAFullPathAndNoRunGoesOn) {
+  const std::wstring jet = dir / L"Jet.mdl";
+  WriteFileBytes(jet, kModel);
+  const Pick before = Picked();
+  for (const std::wstring& text : {std::wstring(L"Jet.mdl"), jet + L":stream", L"\\\\.\\" + jet,
+                                   jet + L"\n" + jet}) {
+    EXPECT_FALSE(HandModelOver(window->Handle(), text)) << text;
+  }
+  COPYDATASTRUCT unterminated{kHandedModelTag, static_cast<DWORD>(jet.size() * sizeof(wchar_t)),
+                              const_cast<wchar_t*>(jet.c_str())};
+  EXPECT_FALSE(SendMessageW(window->Handle(), WM_COPYDATA, 0,
+                            reinterpret_cast<LPARAM>(&unterminated)));
+  EXPECT_EQ(Picked(), before);
+
+  EXPECT_TRUE(HandModelOver(window->Handle(), jet));
+  EXPECT_EQ(window->MDL_f->FileName(), jet);
+
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"600");
+  Tick({window->dsZ});
+  const std::wstring plane = Model(L"plane.MDL");
+  ASSERT_TRUE(StartAndActWhileConverting({[&] { HandModelOver(window->Handle(), plane); }}));
+  EXPECT_EQ(window->MDL_D->Directory(), dir.Path());
+  const std::vector<std::wstring> log = Log();
+  EXPECT_NE(std::find(log.begin(), log.end(),
+                      L"plane.MDL cannot be opened while a conversion runs; open it again once it "
+                      L"has ended."),
+            log.end());
+  ExpectPassed();
 }
 
 }  // namespace

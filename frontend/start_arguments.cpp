@@ -1,0 +1,89 @@
+#include "frontend/start_arguments.h"
+
+#include <shellapi.h>
+
+#include <memory>
+#include <string_view>
+
+#include "toolkit/file_names.h"
+#include "toolkit/system_library.h"
+
+namespace {
+
+// A model handed over waits no longer for a window that hangs.
+constexpr UINT kHandOverMs = 10000;
+// The longest path Windows can open.
+constexpr size_t kLongestPath = 32767;
+
+struct LocalCloser {
+  void operator()(LPWSTR* memory) const { LocalFree(memory); }
+};
+
+bool IsModelFile(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+         CompareStringOrdinal(ExtensionOf(path).c_str(), -1, L".mdl", -1, TRUE) == CSTR_EQUAL;
+}
+
+std::wstring PassedOver(const std::wstring& argument, const wchar_t* why) {
+  return L"Passed over from the command line: " + argument + L" (" + why + L")";
+}
+
+// Why an argument is not the model to open with, or nullptr when it is.
+const wchar_t* WhyPassedOver(const std::wstring& argument, const std::wstring& path,
+                             bool modelTaken) {
+  if (argument.empty() || argument[0] == L'/' || argument[0] == L'-') {
+    return L"ZH_tarn takes no options";
+  }
+  if (GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return L"not found";
+  if (!IsModelFile(path)) return L"not a model file";
+  if (modelTaken) return L"one model at a time";
+  return nullptr;
+}
+
+}  // namespace
+
+std::vector<std::wstring> CommandLineArguments() {
+  const auto split =
+      SystemFunction<decltype(CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
+  int count = 0;
+  const std::unique_ptr<LPWSTR, LocalCloser> words(split ? split(GetCommandLineW(), &count)
+                                                         : nullptr);
+  if (!words || count < 2) return {};
+  return {words.get() + 1, words.get() + count};
+}
+
+TStartArguments SortStartArguments(const std::vector<std::wstring>& arguments) {
+  TStartArguments sorted;
+  for (const std::wstring& argument : arguments) {
+    const std::wstring path = argument.empty() ? argument : FullPath(argument);
+    if (const wchar_t* why = WhyPassedOver(argument, path, !sorted.model.empty())) {
+      sorted.passedOver.push_back(PassedOver(argument, why));
+    } else {
+      sorted.model = path;
+    }
+  }
+  return sorted;
+}
+
+bool HandModelOver(HWND window, const std::wstring& model) {
+  COPYDATASTRUCT data{kHandedModelTag, static_cast<DWORD>((model.size() + 1) * sizeof(wchar_t)),
+                      const_cast<wchar_t*>(model.c_str())};
+  DWORD_PTR taken = FALSE;
+  return SendMessageTimeoutW(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
+                             SMTO_ABORTIFHUNG, kHandOverMs, &taken) &&
+         taken;
+}
+
+bool IsHandedPath(const std::wstring& text) {
+  if (text.size() < 3 || text.size() > kLongestPath) return false;
+  for (const wchar_t ch : text) {
+    if (ch < L' ' || std::wstring_view(L"<>\"|?*").find(ch) != std::wstring_view::npos) {
+      return false;
+    }
+  }
+  const wchar_t drive = text[0] | 0x20;
+  const bool onDrive = drive >= L'a' && drive <= L'z' && text[1] == L':' && text[2] == L'\\';
+  const bool onShare = text.starts_with(L"\\\\") && text[2] != L'.' && text[2] != L'\\';
+  return (onDrive || onShare) && text.find(L':', 2) == std::wstring::npos;
+}
