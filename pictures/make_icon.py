@@ -58,9 +58,12 @@ def shape(u, v):
 def blend(indices, small):
     """A pixel's (red, green, blue) from the colour indices that cover it:
     their average, or in a small image the most frequent one, so that the
-    yellow parts keep sharp edges instead of greying into the blue."""
+    yellow parts keep sharp edges instead of greying into the blue; the
+    aircraft takes a pixel only by a majority, so it keeps its outline."""
     if small:
-        indices = [max(sorted(set(indices)), key=indices.count)]
+        aircraft = (YELLOW, OLIVE)
+        indices = [max(sorted(set(indices)),
+                       key=lambda i: (indices.count(i), i not in aircraft))]
     return tuple(round(sum(PALETTE[i][channel] for i in indices) / len(indices))
                  for channel in (2, 1, 0))
 
