@@ -2,11 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
+#include <algorithm>
 #include <set>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "resources/resource_ids.h"
 #include "tests/support/temp_dir.h"
@@ -27,6 +28,9 @@ struct GroupEntry {
   WORD id;
 };
 #pragma pack(pop)
+
+// An icon image's size and bits per pixel.
+using Format = std::pair<int, int>;
 
 std::wstring ProgramPath() { return BuildFolder() + L"\\zh_tarn.exe"; }
 
@@ -52,11 +56,11 @@ class ProgramResources : public testing::Test {
     return {static_cast<const char*>(bytes), SizeofResource(module_.Get(), found)};
   }
 
-  // The images of the program's icon by (size, bits per pixel), each its
-  // image resource's bytes.
-  std::map<std::pair<int, int>, std::string_view> IconImages() const {
+  // The images of the program's icon in its order: (size, bits per pixel)
+  // and the image resource's bytes.
+  std::vector<std::pair<Format, std::string_view>> IconImages() const {
     const std::string_view group = Resource(RT_GROUP_ICON, MAKEINTRESOURCEW(IDI_MAINICON));
-    std::map<std::pair<int, int>, std::string_view> images;
+    std::vector<std::pair<Format, std::string_view>> images;
     if (group.size() < 6) return images;
     const auto* count = reinterpret_cast<const WORD*>(group.data() + 4);
     const auto* entries = reinterpret_cast<const GroupEntry*>(group.data() + 6);
@@ -64,7 +68,7 @@ class ProgramResources : public testing::Test {
       const GroupEntry& entry = entries[i];
       const std::string_view image = Resource(RT_ICON, MAKEINTRESOURCEW(entry.id));
       EXPECT_EQ(entry.bytes, image.size()) << "image " << entry.id;
-      images[{entry.width == 0 ? 256 : entry.width, entry.bits}] = image;
+      images.push_back({{entry.width == 0 ? 256 : entry.width, entry.bits}, image});
     }
     return images;
   }
@@ -93,10 +97,10 @@ PixelBitmap DrawnOverWhite(std::string_view image, int size) {
 TEST_F(ProgramResources, IconHoldsEverySizeEachDrawingTheAircraft) {
   ASSERT_TRUE(module_);
   const auto images = IconImages();
-  std::set<std::pair<int, int>> formats;
+  std::multiset<Format> formats;
   for (const auto& [format, image] : images) formats.insert(format);
-  EXPECT_EQ((std::set<std::pair<int, int>>{{32, 4},  {16, 32}, {20, 32}, {24, 32}, {32, 32},
-                                           {40, 32}, {48, 32}, {64, 32}, {256, 32}}),
+  EXPECT_EQ((std::multiset<Format>{{32, 4},  {16, 32}, {20, 32}, {24, 32}, {32, 32},
+                                   {40, 32}, {48, 32}, {64, 32}, {256, 32}}),
             formats);
   for (const auto& [format, image] : images) {
     const int size = format.first;
@@ -112,8 +116,13 @@ TEST_F(ProgramResources, SixteenColourIconIsTheOriginal) {
   ASSERT_TRUE(module_);
   const std::string original = ReadFileBytes(ZH_ORIGINAL_ICON);
   ASSERT_GT(original.size(), 22u);
+  const auto images = IconImages();
+  const auto sixteenColours = std::find_if(images.begin(), images.end(), [](const auto& image) {
+    return image.first == Format{32, 4};
+  });
+  ASSERT_NE(images.end(), sixteenColours);
   // The original file holds the one image after its 22-byte directory.
-  EXPECT_EQ(original.substr(22), IconImages()[std::pair(32, 4)]);
+  EXPECT_EQ(original.substr(22), sixteenColours->second);
 }
 
 // The supported systems from Vista to 10/11, long paths, and nothing about
@@ -121,25 +130,24 @@ TEST_F(ProgramResources, SixteenColourIconIsTheOriginal) {
 TEST_F(ProgramResources, ManifestDeclaresSupportedSystemsAndLongPaths) {
   ASSERT_TRUE(module_);
   const std::string_view manifest = Resource(RT_MANIFEST, CREATEPROCESS_MANIFEST_RESOURCE_ID);
-  const auto inside = [&](std::string_view what, std::string_view open,
-                          std::string_view close) {
+  const auto inside = [&](std::string_view what, std::string_view open, std::string_view close) {
     const size_t start = manifest.find(open);
     const size_t at = manifest.find(what, start);
     return start != manifest.npos && at != manifest.npos && at < manifest.find(close, start);
   };
-  for (const char* system : {"e2011457-1546-43c5-a5fe-008deee3d3f0",    // Vista
-                             "35138b9a-5d96-4fbd-8e2d-a2440225f93a",    // 7
-                             "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",    // 8
-                             "1f676c76-80e1-4239-95bb-83d0f6d0da78",    // 8.1
+  for (const char* system : {"e2011457-1546-43c5-a5fe-008deee3d3f0",     // Vista
+                             "35138b9a-5d96-4fbd-8e2d-a2440225f93a",     // 7
+                             "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",     // 8
+                             "1f676c76-80e1-4239-95bb-83d0f6d0da78",     // 8.1
                              "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"}) {  // 10 and 11
     EXPECT_TRUE(inside(std::string("<supportedOS Id=\"{") + system + "}\"/>",
                        "<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">",
                        "</compatibility>"))
         << system;
   }
-  EXPECT_TRUE(inside(
-      "<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true<",
-      "<windowsSettings>", "</windowsSettings>"));
+  EXPECT_TRUE(
+      inside("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true<",
+             "<windowsSettings>", "</windowsSettings>"));
   EXPECT_EQ(manifest.npos, manifest.find("dpiAware"));
 }
 
