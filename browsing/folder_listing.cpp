@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "toolkit/file_names.h"
 #include "toolkit/temp_files.h"
 #include "toolkit/unique_handle.h"
 
@@ -232,11 +233,7 @@ bool EnterFolder(const std::wstring& folder) {
   return SetCurrentDirectoryW((folder + L"\\").c_str()) != FALSE;
 }
 
-std::wstring CurrentFolder() {
-  wchar_t folder[MAX_PATH];
-  const DWORD length = GetCurrentDirectoryW(MAX_PATH, folder);
-  return length > 0 && length < MAX_PATH ? TrimFolder(folder) : L"";
-}
+std::wstring CurrentFolder() { return TrimFolder(CurrentDirectory()); }
 
 bool FolderExists(const std::wstring& folder) {
   const DWORD attributes = GetFileAttributesW((folder + L"\\").c_str());

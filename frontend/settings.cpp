@@ -74,6 +74,12 @@ bool SurvivesAnsi(const std::wstring& text) {
   return back == text;
 }
 
+// Whether a value written to the settings file reads back unchanged: it
+// fits the read's buffer and the file's code page holds it.
+bool ReadsBack(const std::wstring& value) {
+  return value.size() < kValueBuffer && SurvivesAnsi(value);
+}
+
 using PathConversion = DWORD(WINAPI*)(LPCWSTR, LPWSTR, DWORD);
 
 // The path through GetShortPathNameW or GetLongPathNameW; empty when there
@@ -153,9 +159,9 @@ void TIniFile::WriteInteger(const wchar_t* section, const wchar_t* key, int valu
 }
 
 std::optional<std::wstring> StorableFolderPath(const std::wstring& folder) {
-  if (SurvivesAnsi(folder)) return folder;
+  if (ReadsBack(folder)) return folder;
   const std::wstring shortForm = PathThrough(GetShortPathNameW, folder);
-  if (shortForm.empty() || !SurvivesAnsi(shortForm)) return std::nullopt;
+  if (shortForm.empty() || !ReadsBack(shortForm)) return std::nullopt;
   return shortForm;
 }
 

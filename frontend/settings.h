@@ -53,8 +53,9 @@ class TIniFile {
 int ParseProfileInteger(std::wstring_view text, int fallback);
 
 // How a folder path is stored so that it reads back as the same folder: the
-// path itself when the settings file's code page holds all its characters,
-// otherwise its short form; nothing when neither survives.
+// path itself when the settings file's code page holds all its characters
+// and a read takes it whole (2047 characters at most), otherwise its short
+// form; nothing when neither survives.
 std::optional<std::wstring> StorableFolderPath(const std::wstring& folder);
 // A stored folder path with short names spelt out; the stored text when no
 // such folder exists.

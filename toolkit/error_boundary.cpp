@@ -25,10 +25,6 @@ void ShowException(std::exception_ptr error) {
 }
 
 const std::wstring& ProgramTitle() {
-  static const std::wstring title = [] {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return BaseNameOf(FileNameOf(path));
-  }();
+  static const std::wstring title = BaseNameOf(FileNameOf(ModulePath()));
   return title;
 }

@@ -67,3 +67,15 @@ std::wstring CurrentDirectory() {
   directory.resize(GetCurrentDirectoryW(static_cast<DWORD>(directory.size()), directory.data()));
   return directory;
 }
+
+std::wstring ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}

@@ -23,3 +23,5 @@ std::wstring ShortPath(const std::wstring& path);
 bool IsFile(const std::wstring& path);
 // The process's current directory, as Windows reports it.
 std::wstring CurrentDirectory();
+// The full path of the running program, however long.
+std::wstring ModulePath();

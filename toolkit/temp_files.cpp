@@ -56,11 +56,7 @@ std::wstring ImageName(HANDLE process) {
 }
 
 const std::wstring& OwnImageName() {
-  static const std::wstring name = [] {
-    wchar_t path[MAX_PATH * 4];
-    const DWORD size = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    return FileNameOf(std::wstring(path, size));
-  }();
+  static const std::wstring name = FileNameOf(ModulePath());
   return name;
 }
 

@@ -147,4 +147,20 @@ TEST_F(FileListTest, ADriveRootIsGivenWithoutBackslash) {
   EXPECT_EQ(selected, L"C:\\" + name);
 }
 
+// A list made in a current folder whose path is longer than MAX_PATH (as
+// long-path-aware Windows allows) starts in that very folder.
+TEST_F(BrowsingTest, AListStartsInACurrentFolderLongerThanMaxPath) {
+  std::wstring relative = L"deep";
+  while ((temp / relative).size() <= MAX_PATH) relative += L"\\a_folder_twenty_long";
+  const std::wstring deep = MakeFolder(relative);
+  WriteFileBytes(deep + L"\\plane.mdl", "");
+  if (!SetCurrentDirectoryW(deep.c_str())) GTEST_SKIP() << "no current folder that long here";
+  auto* list = form->Add<TRzFileListBox>(form.get());
+  list->SetMask(L"*.mdl");
+  EXPECT_TRUE(SamePath(list->Directory(), deep));
+  ASSERT_EQ(list->Count(), 1);
+  list->SetItemIndex(0);
+  EXPECT_TRUE(SamePath(list->FileName(), deep + L"\\plane.mdl"));
+}
+
 }  // namespace

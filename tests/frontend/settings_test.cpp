@@ -63,10 +63,15 @@ TEST_F(IniFileTest, AbsentKeysGiveTheirDefaultsAndAreNotThere) {
   EXPECT_EQ(ini.ReadInteger(kFrontEndSection, kDosTimeoutKey, 0), 0);
 }
 
-TEST_F(IniFileTest, ALongValueIsCutAt2047Characters) {
+// A folder path that would come back cut, naming another folder, is not
+// stored at all (a folder that does not exist has no short form either).
+TEST_F(IniFileTest, ALongValueIsCutAt2047CharactersSoNoLongerFolderIsStored) {
   const std::string value(3000, 'a');
   WriteFileBytes(ini.FileName(), "[ZH_TARN]\r\nLast_Directory=" + value + "\r\n");
   EXPECT_EQ(ini.ReadString(kFrontEndSection, kLastDirectoryKey, L"").size(), 2047u);
+  const std::wstring longest = L"C:\\" + std::wstring(2044, L'a');
+  EXPECT_EQ(StorableFolderPath(longest), longest);
+  EXPECT_EQ(StorableFolderPath(longest + L'a'), std::nullopt);
 }
 
 // A template that starts and ends with a quoted part keeps both quotes, in

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "toolkit/application.h"
+#include "toolkit/file_names.h"
 
 TempDir::TempDir() {
   static unsigned counter = 0;
@@ -25,8 +26,7 @@ TempDir::~TempDir() {
 }
 
 std::wstring BuildFolder() {
-  wchar_t path[MAX_PATH];
-  std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  std::wstring folder = ModulePath();
   for (int up = 0; up < 3; ++up) folder.resize(folder.find_last_of(L'\\'));
   return folder;
 }

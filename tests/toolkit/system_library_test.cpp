@@ -13,10 +13,7 @@ namespace {
 // path still loads it; the system's libraries still come from the system
 // folder.
 TEST(SystemLibrary, ConfinedSearchSkipsTheProgramFolder) {
-  wchar_t self[MAX_PATH];
-  const std::wstring probe =
-      FolderOf(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH))) +
-      L"\\library_probe.dll";
+  const std::wstring probe = FolderOf(ModulePath()) + L"\\library_probe.dll";
   ASSERT_TRUE(IsFile(probe));
   RestrictLibrarySearch();
   EXPECT_EQ(LoadLibraryW(L"library_probe.dll"), nullptr);
