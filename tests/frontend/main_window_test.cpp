@@ -175,6 +175,56 @@ void Type(WORD key) {
   PumpMessages();
 }
 
+// The pixels of a control's window as it shows them.
+std::vector<COLORREF> Shown(const TControl* control) {
+  PumpMessages();
+  RECT rect;
+  GetWindowRect(control->Handle(), &rect);
+  const PixelBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
+  const MemoryDC memory;
+  {
+    const SelectGuard selected(memory.Get(), shot.Handle());
+    const HDC dc = GetWindowDC(control->Handle());
+    BitBlt(memory.Get(), 0, 0, shot.Width(), shot.Height(), dc, 0, 0, SRCCOPY);
+    ReleaseDC(control->Handle(), dc);
+  }
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x) pixels.push_back(shot.Pixel(x, y));
+  return pixels;
+}
+
+// Tab goes round every control that takes the focus, Help, TARN info, the
+// settings file button and the shining page's fields and Example among
+// them, and each shows that it has the focus.
+TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocus) {
+  Open();
+  window->dsPage->SetActivePageIndex(3);
+  std::vector<TControl*> stops;
+  ForEachControl(window.get(), [&](TControl* control) {
+    if (control->CanFocus()) stops.push_back(control);
+  });
+  window->SetFocus();
+  std::vector<std::vector<COLORREF>> unfocused;
+  for (const TControl* stop : stops) unfocused.push_back(Shown(stop));
+  std::vector<TControl*> reached;
+  for (size_t press = 0; press < stops.size(); ++press) {
+    Type(VK_TAB);
+    TControl* focused = TControl::FindControl(GetFocus());
+    reached.push_back(focused);
+    const size_t at = std::find(stops.begin(), stops.end(), focused) - stops.begin();
+    ASSERT_LT(at, stops.size()) << press;
+    EXPECT_NE(Shown(focused), unfocused[at]) << testing::PrintToString(focused->Text());
+  }
+  std::sort(reached.begin(), reached.end());
+  std::sort(stops.begin(), stops.end());
+  EXPECT_EQ(reached, stops);
+  for (const TControl* expected : std::initializer_list<const TControl*>{
+           window->SpeedButton4, window->SpeedButton3, window->SpeedButton2, window->dsF,
+           window->speedbutton5})
+    EXPECT_NE(std::find(stops.begin(), stops.end(), expected), stops.end());
+}
+
 TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
   Open();
   EXPECT_EQ(window->Panel4->Caption(), L"Command parameters");
