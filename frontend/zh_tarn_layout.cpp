@@ -65,6 +65,8 @@ Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner), programDir_(CurrentDirec
   BuildFileGroups();
   BuildBottom();
   BindEvents();
+  // The first thing to do is to find the model.
+  SetActiveControl(*MDL_D);
 }
 
 void Tzh_tarnF::BuildHeader() {

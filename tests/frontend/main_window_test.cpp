@@ -29,6 +29,8 @@ void ForEachControl(TControl* control, const std::function<void(TControl*)>& vis
 TEST_F(MainWindowLayoutTest, TheWindowAsFirstSeen) {
   Open();
   EXPECT_EQ(window->Caption(), L"ZH_tarn");
+  // The tree, not Help before it, has the focus first.
+  EXPECT_EQ(GetFocus(), window->MDL_D->Handle());
   // The window takes the program's icon from its class.
   const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON));
   EXPECT_NE(icon, nullptr);
