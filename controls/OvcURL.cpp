@@ -122,4 +122,3 @@ LRESULT TOvcURL::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   }
   return TLabel::WndProc(msg, wParam, lParam);
 }
-

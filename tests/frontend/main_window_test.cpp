@@ -198,8 +198,9 @@ std::vector<COLORREF> Shown(const TControl* control) {
 
 // Tab goes round every control that takes the focus, Help, TARN info, the
 // settings file button and the shining page's fields and Example among
-// them, and each shows that it has the focus.
-TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocus) {
+// them, and each shows that it has the focus. Alt+H and Alt+I open the help
+// and the converter's read-me.
+TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocusAndAltOpensHelpAndInfo) {
   Open();
   window->dsPage->SetActivePageIndex(3);
   std::vector<TControl*> stops;
@@ -225,6 +226,14 @@ TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocus) {
            window->SpeedButton4, window->SpeedButton3, window->SpeedButton2, window->dsF,
            window->speedbutton5})
     EXPECT_NE(std::find(stops.begin(), stops.end(), expected), stops.end());
+
+  for (const wchar_t letter : {L'h', L'I'}) {
+    PostMessageW(GetFocus(), WM_SYSCHAR, letter, 0);
+    PumpMessages();
+  }
+  ASSERT_EQ(desktop.shells.size(), 2u);
+  EXPECT_EQ(desktop.shells[0].parameters, L'"' + (dir / L"zh_help.txt") + L'"');
+  EXPECT_EQ(desktop.shells[1].parameters, L'"' + (dir / L"readme.txt") + L'"');
 }
 
 TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
