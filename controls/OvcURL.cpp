@@ -16,6 +16,7 @@ TOvcURL::TOvcURL(TComponent* owner, TControl* parent)
     : TLabel(owner, parent), timer_(Add<TTimer>()) {
   Font().SetStyle(Font().Style() | fsUnderline);
   Font().SetColor(clBlue);
+  SetTabStop(true);
   timer_->SetEnabled(false);
   timer_->SetInterval(kHoverInterval);
   timer_->OnTimer = [this](TComponent*) { HoverTick(); };
@@ -106,6 +107,18 @@ LRESULT TOvcURL::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       pressed_ = false;
       break;
+    case WM_KEYUP:
+      if (wParam == VK_RETURN || wParam == VK_SPACE) Click();
+      break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      Invalidate();
+      break;
+    case WM_PAINT: {
+      const LRESULT result = TLabel::WndProc(msg, wParam, lParam);
+      if (Focused()) DrawFocusAround(Handle());
+      return result;
+    }
   }
   return TLabel::WndProc(msg, wParam, lParam);
 }

@@ -8,6 +8,8 @@
 // A label that acts as a web link: underlined blue text under a hand
 // pointer, a highlight colour while the pointer is over it, and a click that
 // has the shell open its URL. It shows its URL while its caption is empty.
+// Tab stops on it, a dotted rectangle shows its focus, and Enter or Space
+// released there click it.
 class TOvcURL : public TLabel {
  public:
   TOvcURL(TComponent* owner, TControl* parent);

@@ -1,5 +1,5 @@
 #include "controls/DsGroups.h"
-#include "controls/keyboard.h"
+#include "toolkit/hot_key.h"
 
 namespace {
 

@@ -1,23 +1,5 @@
 #include "controls/keyboard.h"
 
-#include <windows.h>
-
-wchar_t HotKey(const std::wstring& caption) {
-  for (size_t i = 0; i + 1 < caption.size(); ++i) {
-    if (caption[i] != L'&') continue;
-    if (caption[i + 1] != L'&') return caption[i + 1];
-    ++i;
-  }
-  return 0;
-}
-
-bool IsHotKey(const std::wstring& caption, wchar_t ch) {
-  const wchar_t key = HotKey(caption);
-  if (key == 0 || ch == 0) return false;
-  return CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(key))) ==
-         CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(ch)));
-}
-
 bool RaiseKey(const TKeyEvent& event, TComponent* sender, WPARAM wParam) {
   WORD key = static_cast<WORD>(wParam);
   if (event) event(sender, key, KeyboardShift());

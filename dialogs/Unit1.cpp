@@ -116,6 +116,7 @@ void TForm1::BuildRgbGroup() {
 void TForm1::BuildButtons() {
   xpButton1 = MakeModalButton(Panel1, {468, 440, 75, 25}, L"Cancel", kDialogButton, mrCancel,
                               [this](TComponent* sender) { xpButton1Click(sender); });
+  xpButton1->SetCancel(true);
   xpButton2 = MakeModalButton(Panel1, {548, 440, 75, 25}, L"Ok", kDialogButton, IDYES,
                               [this](TComponent* sender) { xpButton2Click(sender); });
 }

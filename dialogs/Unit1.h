@@ -20,7 +20,8 @@ class TForm1 : public TToolDialog {
 
   // Loads the main window's values; also the click of "Set Specular Power".
   void FormShow(TComponent* sender);
-  // "Cancel": nothing to do; the button closes the dialog.
+  // "Cancel", also pressed by Escape: nothing to do; the button closes the
+  // dialog.
   void xpButton1Click(TComponent* sender);
   // "Ok": writes the values into the main window.
   void xpButton2Click(TComponent* sender);

@@ -71,6 +71,7 @@ void TForm2::BuildPreviewGroup() {
 void TForm2::BuildButtons() {
   xpButton1 = MakeModalButton(this, {244, 220, 75, 25}, L"Cancel", kDialogButton, mrCancel,
                               [this](TComponent* sender) { xpButton1Click(sender); });
+  xpButton1->SetCancel(true);
   xpButton2 = MakeModalButton(this, {336, 220, 75, 25}, L"Ok", kDialogButton, IDYES,
                               [this](TComponent* sender) { xpButton2Click(sender); });
 }

@@ -27,7 +27,8 @@ class TForm2 : public TToolDialog {
   void rb1Click(TComponent* sender);
   // Sizes and centres the preview square from the current size.
   void edSizeChange(TComponent* sender);
-  // "Cancel": nothing to do; the button closes the dialog.
+  // "Cancel", also pressed by Escape: nothing to do; the button closes the
+  // dialog.
   void xpButton1Click(TComponent* sender);
   // "Ok": writes the size into the main window.
   void xpButton2Click(TComponent* sender);

@@ -8,7 +8,8 @@
 
 // The notice shown at start when one of the converter's files is missing:
 // it names the file and where the converter can be downloaded. It has no
-// buttons; the user closes it with its close box.
+// buttons; the user closes it with its close box or Alt+F4. Enter and
+// Escape leave it open; Tab goes between its two links.
 class TForm3 : public TToolDialog {
  public:
   explicit TForm3(TComponent* owner);

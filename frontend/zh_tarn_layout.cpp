@@ -65,6 +65,8 @@ Tzh_tarnF::Tzh_tarnF(TComponent* owner) : TForm(owner), programDir_(CurrentDirec
   BuildFileGroups();
   BuildBottom();
   BindEvents();
+  // The first thing to do is to find the model.
+  SetActiveControl(*MDL_D);
 }
 
 void Tzh_tarnF::BuildHeader() {
@@ -75,7 +77,7 @@ void Tzh_tarnF::BuildHeader() {
   Label2 = MakeFixedLabel(Panel2, {148, 11, 77, 16}, L"its author's");
   Label2->SetFont(TFont(L"MS Sans Serif", 13, fsBold, clGray));
   OvcLabel1 = MakeLabel(Panel2, L"TARN", 224, 4, kHeaderFont);
-  SpeedButton4 = MakeSpeedButton(Panel2, {288, 4, 61, 25}, L"Help", BookGlyph());
+  SpeedButton4 = MakeSpeedButton(Panel2, {288, 4, 61, 25}, L"&Help", BookGlyph());
   Label6 = MakeLabel(Panel2, L"V2.0", 352, 9, TFont(L"Arial", 12, fsItalic, clBlack));
   Label8 = MakeFixedLabel(Panel2, {388, 4, 291, 32}, L"Label8");
   Label8->SetAlignment(TAlignment::taRightJustify);
@@ -123,7 +125,8 @@ void Tzh_tarnF::BuildCommands() {
   Panel4->SetColor(kPageBackground);
 }
 
-// One row per command, in chain order, captioned from the command table.
+// One row per command, in chain order, captioned from the command table;
+// the command's letter, first in the caption, flips its box with Alt.
 void Tzh_tarnF::BuildCommandRows() {
   struct Row {
     TCheckBox*& box;
@@ -135,8 +138,10 @@ void Tzh_tarnF::BuildCommandRows() {
   for (size_t i = 0; i < std::size(rows); ++i) {
     const Row& row = rows[i];
     row.box = Placed<TCheckBox>(DsGroup3, {16, row.top, 13, 13});
-    row.label = MakeFixedLabel(DsGroup3, {36, row.top, 170, 13}, ConverterCommands()[i].caption);
+    row.label = MakeFixedLabel(DsGroup3, {36, row.top, 170, 13},
+                               (L"&" + std::wstring(ConverterCommands()[i].caption)).c_str());
     row.label->SetColor(kCommandAtRest);
+    row.label->SetFocusControl(row.box);
   }
   SetLabelsAtRest();
 }
@@ -174,9 +179,7 @@ void Tzh_tarnF::BuildShiningPage() {
   edPower->SetFont(kArial12);
   edPower->SetValue(10);
   Label12 = MakeLabel(TabSheet4, L"Specular power", 56, 60);
-  ButtonLook example = kPageButton;
-  example.focusRectangle = false;
-  speedbutton5 = MakeButton(TabSheet4, {68, 84, 73, 25}, L"Example", example);
+  speedbutton5 = MakeButton(TabSheet4, {68, 84, 73, 25}, L"Example", kPageButton);
 }
 
 void Tzh_tarnF::BuildSizePage() {
@@ -214,7 +217,7 @@ void Tzh_tarnF::BuildOperators() {
 }
 
 void Tzh_tarnF::BuildFileGroups() {
-  DsGroup1 = MakeGroup(Panel1, {296, 228, 169, 153}, L"Source MDL file", kGroupFace);
+  DsGroup1 = MakeGroup(Panel1, {296, 228, 169, 153}, L"Source &MDL file", kGroupFace);
   Panel7 = MakeWhiteFrame(DsGroup1);
   MDL_f = Placed<TRzFileListBox>(Panel7, {1, 1, 144, 119});
   MDL_f->SetAlign(TAlign::alClient);
@@ -226,7 +229,7 @@ void Tzh_tarnF::BuildFileGroups() {
   Image1->SetPicture(YellowArrow());
   Image1->SetTransparent(true);
 
-  DsGroup2 = MakeGroup(Panel1, {508, 228, 169, 209}, L"Converted files", kResultsGroupFace);
+  DsGroup2 = MakeGroup(Panel1, {508, 228, 169, 209}, L"Con&verted files", kResultsGroupFace);
   Panel6 = MakeWhiteFrame(DsGroup2);
   memo2 = Placed<TListBox>(Panel6, {1, 1, 144, 119});
   memo2->SetAlign(TAlign::alClient);
@@ -237,11 +240,11 @@ void Tzh_tarnF::BuildFileGroups() {
 
   ButtonLook start = kMainButton;
   start.font = kSans13;
-  buConvert = MakeButton(Panel1, {312, 392, 137, 37}, L"Start conversion", start);
-  buInsert = MakeButton(Panel1, {524, 396, 65, 29}, L"Replace", kMainButton);
+  buConvert = MakeButton(Panel1, {312, 392, 137, 37}, L"Start c&onversion", start);
+  buInsert = MakeButton(Panel1, {524, 396, 65, 29}, L"R&eplace", kMainButton);
   buInsert->SetHint(L"Replace [Source-MDL] with selected [Converted-file]");
   buInsert->SetShowHint(true);
-  buSaveas = MakeButton(Panel1, {596, 396, 65, 29}, L"Save As", kMainButton);
+  buSaveas = MakeButton(Panel1, {596, 396, 65, 29}, L"Save &As", kMainButton);
   buSaveas->SetHint(L"Save selected [Converted file] with selected path/name");
   buSaveas->SetShowHint(true);
   md_files = Placed<TFileListBox>(Panel1, {124, 228, 153, 57});
@@ -260,7 +263,7 @@ void Tzh_tarnF::BuildBottom() {
   OVC1->SetColor(kLogBackground);
   OVC1->Hide();
 
-  SpeedButton3 = MakeSpeedButton(this, {8, 460, 97, 26}, L"TARN info", QuestionGlyph());
+  SpeedButton3 = MakeSpeedButton(this, {8, 460, 97, 26}, L"TARN &info", QuestionGlyph());
   SpeedButton3->SetFont(TFont(L"MS Sans Serif", 11, fsBold));
   buLog = MakeButton(this, {104, 460, 97, 25}, L"View log", kBottomButton);
   buClose = MakeButton(this, {600, 460, 75, 25}, L"Close", kBottomButton);
@@ -304,7 +307,14 @@ void Tzh_tarnF::BindEvents() {
 
   const auto mouseUp = [this](TComponent* sender, TMouseButton button, TShiftState shift, int x,
                               int y) { dsFMouseUp(sender, button, shift, x, y); };
-  for (TCheckBox* box : {dsF, dsC, dsT, dsS, dsR, dsZ}) box->OnMouseUp = mouseUp;
+  // Space or a label's letter on a box does what a release of the mouse does.
+  const auto keyToggle = [this](TComponent* sender) {
+    dsFMouseUp(sender, TMouseButton::mbLeft, 0, 0, 0);
+  };
+  for (TCheckBox* box : {dsF, dsC, dsT, dsS, dsR, dsZ}) {
+    box->OnMouseUp = mouseUp;
+    box->OnKeyToggle = keyToggle;
+  }
   dsF->OnClick = handler(&Tzh_tarnF::dsFClick);
   for (TLabel* label : {dsFt, dsCt, dsTt, dsSt, dsRt, dsZt}) {
     label->OnClick = handler(&Tzh_tarnF::dsFClick);

@@ -291,7 +291,9 @@ bool TForm::PreviewKey(const MSG& msg) {
         OfferDialogKey(VK_ESCAPE);
         return true;
       }
-      if (msg.wParam == VK_TAB && !(code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) &&
+      // Nor does Tab stay in a note: it goes on to the next control.
+      if (msg.wParam == VK_TAB &&
+          (!(code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) || IsMultiLineEdit(msg.hwnd)) &&
           GetKeyState(VK_CONTROL) >= 0) {
         SelectNext(GetKeyState(VK_SHIFT) >= 0);
         return true;
@@ -327,6 +329,9 @@ void TForm::SelectNext(bool forward) {
   else
     next = (at + (forward ? 1 : order.size() - 1)) % order.size();
   order[next]->SetFocus();
+  // A text field reached by Tab shows its whole text selected.
+  const HWND field = order[next]->Handle();
+  if (SendMessageW(field, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessageW(field, EM_SETSEL, 0, -1);
 }
 
 namespace {

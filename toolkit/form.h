@@ -58,6 +58,9 @@ class TForm : public TControl {
   bool PreviewKey(const MSG& msg) override;
   // Moves the focus to the next (or previous) control that takes Tab.
   void SelectNext(bool forward);
+  // The control that gets the focus when the form is first activated, in
+  // place of the first one Tab reaches.
+  void SetActiveControl(const TControl& control) { lastFocus_ = control.Handle(); }
 
   // While set, the pointer shows the busy cursor over the client area and
   // every control; the title bar keeps its own.

@@ -26,3 +26,10 @@ COLORREF PixelBitmap::Pixel(int x, int y) const {
   const unsigned bgr = bits_[static_cast<size_t>(y) * width_ + x];
   return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
 }
+
+void DrawFocusAround(HWND window) {
+  const WindowDC dc(window);
+  RECT client{};
+  GetClientRect(window, &client);
+  DrawFocusRect(dc.Get(), &client);
+}

@@ -68,6 +68,10 @@ class WindowDC {
   HDC dc_;
 };
 
+// Draws the dotted focus rectangle round the window's client area, over
+// what the window painted.
+void DrawFocusAround(HWND window);
+
 // The header of a 32-bit top-down device-independent bitmap.
 BITMAPINFO TopDownInfo(int width, int height);
 

@@ -1,6 +1,8 @@
 #include "toolkit/label.h"
 
 #include "toolkit/canvas.h"
+#include "toolkit/check_box.h"
+#include "toolkit/hot_key.h"
 
 TLabel::TLabel(TComponent* owner, TControl* parent)
     : TControl(owner, parent, {L"STATIC", SS_LEFT | SS_NOTIFY, 0, 65, 13}) {
@@ -55,6 +57,12 @@ bool TLabel::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& resul
     return true;
   }
   return TControl::Notification(msg, wParam, lParam, result);
+}
+
+bool TLabel::DialogChar(wchar_t ch) {
+  if (!focusControl_ || !IsHotKey(Caption(), ch) || !focusControl_->Focusable()) return false;
+  focusControl_->Toggle();
+  return true;
 }
 
 TStaticText::TStaticText(TComponent* owner, TControl* parent) : TLabel(owner, parent) {

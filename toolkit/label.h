@@ -2,6 +2,8 @@
 
 #include "toolkit/control.h"
 
+class TCheckBox;
+
 enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
 
 // Static text. A fixed-size label keeps its bounds when the text changes;
@@ -17,6 +19,10 @@ class TLabel : public TControl {
   void SetAutoSize(bool autoSize);
   // The size an auto-size label takes for the text in the font.
   static SIZE FittingSize(const TFont& font, const std::wstring& text);
+  // The check box that the caption's accelerator (the letter after '&')
+  // flips, as Space on the box does.
+  void SetFocusControl(TCheckBox* box) { focusControl_ = box; }
+  bool DialogChar(wchar_t ch) override;
 
   TNotifyEvent OnClick;
 
@@ -28,6 +34,7 @@ class TLabel : public TControl {
  private:
   void FitText();
   bool autoSize_ = true;
+  TCheckBox* focusControl_ = nullptr;
 };
 
 // One line of text on its own background, centred vertically.

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "toolkit/hot_key.h"
 #include "toolkit/image.h"
 #include "toolkit/panel.h"
 
@@ -9,10 +10,18 @@ namespace {
 
 constexpr int kSpacing = 4;
 
+// The caption's extent as drawn, without its accelerator mark.
+SIZE CaptionExtent(TCanvas& canvas, const std::wstring& caption) {
+  if (caption.empty()) return {0, 0};
+  RECT rect{};
+  canvas.DrawText(caption, rect, DT_CALCRECT | DT_SINGLELINE);
+  return {rect.right, rect.bottom};
+}
+
 }  // namespace
 
 TSpeedButton::TSpeedButton(TComponent* owner, TControl* parent)
-    : TCustomControl(owner, parent, 23, 22) {
+    : TCustomControl(owner, parent, 23, 22, WS_TABSTOP) {
   SetParentColor(true);
 }
 
@@ -36,17 +45,46 @@ void TSpeedButton::Paint(TCanvas& canvas) {
   const HBITMAP glyph = Enabled() || !disabledGlyph_ ? glyph_.Get() : disabledGlyph_.Get();
   const SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{0, 0};
   const std::wstring caption = Caption();
-  const SIZE text = caption.empty() ? SIZE{0, 0} : canvas.TextExtent(caption);
+  const SIZE text = CaptionExtent(canvas, caption);
   const int gap = glyph && !caption.empty() ? kSpacing : 0;
   const int left = (rect.right - glyphSize.cx - gap - text.cx) / 2 + shift;
   if (glyph) {
     const int top = (rect.bottom - glyphSize.cy) / 2 + shift;
     DrawBitmap(canvas.Handle(), glyph, {left, top, left + glyphSize.cx, top + glyphSize.cy}, true);
   }
+  if (Focused()) canvas.DrawFocusRect({2, 2, rect.right - 2, rect.bottom - 2});
   if (caption.empty()) return;
   canvas.Brush().style = TBrushStyle::bsClear;
   if (!Enabled()) canvas.Font().SetColor(clGrayText);
-  canvas.TextOut(left + glyphSize.cx + gap, (rect.bottom - text.cy) / 2 + shift, caption);
+  const int x = left + glyphSize.cx + gap;
+  const int y = (rect.bottom - text.cy) / 2 + shift;
+  RECT at{x, y, x + text.cx, y + text.cy};
+  canvas.DrawText(caption, at, DT_SINGLELINE | DT_NOCLIP);
+}
+
+bool TSpeedButton::DialogChar(wchar_t ch) {
+  if (!IsHotKey(Caption(), ch) || !Focusable()) return false;
+  if (OnClick) OnClick(this);
+  return true;
+}
+
+void TSpeedButton::DoEnter() {
+  Invalidate();
+  TCustomControl::DoEnter();
+}
+
+void TSpeedButton::DoExit() {
+  keyDown_ = false;
+  Invalidate();
+  TCustomControl::DoExit();
+}
+
+// Space or Enter holds the button down; its release clicks it.
+void TSpeedButton::KeyPressed(bool down) {
+  const bool click = keyDown_ && !down;
+  keyDown_ = down;
+  Invalidate();
+  if (click && OnClick) OnClick(this);
 }
 
 LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -67,6 +105,11 @@ LRESULT TSpeedButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       if (click && OnClick) OnClick(this);
       return TCustomControl::WndProc(msg, wParam, lParam);
     }
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+      if (wParam != VK_SPACE && wParam != VK_RETURN) return TCustomControl::WndProc(msg, wParam, lParam);
+      KeyPressed(msg == WM_KEYDOWN);
+      return 0;
     case WM_CAPTURECHANGED:
       pressed_ = false;
       Invalidate();

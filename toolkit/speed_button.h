@@ -4,7 +4,9 @@
 
 // A flat button with a caption and a glyph that has a normal and a disabled
 // picture. The frame shows while the pointer is over it; a left press and
-// release over it raises OnClick.
+// release over it raises OnClick. Tab stops on it, a dotted rectangle shows
+// its focus, and Enter or Space pressed and released there click it, as
+// does Alt with the caption's accelerator letter.
 class TSpeedButton : public TCustomControl {
  public:
   TSpeedButton(TComponent* owner, TControl* parent);
@@ -13,7 +15,8 @@ class TSpeedButton : public TCustomControl {
   void SetCaption(const std::wstring& caption) { SetText(caption); }
   // Takes the two pictures over; their bottom-left colour is transparent.
   void SetGlyph(Bitmap normal, Bitmap disabled);
-  bool Down() const { return pressed_ && MouseInside(); }
+  bool Down() const { return (pressed_ && MouseInside()) || keyDown_; }
+  bool DialogChar(wchar_t ch) override;
 
   TNotifyEvent OnClick;
 
@@ -23,9 +26,14 @@ class TSpeedButton : public TCustomControl {
   void MouseEnter() override { Invalidate(); }
   void MouseLeave() override { Invalidate(); }
   void TextChanged() override { Invalidate(); }
+  void DoEnter() override;
+  void DoExit() override;
 
  private:
+  void KeyPressed(bool down);
+
   Bitmap glyph_;
   Bitmap disabledGlyph_;
   bool pressed_ = false;
+  bool keyDown_ = false;
 };

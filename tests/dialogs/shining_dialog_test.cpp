@@ -97,20 +97,26 @@ TEST_F(ShiningDialogTest, SetSpecularPowerReloadsTheMainValuesAndSetSpecularRgbD
   });
 }
 
-TEST_F(ShiningDialogTest, EnterAndEscapeInAFieldOrANotePressNeitherButtonButEnterOnOkDoes) {
+// Enter in a field presses neither button, Enter on Ok presses Ok; Escape,
+// in a field or a note, cancels as Cancel does.
+TEST_F(ShiningDialogTest, EnterPressesOnlyAFocusedButtonAndEscapeCancels) {
   const int result = RunDialog([](TForm1& dialog) {
     dialog.edPower->SetValue(50);
     PressKey(*dialog.edPower, VK_RETURN);
-    PressKey(*dialog.edPower, VK_ESCAPE);
-    PressKey(*dialog.Memo1, VK_ESCAPE);
-    PressKey(*dialog.Memo2, VK_ESCAPE);
     EXPECT_EQ(dialog.ModalResult(), mrNone);
-    EXPECT_TRUE(dialog.edPower->Showing());
-    EXPECT_TRUE(dialog.edRGB->Showing());
     PressKey(*dialog.xpButton2, VK_RETURN);
   });
   EXPECT_EQ(result, IDYES);
   ExpectMainValues(L"0.3", 50);
+  for (const bool inNote : {false, true}) {
+    EXPECT_EQ(RunDialog([inNote](TForm1& dialog) {
+                dialog.edPower->SetValue(90);
+                PressKey(inNote ? static_cast<TControl&>(*dialog.Memo1) : *dialog.edPower,
+                         VK_ESCAPE);
+              }),
+              mrCancel);
+    ExpectMainValues(L"0.3", 50);
+  }
 }
 
 }  // namespace

@@ -116,13 +116,14 @@ TEST_F(SizeDialogTest, EachOpeningStartsWithTheFighter) {
   });
 }
 
-TEST_F(SizeDialogTest, EnterAndEscapeInTheSizeFieldPressNeitherButton) {
+TEST_F(SizeDialogTest, EnterInTheSizeFieldPressesNeitherButtonAndEscapeCancels) {
   const int result = RunDialog([](TForm2& dialog) {
     dialog.edSize->SetValue(9);
     PressKey(*dialog.edSize, VK_RETURN);
+    EXPECT_EQ(dialog.ModalResult(), mrNone);
     PressKey(*dialog.edSize, VK_ESCAPE);
   });
-  EXPECT_EQ(result, mrNone);
+  EXPECT_EQ(result, mrCancel);
   EXPECT_EQ(main->size->Value(), 7);
 }
 

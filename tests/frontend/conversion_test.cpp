@@ -72,6 +72,22 @@ TEST_F(ConversionTest, OnlyZClearsOldResultsAndListsTheNewOne) {
   EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
 }
 
+// With the model picked, the keyboard alone runs a command: Tab to the size
+// box, Space ticks it and shows its page, Tab to Start conversion, Space.
+TEST_F(ConversionTest, TabAndSpaceAloneRunACommand) {
+  const auto tabTo = [&](const TControl* control) {
+    for (int press = 0; press < 30 && !control->Focused(); ++press) TypeKey(VK_TAB);
+    return control->Focused();
+  };
+  ASSERT_TRUE(tabTo(window->dsZ));
+  TypeKey(VK_SPACE);
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 5);
+  ASSERT_TRUE(tabTo(window->buConvert));
+  TypeKey(VK_SPACE);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+  ExpectPassed();
+}
+
 TEST_F(ConversionTest, TheWholeChainWorksOnEachResultInTurn) {
   Tick({window->dsF, window->dsC, window->dsT, window->dsS, window->dsR, window->dsZ});
   Start();

@@ -29,6 +29,8 @@ void ForEachControl(TControl* control, const std::function<void(TControl*)>& vis
 TEST_F(MainWindowLayoutTest, TheWindowAsFirstSeen) {
   Open();
   EXPECT_EQ(window->Caption(), L"ZH_tarn");
+  // The tree, not Help before it, has the focus first.
+  EXPECT_EQ(GetFocus(), window->MDL_D->Handle());
   // The window takes the program's icon from its class.
   const HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_MAINICON));
   EXPECT_NE(icon, nullptr);
@@ -173,6 +175,65 @@ void Type(WORD key) {
   PostMessageW(GetFocus(), WM_KEYDOWN, key, 0);
   PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
   PumpMessages();
+}
+
+// The pixels of a control's window as it shows them.
+std::vector<COLORREF> Shown(const TControl* control) {
+  PumpMessages();
+  RECT rect;
+  GetWindowRect(control->Handle(), &rect);
+  const PixelBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
+  const MemoryDC memory;
+  {
+    const SelectGuard selected(memory.Get(), shot.Handle());
+    const HDC dc = GetWindowDC(control->Handle());
+    BitBlt(memory.Get(), 0, 0, shot.Width(), shot.Height(), dc, 0, 0, SRCCOPY);
+    ReleaseDC(control->Handle(), dc);
+  }
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < shot.Height(); ++y)
+    for (int x = 0; x < shot.Width(); ++x) pixels.push_back(shot.Pixel(x, y));
+  return pixels;
+}
+
+// Tab goes round every control that takes the focus, Help, TARN info, the
+// settings file button and the shining page's fields and Example among
+// them, and each shows that it has the focus. Alt+H and Alt+I open the help
+// and the converter's read-me.
+TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocusAndAltOpensHelpAndInfo) {
+  Open();
+  window->dsPage->SetActivePageIndex(3);
+  std::vector<TControl*> stops;
+  ForEachControl(window.get(), [&](TControl* control) {
+    if (control->CanFocus()) stops.push_back(control);
+  });
+  window->SetFocus();
+  std::vector<std::vector<COLORREF>> unfocused;
+  for (const TControl* stop : stops) unfocused.push_back(Shown(stop));
+  std::vector<TControl*> reached;
+  for (size_t press = 0; press < stops.size(); ++press) {
+    Type(VK_TAB);
+    TControl* focused = TControl::FindControl(GetFocus());
+    reached.push_back(focused);
+    const size_t at = std::find(stops.begin(), stops.end(), focused) - stops.begin();
+    ASSERT_LT(at, stops.size()) << press;
+    EXPECT_NE(Shown(focused), unfocused[at]) << testing::PrintToString(focused->Text());
+  }
+  std::sort(reached.begin(), reached.end());
+  std::sort(stops.begin(), stops.end());
+  EXPECT_EQ(reached, stops);
+  for (const TControl* expected : std::initializer_list<const TControl*>{
+           window->SpeedButton4, window->SpeedButton3, window->SpeedButton2, window->dsF,
+           window->speedbutton5})
+    EXPECT_NE(std::find(stops.begin(), stops.end(), expected), stops.end());
+
+  for (const wchar_t letter : {L'h', L'I'}) {
+    PostMessageW(GetFocus(), WM_SYSCHAR, letter, 0);
+    PumpMessages();
+  }
+  ASSERT_EQ(desktop.shells.size(), 2u);
+  EXPECT_EQ(desktop.shells[0].parameters, L'"' + (dir / L"zh_help.txt") + L'"');
+  EXPECT_EQ(desktop.shells[1].parameters, L'"' + (dir / L"readme.txt") + L'"');
 }
 
 TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {

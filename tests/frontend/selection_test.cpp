@@ -104,19 +104,31 @@ TEST_F(SelectionTest, ARightReleaseShowsThePageAndReEvaluates) {
   EXPECT_TRUE(window->buConvert->Enabled());
 }
 
-TEST_F(SelectionTest, KeyboardTogglesAndLabelClicksChangeNothingElse) {
+// Space on a box, and Alt with the letter of a command, tick the box as the
+// mouse does: its page shows and the start button follows. A label's click
+// shows its page and ticks nothing.
+TEST_F(SelectionTest, KeyboardTicksActAsTheMouseAndLabelClicksChangeNothingElse) {
   PickModel(L"PLANE.MDL");
   window->dsS->SetFocus();
   SendMessageW(window->dsS->Handle(), WM_KEYDOWN, VK_SPACE, 0);
   SendMessageW(window->dsS->Handle(), WM_KEYUP, VK_SPACE, 0);
   PumpMessages();
   EXPECT_TRUE(window->dsS->Checked());
-  EXPECT_EQ(window->dsPage->ActivePageIndex(), 0);
-  EXPECT_FALSE(window->buConvert->Enabled());
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 3);
+  EXPECT_TRUE(window->buConvert->Enabled());
 
-  Click(window->dsRt);
-  EXPECT_EQ(window->dsPage->ActivePageIndex(), 4);
-  EXPECT_FALSE(window->dsR->Checked());
+  PostMessageW(GetFocus(), WM_SYSCHAR, L'f', 0);
+  PumpMessages();
+  EXPECT_TRUE(window->dsF->Checked());
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 0);
+  EXPECT_EQ(BoxesEnabled(), (std::vector<bool>{true, true, false, false, false, false}));
+  EXPECT_FALSE(window->dsS->Checked());
+  EXPECT_TRUE(window->buConvert->Enabled());
+
+  window->buConvert->SetEnabled(false);
+  Click(window->dsCt);
+  EXPECT_EQ(window->dsPage->ActivePageIndex(), 1);
+  EXPECT_FALSE(window->dsC->Checked());
   EXPECT_FALSE(window->buConvert->Enabled());
 }
 
