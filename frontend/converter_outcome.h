@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "frontend/converter_commands.h"
+#include "frontend/converter_start.h"
 
 // How one command's converter run went, as far as judging it needs. The
 // error codes are the system's; 0 where there was none.
@@ -16,6 +17,8 @@ struct TConverterOutcome {
   std::vector<std::wstring> refusal;
   // Why the converter could not be started.
   unsigned long startError = 0;
+  // What tarn.exe's header told when it could not be started by itself.
+  TDosConverter dos = TDosConverter::dcUnjudged;
   // Whether it was stopped for running past its time-out.
   bool timedOut = false;
   unsigned long exitCode = 0;

@@ -6,6 +6,7 @@
 #include <array>
 #include <utility>
 
+#include "frontend/dos_emulators.h"
 #include "toolkit/exception.h"
 #include "toolkit/file_names.h"
 
@@ -165,7 +166,7 @@ TStartLine ConverterStartLine(std::wstring_view launcher, const std::wstring& pr
 }
 
 std::vector<std::wstring> StartFailureLines(const std::wstring& program, unsigned long error,
-                                            bool launcherSet) {
+                                            bool launcherSet, TDosConverter dos) {
   // Some of the system's texts name the program as "%1".
   std::wstring reason = ErrorText(error);
   const std::wstring name = FileNameOf(program);
@@ -173,10 +174,15 @@ std::vector<std::wstring> StartFailureLines(const std::wstring& program, unsigne
        at = reason.find(kInsert, at + name.size()))
     reason.replace(at, kInsert.size(), name);
   std::vector<std::wstring> lines = {L"Cannot start " + program + L": " + reason};
-  if (error == ERROR_BAD_EXE_FORMAT) {
-    lines.push_back(launcherSet ? L"Check DosLauncher in tarn.ini (see Help)."
-                                : L"TARN is a DOS program: set DosLauncher in tarn.ini to run it "
-                                  L"through a DOS emulator (see Help).");
+  if (dos == TDosConverter::dcDosWithoutEmulator) {
+    lines.push_back(L"TARN is a DOS program that this Windows cannot start.");
+    for (std::wstring& line : NoDosEmulatorLines()) lines.push_back(std::move(line));
+  } else if (launcherSet && error == ERROR_BAD_EXE_FORMAT) {
+    lines.push_back(L"Check DosLauncher in tarn.ini (see Help).");
+  } else if (dos == TDosConverter::dcDos || error == ERROR_BAD_EXE_FORMAT) {
+    lines.push_back(
+        L"TARN is a DOS program: set DosLauncher in tarn.ini to run it through a DOS "
+        L"emulator (see Help).");
   }
   return lines;
 }

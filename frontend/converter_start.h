@@ -40,8 +40,20 @@ TStartLine ConverterStartLine(std::wstring_view launcher, const std::wstring& pr
 // The program a command line starts: its first word, without quotes.
 std::wstring StartedProgram(std::wstring_view commandLine);
 
+// What the header of a converter started without a launcher told.
+enum class TDosConverter {
+  // Not read, or not a DOS program.
+  dcUnjudged,
+  // A DOS program.
+  dcDos,
+  // A DOS program, and no DOS emulator was found to run it.
+  dcDosWithoutEmulator,
+};
+
 // The log lines that explain why `program` could not be started: the
-// system's reason, and for a program that is not a Windows program a hint
-// at the DosLauncher setting.
+// system's reason, and for a program that is not a Windows program, or a
+// converter that is a DOS program, a hint at the DosLauncher setting or at
+// the emulators to install.
 std::vector<std::wstring> StartFailureLines(const std::wstring& program, unsigned long error,
-                                            bool launcherSet);
+                                            bool launcherSet,
+                                            TDosConverter dos = TDosConverter::dcUnjudged);

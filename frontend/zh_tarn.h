@@ -12,6 +12,7 @@
 #include "frontend/command_states.h"
 #include "frontend/converter_commands.h"
 #include "frontend/converter_outcome.h"
+#include "frontend/process_runner.h"
 #include "frontend/start_arguments.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
@@ -92,6 +93,10 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   // gives the converter its absolute value to end in.
   int Timeout() const { return timeout_; }
   void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
+  // What runs the converter's command lines: ExecuteCommandLine, unless a
+  // test starts them as another Windows would.
+  using TCommandLineRunner = decltype(&ExecuteCommandLine);
+  void SetCommandLineRunner(TCommandLineRunner runner) { runCommandLine_ = runner; }
   bool FilesMissing() const { return filesMissing_; }
   // Whether the program directory held tarn.exe when the window was made:
   // nothing is written into, or deleted from, a folder that did not.
@@ -225,6 +230,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
     DWORD consoleTop = 0;
     DWORD consoleWidth = 0;
     DWORD consoleHeight = 0;
+    // Whether the run has offered a DOS emulator.
+    bool emulatorOffered = false;
   };
   void RunConversion(TRun& run);
   void LockForRun(TRun& run);
@@ -233,6 +240,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void LogSelectedFile();
   void PlaceConsole(TRun& run) const;
   void RunCommand(size_t index, TRun& run);
+  std::wstring RunConverter(const ConverterCommand& command, bool withOperator, TRun& run);
+  bool AcceptDosEmulator(TRun& run);
   void StartConverter(const std::wstring& commandLine, TRun& run);
   void AcceptResult(size_t index);
   void LogFailure(const ConverterCommand& command, const std::wstring& commandLine,
@@ -246,6 +255,7 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   std::wstring programDir_;
   int timeout_ = 300000;
   int dosTimeout_ = 0;
+  TCommandLineRunner runCommandLine_ = ExecuteCommandLine;
   // The DosLauncher template, empty when the converter runs by itself.
   std::wstring dosLauncher_;
   bool holdsConverter_ = false;

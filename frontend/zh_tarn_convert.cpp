@@ -1,10 +1,12 @@
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "controls/palette.h"
 #include "frontend/converter_commands.h"
 #include "frontend/converter_outcome.h"
 #include "frontend/converter_start.h"
+#include "frontend/dos_emulators.h"
 #include "frontend/file_copy.h"
 #include "frontend/process_runner.h"
 #include "frontend/settings.h"
@@ -239,11 +241,8 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   Log(command.startLine);
   Application().ProcessMessages();
 
-  const TStartLine start = ConverterStartLine(dosLauncher_, programDir_, command, withOperator);
-  run.outcome.refusal = start.refusal;
-  const bool mayStart = !run.outcome.staleError && start.refusal.empty();
-  // A stop asked for before the start leaves the converter unstarted.
-  if (!stopRequested_ && mayStart) StartConverter(start.commandLine, run);
+  const std::wstring commandLine = RunConverter(command, withOperator, run);
+  const bool mayStart = !run.outcome.staleError && run.outcome.refusal.empty();
   label->SetColor(kCommandAtRest);
   label->Font().SetStyle(0);
   label->Repaint();
@@ -255,12 +254,51 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
     AcceptResult(index);
   } else {
     label->Font().SetColor(clBlack);
-    LogFailure(command, start.commandLine, run.outcome);
+    LogFailure(command, commandLine, run.outcome);
     runFailed_ = true;
   }
   Log(L"");
   ScrollMemoToEnd(Memo1);
   Application().ProcessMessages();
+}
+
+// A stop asked for before the start leaves the converter unstarted. A
+// converter that Windows cannot start by itself is started again at once
+// through a DOS emulator the user accepts. Returns the command line.
+std::wstring Tzh_tarnF::RunConverter(const ConverterCommand& command, bool withOperator,
+                                     TRun& run) {
+  const TStartLine start = ConverterStartLine(dosLauncher_, programDir_, command, withOperator);
+  run.outcome.refusal = start.refusal;
+  if (stopRequested_ || run.outcome.staleError || !start.refusal.empty()) return start.commandLine;
+  StartConverter(start.commandLine, run);
+  if (!run.outcome.startError || !dosLauncher_.empty() || !AcceptDosEmulator(run))
+    return start.commandLine;
+  run.outcome = {};
+  return RunConverter(command, withOperator, run);
+}
+
+// For a DOS converter, once a run, asks whether to run it through the DOS
+// emulator found, and on a yes keeps that in the settings; true then.
+bool Tzh_tarnF::AcceptDosEmulator(TRun& run) {
+  if (!IsDosProgram(ProgramFile(L"tarn.exe"))) return false;
+  run.outcome.dos = TDosConverter::dcDos;
+  if (std::exchange(run.emulatorOffered, true)) return false;
+  const std::optional<TDosEmulator> emulator = FindDosEmulator(UsualEmulatorPlaces(programDir_));
+  if (!emulator) {
+    run.outcome.dos = TDosConverter::dcDosWithoutEmulator;
+    return false;
+  }
+  const std::wstring question =
+      L"TARN is a DOS program that this Windows cannot start. Run it through " + emulator->name +
+      L" found at " + emulator->path + L"? This is saved in tarn.ini as DosLauncher.";
+  if (Interaction().MessageDialog(Handle(), question, L"DOS emulator",
+                                  MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return false;
+  TIniFile(ProgramFile(L"tarn.ini"))
+      .WriteString(kFrontEndSection, kDosLauncherKey, emulator->launcher);
+  dosLauncher_ = emulator->launcher;
+  Log(L"DosLauncher=" + dosLauncher_ + L" is saved in tarn.ini");
+  return true;
 }
 
 // The window stays alive while the converter works, and the run waits for
@@ -272,9 +310,9 @@ void Tzh_tarnF::StartConverter(const std::wstring& commandLine, TRun& run) {
   };
   DWORD exitCode = 0;
   DWORD startError = ERROR_SUCCESS;
-  ExecuteCommandLine(commandLine, programDir_, timeout_, cbHideLog->Checked(), exitCode,
-                     run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
-                     &run.outcome.timedOut, &startError, letMessagesThrough);
+  runCommandLine_(commandLine, programDir_, timeout_, cbHideLog->Checked(), exitCode,
+                  run.consoleLeft, run.consoleTop, run.consoleWidth, run.consoleHeight,
+                  &run.outcome.timedOut, &startError, letMessagesThrough);
   run.outcome.exitCode = exitCode;
   run.outcome.startError = startError;
 }

@@ -1,6 +1,11 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "frontend/converter_start.h"
+#include "frontend/dos_emulators.h"
+#include "frontend/process_runner.h"
+#include "frontend/settings.h"
 #include "tests/frontend/conversion_fixture.h"
 #include "toolkit/exception.h"
 
@@ -17,6 +22,19 @@ std::vector<std::string> Lines(const std::string& text) {
     if (end == std::string::npos) return lines;
     start = end + 2;
   }
+}
+
+// Runs command lines as 64-bit Windows does, which refuses to start a DOS
+// program, where Wine would start it through its own DOS support.
+bool RunWithoutDos(const std::wstring& commandLine, const std::wstring& folder, int timeout,
+                   bool hide, DWORD& exitCode, DWORD left, DWORD top, DWORD width, DWORD height,
+                   bool* timedOut, DWORD* startError, const TWhileWaiting& whileWaiting) {
+  if (IsDosProgram(StartedProgram(commandLine) + L".exe")) {
+    *startError = ERROR_BAD_EXE_FORMAT;
+    return false;
+  }
+  return ExecuteCommandLine(commandLine, folder, timeout, hide, exitCode, left, top, width, height,
+                            timedOut, startError, whileWaiting);
 }
 
 class LauncherTest : public ConversionTest {
@@ -177,6 +195,70 @@ TEST_F(LauncherTest, ADosConverterRunsThroughDosbox) {
                                    notice + "; copied CONVERT.MD to CONVERT.MDZ, exit code 0"});
     EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
     ExpectPassed();
+  }
+}
+
+// The DOS stand-in, with no launcher set, is a DOS program Windows does not
+// start by itself. The window offers the emulator it finds: the DOS player
+// beside tarn.exe (a copy of the launcher stand-in), where a no changes
+// nothing; DOSBox in the Program Files folder the environment names, where a
+// yes saves the template and runs the command through it at once. With
+// neither, the log says what to install.
+TEST_F(LauncherTest, ADosConverterThatCannotStartOffersTheEmulatorFound) {
+  const std::wstring folder = dir / L"tarn";
+  const std::wstring player = folder + L"\\msdos.exe";
+  const std::string settings = "[ZH_TARN]\r\nDosTimeout=1\r\n";
+  const struct {
+    bool withPlayer;
+    const wchar_t* programFiles;  // holding DOSBox unless null
+    int answer;
+    bool offered;
+    const wchar_t* status;
+  } cases[] = {
+      {true, L"pf1", IDNO, true, L"Conversion failed"},
+      {false, L"pf2", IDYES, true, L"Conversion passed"},
+      {false, nullptr, IDYES, false, L"Conversion failed"},
+  };
+  for (const auto& c : cases) {
+    const std::wstring programFiles = dir / (c.programFiles ? c.programFiles : L"pf0");
+    const std::wstring dosbox = programFiles + L"\\DOSBox-0.74-3";
+    const Variable programFilesVariable(L"ProgramFiles", programFiles.c_str());
+    if (c.programFiles) {
+      CreateDirectoryW(programFiles.c_str(), nullptr);
+      CreateDirectoryW(dosbox.c_str(), nullptr);
+      for (const wchar_t* file : {L"DOSBox.exe", L"dosbox-standin.sh", L"dosbox-standin.conf"})
+        CopyFileW((BuildFolder() + L"\\" + file).c_str(), (dosbox + L"\\" + file).c_str(), FALSE);
+    }
+    ReopenIn(folder, settings);
+    CopyFileW((BuildFolder() + L"\\dos\\tarn.exe").c_str(), (folder + L"\\tarn.exe").c_str(),
+              FALSE);
+    if (c.withPlayer)
+      CopyFileW((BuildFolder() + L"\\WinLauncher.exe").c_str(), player.c_str(), FALSE);
+    else
+      DeleteFileW(player.c_str());
+    window->SetCommandLineRunner(RunWithoutDos);
+    desktop.boxes.clear();
+    desktop.boxAnswers = {c.answer};
+    Tick({window->dsZ});
+    Start();
+    const std::wstring emulator = c.withPlayer ? L"the DOS player found at " + player
+                                               : L"DOSBox found at " + dosbox + L"\\DOSBox.exe";
+    const std::wstring launcher =
+        L'"' + dosbox + LR"(\DOSBox.exe" -c "mount c {dir}" -c "c:" -c "tarn {args}" -c "exit")";
+    if (c.offered) {
+      ASSERT_EQ(desktop.boxes.size(), 1u);
+      EXPECT_EQ(desktop.boxes[0].text,
+                L"TARN is a DOS program that this Windows cannot start. Run it through " +
+                    emulator + L"? This is saved in tarn.ini as DosLauncher.");
+    } else {
+      EXPECT_TRUE(desktop.boxes.empty());
+      const std::vector<std::wstring> log = Log();
+      EXPECT_NE(std::find(log.begin(), log.end(), NoDosEmulatorLines().front()), log.end());
+    }
+    const bool saved = c.offered && c.answer == IDYES;
+    EXPECT_EQ(TIniFile(folder + L"\\tarn.ini").ReadRawString(kFrontEndSection, kDosLauncherKey),
+              saved ? launcher : L"");
+    EXPECT_EQ(window->Label8->Caption(), c.status);
   }
 }
 
