@@ -225,6 +225,9 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
     DWORD consoleTop = 0;
     DWORD consoleWidth = 0;
     DWORD consoleHeight = 0;
+    // The commands the run will run, and how many of them have started.
+    size_t toRun = 0;
+    size_t started = 0;
   };
   void RunConversion(TRun& run);
   void LockForRun(TRun& run);
@@ -239,6 +242,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
                   const TConverterOutcome& outcome);
   void AskToStop();
   void FinishRun(const TRun& run);
+  void ShowEndOnTaskbar(const TRun& run, bool inFront);
+  void ClearTaskbar();
   void RemoveStaleConverted();
   void RemoveConverted(const ConverterCommand& command);
   void Log(const std::wstring& line);
