@@ -232,6 +232,9 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
     DWORD consoleHeight = 0;
     // Whether the run has offered a DOS emulator.
     bool emulatorOffered = false;
+    // The commands the run will run, and how many of them have started.
+    size_t toRun = 0;
+    size_t started = 0;
   };
   void RunConversion(TRun& run);
   void LockForRun(TRun& run);
@@ -248,6 +251,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
                   const TConverterOutcome& outcome);
   void AskToStop();
   void FinishRun(const TRun& run);
+  void ShowEndOnTaskbar(const TRun& run, bool inFront);
+  void ClearTaskbar();
   void RemoveStaleConverted();
   void RemoveConverted(const ConverterCommand& command);
   void Log(const std::wstring& line);

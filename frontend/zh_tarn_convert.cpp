@@ -115,6 +115,7 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
 // before it writes the settings or a working copy there.
 void Tzh_tarnF::RunConversion(TRun& run) {
   LockForRun(run);
+  ClearTaskbar();
   if (!holdsConverter_) {
     Log(L"TARN is not installed in " + programDir_ +
         L", so nothing is written there. Start zh_tarn.exe from the folder that holds tarn.exe.");
@@ -131,6 +132,7 @@ void Tzh_tarnF::RunConversion(TRun& run) {
   Label8->SetCaption(L"converting..wait");
   Label8->Repaint();
   const auto boxes = CommandBoxes();
+  for (size_t i = 0; i < boxes.size(); ++i) run.toRun += run.mayRun[i] && boxes[i]->Checked();
   for (size_t i = 0; i < boxes.size(); ++i) {
     if (run.mayRun[i] && boxes[i]->Checked() && !runFailed_) RunCommand(i, run);
   }
@@ -239,6 +241,8 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   label->SetColor(kCommandRunning);
   label->Repaint();
   Log(command.startLine);
+  // The taskbar button shows command k of n while it runs.
+  Interaction().SetTaskbarProgress(Handle(), TTaskbarState::tsNormal, ++run.started, run.toRun);
   Application().ProcessMessages();
 
   const std::wstring commandLine = RunConverter(command, withOperator, run);
@@ -353,6 +357,8 @@ void Tzh_tarnF::LogFailure(const ConverterCommand& command, const std::wstring& 
 }
 
 void Tzh_tarnF::FinishRun(const TRun& run) {
+  // Taken before the focus goes back to the window's controls.
+  const bool inFront = GetForegroundWindow() == Handle();
   for (TDsGroup* group : {DsGroup1, DsGroup2, DsGroup3, DsGroup4}) group->SetEnabled(true);
   Memo1->Show();
   Button1->Show();
@@ -377,6 +383,26 @@ void Tzh_tarnF::FinishRun(const TRun& run) {
   buLog->SetEnabled(true);
   buClose->SetEnabled(true);
   for (TxpButton* button : {buLog, buConvert, buInsert, buSaveas}) button->Repaint();
+  ShowEndOnTaskbar(run, inFront);
+}
+
+// A passed run fills the taskbar button's bar; a failed one shows it in
+// the error colour as far as it got, or whole when no command started. A
+// user who went on to another window is called back by the button's
+// flashing. The bar stays until the user picks a file or starts again.
+void Tzh_tarnF::ShowEndOnTaskbar(const TRun& run, bool inFront) {
+  const ULONGLONG total = std::max<size_t>(run.toRun, 1);
+  if (runFailed_) {
+    Interaction().SetTaskbarProgress(Handle(), TTaskbarState::tsError,
+                                     run.started ? run.started : total, total);
+  } else {
+    Interaction().SetTaskbarProgress(Handle(), TTaskbarState::tsNormal, total, total);
+  }
+  if (!inFront) Interaction().FlashTaskbar(Handle());
+}
+
+void Tzh_tarnF::ClearTaskbar() {
+  Interaction().SetTaskbarProgress(Handle(), TTaskbarState::tsNone, 0, 0);
 }
 
 void Tzh_tarnF::FormKeyDown(TComponent*, WORD& key, TShiftState) {

@@ -42,6 +42,7 @@ void Tzh_tarnF::MDL_DClick(TComponent*) {
 
 void Tzh_tarnF::MDL_fClick(TComponent*) {
   if (running_) return;
+  ClearTaskbar();
   memo2->SetItemIndex(-1);
   Label1->SetCaption(L"");
   md_files->SetMask(L"");
@@ -79,6 +80,7 @@ void Tzh_tarnF::ListResultsOf(const std::wstring& baseName) {
 
 void Tzh_tarnF::memo2Click(TComponent*) {
   if (running_) return;
+  ClearTaskbar();
   selectionOrigin_ = TSelectionOrigin::soConvertedList;
   MDL_f->SetItemIndex(-1);
   buConvert->SetEnabled(false);

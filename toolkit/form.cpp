@@ -9,6 +9,7 @@
 
 #include "toolkit/message_loop.h"
 #include "toolkit/system_library.h"
+#include "toolkit/taskbar_button.h"
 
 namespace {
 
@@ -257,7 +258,11 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
           FocusFirst();
       }
       return 0;
+    case WM_DESTROY:
+      NoteTaskbarButton(Handle(), false);
+      return TControl::WndProc(msg, wParam, lParam);
     default:
+      if (msg == TaskbarButtonCreatedMessage() && msg != 0) NoteTaskbarButton(Handle(), true);
       return TControl::WndProc(msg, wParam, lParam);
   }
 }

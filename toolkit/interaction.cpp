@@ -76,6 +76,13 @@ class TDesktop final : public TInteraction {
       create(window, reason.c_str());
     }
   }
+
+  void SetTaskbarProgress(HWND window, TTaskbarState state, ULONGLONG done,
+                          ULONGLONG total) override {
+    ShowTaskbarProgress(window, state, done, total);
+  }
+
+  void FlashTaskbar(HWND window) override { FlashTaskbarButton(window); }
 };
 
 TDesktop desktop;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "toolkit/taskbar_button.h"
+
 enum TSaveOption : unsigned { ofOverwritePrompt = 1, ofEnableSizing = 2, ofHideReadOnly = 4 };
 
 // What the Save dialog is preset with, and the name chosen in it. The
@@ -21,7 +23,7 @@ struct TSaveRequest {
 
 // Everything that waits on the user outside the program's own windows or
 // leaves the program: message boxes, the Save dialog, shell execution, and
-// what Windows tells the user at log-off. Tests put a scripted stand-in in
+// what Windows tells the user at log-off and shows on the taskbar. Tests put a scripted stand-in in
 // place of the desktop.
 class TInteraction {
  public:
@@ -38,6 +40,12 @@ class TInteraction {
   // Tells Windows why the window holds off the end of the session, which it
   // shows the user who logs off or shuts down; an empty reason withdraws it.
   virtual void SetShutdownReason(HWND window, const std::wstring& reason) = 0;
+  // Shows done of total on the window's taskbar button in the state given;
+  // tsNone takes the bar away.
+  virtual void SetTaskbarProgress(HWND window, TTaskbarState state, ULONGLONG done,
+                                  ULONGLONG total) = 0;
+  // Flashes the window's taskbar button until the window comes to the front.
+  virtual void FlashTaskbar(HWND window) = 0;
 };
 
 // The interaction in force: the real desktop unless a test replaced it.

@@ -116,6 +116,43 @@ TEST_F(ConversionTest, TheWholeChainWorksOnEachResultInTurn) {
   EXPECT_EQ(ReadFileBytes(Model(L"plane.MDL")), kModel);
 }
 
+// The taskbar button shows command k of the n the run will run, ends full
+// when the run passed and in the error colour at the command that failed,
+// and flashes when the run ends behind another window. Picking a file or
+// starting again takes the bar away.
+TEST_F(ConversionTest, TheTaskbarButtonFollowsTheRun) {
+  using Progress = FakeInteraction::TaskbarProgress;
+  const HWND button = window->Handle();
+  const auto normal = [&](ULONGLONG done) {
+    return Progress{button, TTaskbarState::tsNormal, done, 3};
+  };
+  const Progress none{button, TTaskbarState::tsNone, 0, 0};
+  SetForegroundWindow(button);
+  Tick({window->dsF, window->dsC, window->dsZ});
+  desktop.taskbar.clear();
+  Start();
+  ExpectPassed();
+  EXPECT_EQ(desktop.taskbar, (std::vector<Progress>{none, normal(1), normal(2), normal(3),
+                                                    normal(3)}));
+  EXPECT_TRUE(desktop.flashes.empty());
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
+  EXPECT_EQ(desktop.taskbar.back(), none);
+
+  for (TCheckBox* box : {window->dsF, window->dsC, window->dsZ})
+    if (!box->Checked()) Click(box);
+  desktop.taskbar.clear();
+  const Variable fail(L"TARN_STANDIN_EXIT_CODE", L"4");
+  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"300");
+  const WindowHandle other(CreateWindowExW(0, L"STATIC", L"other",
+                                           WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                           nullptr, nullptr, nullptr, nullptr));
+  ASSERT_TRUE(StartAndActWhileConverting({[&] { SetForegroundWindow(other.Get()); }}));
+  ExpectFailed();
+  EXPECT_EQ(desktop.taskbar, (std::vector<Progress>{none, normal(1),
+                                                    {button, TTaskbarState::tsError, 1, 3}}));
+  EXPECT_EQ(desktop.flashes, std::vector<HWND>{button});
+}
+
 TEST_F(ConversionTest, AFailingFStopsTheRunBeforeC) {
   const Variable fail(L"TARN_STANDIN_EXIT_CODE", L"4");
   Tick({window->dsF, window->dsC});

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "frontend/converter_start.h"
@@ -13,6 +14,29 @@ namespace {
 
 // The paths involved are ASCII.
 std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
+
+// The length of a command line's first word: a quoted one up to its closing
+// quote, any other up to the first blank.
+size_t FirstWordLength(const std::string& line) {
+  if (line.starts_with('"')) return std::min(line.find('"', 1), line.size() - 1) + 1;
+  return std::min(line.find(' '), line.size());
+}
+
+// The values of the lines of a document that set DosLauncher, each on a
+// line of its own, indented or not.
+std::vector<std::string> LauncherExamples(const std::string& document) {
+  constexpr std::string_view kKey = "DosLauncher=";
+  std::vector<std::string> examples;
+  for (size_t start = 0; start < document.size();) {
+    const size_t end = std::min(document.find('\n', start), document.size());
+    std::string_view line(document.data() + start, end - start);
+    line.remove_prefix(std::min(line.find_first_not_of(' '), line.size()));
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    if (line.starts_with(kKey)) examples.emplace_back(line.substr(kKey.size()));
+    start = end + 1;
+  }
+  return examples;
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -52,6 +76,27 @@ class LauncherTest : public ConversionTest {
     SetCurrentDirectoryW(folder.c_str());
     programDir = folder;
     UseModelFolder(models);
+  }
+
+  // The same with the DOS stand-in, a real 16-bit DOS program, as tarn.exe
+  // and the launcher given.
+  void ReopenWithDosConverter(const std::wstring& folder, const std::string& launcher) {
+    ReopenIn(folder, "[ZH_TARN]\r\nDosTimeout=1\r\nDosLauncher=" + launcher + "\r\n");
+    CopyFileW((BuildFolder() + L"\\dos\\tarn.exe").c_str(), (folder + L"\\tarn.exe").c_str(),
+              FALSE);
+  }
+
+  // The DOSBox stand-in's path, quoted.
+  static std::string Dosbox() { return "\"" + Narrow(BuildFolder()) + "\\DOSBox.exe\""; }
+
+  // What a size command run by the DOS stand-in leaves.
+  void ExpectDosConversion() {
+    const std::string notice = "TARN stand-in for DOS (converts nothing): /z CONVERT.MD";
+    EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")), kModel + "\r\n; " + notice + "\r\n");
+    EXPECT_EQ(ConverterRuns(), std::vector<std::string>{
+                                   notice + "; copied CONVERT.MD to CONVERT.MDZ, exit code 0"});
+    EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+    ExpectPassed();
   }
 };
 
@@ -171,11 +216,10 @@ TEST_F(LauncherTest, ALauncherThatHandsOnIsJudgedWhenItsConverterHasEnded) {
 
 // The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
 // through the DOSBox.exe stand-in as DOSBox for Windows would run it: with
-// the template of the help file, with the folder quoted for a program
-// directory whose path holds a space, and for one named in letters that
-// DOSBox cannot take, which it is given by the folder's short name.
+// the folder as it is, quoted for a program directory whose path holds a
+// space, and for one named in letters that DOSBox cannot take, which it is
+// given by the folder's short name.
 TEST_F(LauncherTest, ADosConverterRunsThroughDosbox) {
-  const std::string notice = "TARN stand-in for DOS (converts nothing): /z CONVERT.MD";
   const struct {
     std::wstring folder;
     const char* mount;
@@ -183,18 +227,31 @@ TEST_F(LauncherTest, ADosConverterRunsThroughDosbox) {
                {dir / L"Tarn Folder", R"(-c "mount c \"{dir}\"")"},
                {dir / L"\u98DB\u884C\u6A5F", R"(-c "mount c {dir}")"}};
   for (const auto& c : cases) {
-    ReopenIn(c.folder, "[ZH_TARN]\r\nDosTimeout=1\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
-                           "\\DOSBox.exe\" " + c.mount + R"( -c "c:" -c "tarn {args}" -c "exit")" +
-                           "\r\n");
-    CopyFileW((BuildFolder() + L"\\dos\\tarn.exe").c_str(), (c.folder + L"\\tarn.exe").c_str(),
-              FALSE);
+    ReopenWithDosConverter(c.folder, Dosbox() + " " + c.mount +
+                                         R"( -c "c:" -c "tarn {args}" -c "exit")");
     Tick({window->dsZ});
     Start();
-    EXPECT_EQ(ReadFileBytes(Model(L"plane.MDZ")), kModel + "\r\n; " + notice + "\r\n");
-    EXPECT_EQ(ConverterRuns(), std::vector<std::string>{
-                                   notice + "; copied CONVERT.MD to CONVERT.MDZ, exit code 0"});
-    EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
-    ExpectPassed();
+    ExpectDosConversion();
+  }
+}
+
+// Every DosLauncher example of Help and the README, with the DOSBox
+// stand-in in place of the emulator it names, runs the DOS converter in a
+// program folder whose path holds a space.
+TEST_F(LauncherTest, HelpAndReadmeLaunchersRunTheDosConverter) {
+  const std::wstring folder = dir / L"Tarn Folder";
+  for (const wchar_t* document : {ZH_HELP_FILE, ZH_README_FILE}) {
+    const std::vector<std::string> examples = LauncherExamples(ReadFileBytes(document));
+    EXPECT_GE(examples.size(), 2u) << Narrow(document);
+    for (const std::string& example : examples) {
+      DeleteFileW((folder + L"\\CONVERT.LOG").c_str());
+      DeleteFileW(Model(L"plane.MDZ").c_str());
+      ReopenWithDosConverter(folder, Dosbox() + example.substr(FirstWordLength(example)));
+      Tick({window->dsZ});
+      Start();
+      SCOPED_TRACE(example);
+      ExpectDosConversion();
+    }
   }
 }
 

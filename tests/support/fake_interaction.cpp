@@ -64,3 +64,10 @@ void FakeInteraction::SetShutdownReason(HWND window, const std::wstring& reason)
     shutdownReasons[window] = reason;
   }
 }
+
+void FakeInteraction::SetTaskbarProgress(HWND window, TTaskbarState state, ULONGLONG done,
+                                         ULONGLONG total) {
+  taskbar.push_back({window, state, done, total});
+}
+
+void FakeInteraction::FlashTaskbar(HWND window) { flashes.push_back(window); }

@@ -45,6 +45,9 @@ class FakeInteraction : public TInteraction {
                  const std::wstring& parameters, const std::wstring& directory,
                  int show) override;
   void SetShutdownReason(HWND window, const std::wstring& reason) override;
+  void SetTaskbarProgress(HWND window, TTaskbarState state, ULONGLONG done,
+                          ULONGLONG total) override;
+  void FlashTaskbar(HWND window) override;
 
   std::vector<Box> boxes;
   std::deque<int> boxAnswers;            // IDOK when empty
@@ -56,4 +59,15 @@ class FakeInteraction : public TInteraction {
   // The reason each window gives Windows for holding off the end of the
   // session; none once withdrawn.
   std::map<HWND, std::wstring> shutdownReasons;
+  // What the taskbar buttons were set to, in turn, and the windows whose
+  // button was flashed.
+  struct TaskbarProgress {
+    HWND window;
+    TTaskbarState state;
+    ULONGLONG done;
+    ULONGLONG total;
+    bool operator==(const TaskbarProgress&) const = default;
+  };
+  std::vector<TaskbarProgress> taskbar;
+  std::vector<HWND> flashes;
 };

@@ -5,13 +5,17 @@
 // DOSBox has ended. This program waits for that file and exits with the
 // code, as DOSBox.exe would. The Windows folder of "mount c <folder>" is
 // handed to DOSBox as its Unix path; every other argument goes unchanged,
-// but for letters outside ASCII, which arrive as "?".
+// but for letters outside ASCII, which arrive as "?". Given a DOS program
+// and its arguments instead, as a DOS player is, it runs that program in
+// the program's folder, so that a DOS player's launcher line runs through
+// DOSBox too.
 #include <windows.h>
 
 #include <cstdio>
 #include <cwctype>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "toolkit/unique_handle.h"
 
@@ -94,20 +98,40 @@ std::wstring AsAnsi(std::wstring argument) {
   return argument;
 }
 
-// "mount c C:\Tarn" becomes mount c "/home/user/.wine/drive_c/Tarn".
+// "mount c C:\Tarn" becomes mount c "/home/user/.wine/drive_c/Tarn". A
+// folder without quotes ends at its first blank, as DOSBox reads it: what
+// follows stays behind the folder.
 std::wstring DosboxArgument(const std::wstring& argument) {
   if (!StartsWithMount(argument)) return argument;
   std::wstring folder(argument.substr(kMount.size()));
-  if (folder.size() > 1 && folder.front() == L'"' && folder.back() == L'"')
+  std::wstring rest;
+  if (folder.size() > 1 && folder.front() == L'"' && folder.back() == L'"') {
     folder = folder.substr(1, folder.size() - 2);
-  return std::wstring(kMount) + L'"' + UnixPath(folder) + L'"';
+  } else if (const size_t blank = folder.find(L' '); blank != std::wstring::npos) {
+    rest = folder.substr(blank);
+    folder.resize(blank);
+  }
+  return std::wstring(kMount) + L'"' + UnixPath(folder) + L'"' + rest;
 }
 
-bool StartScript(const std::wstring& marker, int argc, wchar_t** argv) {
+// DOSBox's arguments for the command line: as given, or, for a DOS program
+// and its arguments, those that mount its folder and run it there.
+std::vector<std::wstring> DosboxArguments(int argc, wchar_t** argv) {
+  if (argc < 2 || argv[1][0] == L'-') return {argv + 1, argv + argc};
+  const std::wstring program = argv[1];
+  const size_t slash = program.find_last_of(L'\\');
+  std::wstring command = program.substr(slash + 1);
+  for (int i = 2; i < argc; ++i) command += std::wstring(L" ") + argv[i];
+  return {L"-c", std::wstring(kMount) + L'"' + program.substr(0, slash) + L'"', L"-c", L"c:",
+          L"-c", command, L"-c", L"exit"};
+}
+
+bool StartScript(const std::wstring& marker, const std::vector<std::wstring>& arguments) {
   std::wstring commandLine = Quoted(WindowsPath("/bin/sh")) + L' ' +
                              Quoted(UnixPath(OwnFolder() + L"\\dosbox-standin.sh")) + L' ' +
                              Quoted(UnixPath(marker));
-  for (int i = 1; i < argc; ++i) commandLine += L' ' + Quoted(DosboxArgument(AsAnsi(argv[i])));
+  for (const std::wstring& argument : arguments)
+    commandLine += L' ' + Quoted(DosboxArgument(AsAnsi(argument)));
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
@@ -143,7 +167,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring marker =
       temp + std::wstring(L"dosbox-standin-") + std::to_wstring(GetCurrentProcessId()) + L".done";
   DeleteFileW(marker.c_str());
-  if (!StartScript(marker, argc, argv)) {
+  if (!StartScript(marker, DosboxArguments(argc, argv))) {
     std::printf("DOSBox stand-in: cannot start the script (error %lu).\n", GetLastError());
     return kFailed;
   }
