@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/colors.h"
+#include "toolkit/contrast.h"
 #include "toolkit/component.h"
 #include "toolkit/font.h"
 #include "toolkit/gdi.h"
@@ -108,6 +109,10 @@ class TControl : public TComponent {
   TColor Color() const;
   void SetColor(TColor color);
   bool ParentColor() const { return parentColor_; }
+  // The colours the control paints with: its colour and its font's, or in
+  // a high-contrast theme the system's for a face and its text.
+  TColor ShownColor() const;
+  virtual TColor ShownTextColor() const;
   void SetParentColor(bool parentColor);
 
   // The control's own font object; changing it clears ParentFont.
@@ -241,7 +246,7 @@ class TControl : public TComponent {
   std::wstring hint_;
   bool showHint_ = false;
   ::Brush brush_;
-  TColor brushColor_ = 0;
+  COLORREF brushColor_ = 0;
 };
 
 // An item's text from a list or combo box, by its length and text messages.

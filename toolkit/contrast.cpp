@@ -1,0 +1,55 @@
+#include "toolkit/contrast.h"
+
+namespace {
+
+// The mode as forced by an override: -1 none, 0 off, 1 on.
+int forced = -1;
+// The mode as last read from the system: -1 not yet read.
+int read = -1;
+
+bool SystemHighContrast() {
+  HIGHCONTRASTW info{sizeof(info), 0, nullptr};
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(info), &info, 0) &&
+         (info.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+}  // namespace
+
+bool HighContrast() {
+  if (forced >= 0) return forced == 1;
+  if (read < 0) RefreshHighContrast();
+  return read == 1;
+}
+
+void RefreshHighContrast() { read = SystemHighContrast() ? 1 : 0; }
+
+TColor RoleColor(TColorRole role) {
+  switch (role) {
+    case TColorRole::crFace:
+      return clBtnFace;
+    case TColorRole::crText:
+      return clBtnText;
+    case TColorRole::crWindow:
+      return clWindow;
+    case TColorRole::crWindowText:
+      return clWindowText;
+    case TColorRole::crHighlight:
+      return clHighlight;
+    case TColorRole::crHighlightText:
+      return clHighlightText;
+    case TColorRole::crLink:
+      return SystemColor(COLOR_HOTLIGHT);
+    case TColorRole::crUnavailable:
+      return clGrayText;
+  }
+  return clBtnText;
+}
+
+TColor Themed(TColor own, TColorRole role) {
+  if (!HighContrast() || IsSystemColor(own)) return own;
+  return RoleColor(role);
+}
+
+THighContrastOverride::THighContrastOverride(bool on) : previous_(forced) { forced = on ? 1 : 0; }
+
+THighContrastOverride::~THighContrastOverride() { forced = previous_; }
