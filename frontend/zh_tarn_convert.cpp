@@ -17,6 +17,13 @@
 
 namespace {
 
+// Behind a command's label while its command runs and at rest; in a
+// high-contrast theme the running one shows in the highlight.
+void ShowRunning(TLabel& label, bool running) {
+  label.SetColor(running ? kCommandRunning : kCommandAtRest);
+  label.SetBackgroundRole(running ? TColorRole::crHighlight : TColorRole::crFace);
+}
+
 // The smallest console the run places.
 constexpr LONG kConsoleMinWidth = 160;
 constexpr LONG kConsoleMinHeight = 120;
@@ -103,7 +110,7 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
     Log(ExceptionText(std::current_exception()));
     runFailed_ = true;
     SetLabelsAtRest();
-    for (TLabel* label : CommandLabels()) label->SetColor(kCommandAtRest);
+    for (TLabel* label : CommandLabels()) ShowRunning(*label, false);
     FinishRun(run);
     throw;
   }
@@ -140,7 +147,7 @@ void Tzh_tarnF::LockForRun(TRun& run) {
     button->SetEnabled(false);
   }
   for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->Repaint();
-  for (TLabel* label : CommandLabels()) label->SetColor(kCommandAtRest);
+  for (TLabel* label : CommandLabels()) ShowRunning(*label, false);
   const auto boxes = CommandBoxes();
   for (size_t i = 0; i < boxes.size(); ++i) run.mayRun[i] = boxes[i]->Enabled();
   for (TDsGroup* group : {DsGroup1, DsGroup3, DsGroup4}) group->SetEnabled(false);
@@ -234,7 +241,7 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   }
   TLabel* label = CommandLabels()[index];
   dsPage->SetActivePageIndex(static_cast<int>(index));
-  label->SetColor(kCommandRunning);
+  ShowRunning(*label, true);
   label->Repaint();
   Log(command.startLine);
   Application().ProcessMessages();
@@ -244,7 +251,7 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   const bool mayStart = !run.outcome.staleError && start.refusal.empty();
   // A stop asked for before the start leaves the converter unstarted.
   if (!stopRequested_ && mayStart) StartConverter(start.commandLine, run);
-  label->SetColor(kCommandAtRest);
+  ShowRunning(*label, false);
   label->Font().SetStyle(0);
   label->Repaint();
 

@@ -45,6 +45,17 @@ TColor RoleColor(TColorRole role) {
   return clBtnText;
 }
 
+TColorRole TextRoleOn(TColorRole background) {
+  switch (background) {
+    case TColorRole::crWindow:
+      return TColorRole::crWindowText;
+    case TColorRole::crHighlight:
+      return TColorRole::crHighlightText;
+    default:
+      return TColorRole::crText;
+  }
+}
+
 TColor Themed(TColor own, TColorRole role) {
   if (!HighContrast() || IsSystemColor(own)) return own;
   return RoleColor(role);

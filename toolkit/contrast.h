@@ -15,6 +15,9 @@ enum class TColorRole {
   crUnavailable,    // text of a disabled control
 };
 
+// The role of text written on a background of the role.
+TColorRole TextRoleOn(TColorRole background);
+
 // Whether a high-contrast theme is on, as last read from the system (read
 // once on first use and again by RefreshHighContrast).
 bool HighContrast();

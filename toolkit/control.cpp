@@ -364,9 +364,20 @@ void TControl::ParentColorChanged() {
   if (parentColor_) ColorChanged();
 }
 
-TColor TControl::ShownColor() const { return Themed(Color(), TColorRole::crFace); }
+void TControl::SetBackgroundRole(TColorRole role) {
+  backgroundRole_ = role;
+  Invalidate();
+}
 
-TColor TControl::ShownTextColor() const { return Themed(font_.Color(), TColorRole::crText); }
+TColor TControl::ShownColor() const { return Themed(Color(), backgroundRole_); }
+
+// In a high-contrast theme, text on a background that the theme replaces
+// takes the theme's colour for it too, whatever its own.
+TColor TControl::ShownTextColor() const {
+  const TColorRole text = TextRoleOn(backgroundRole_);
+  if (HighContrast() && !IsSystemColor(Color())) return RoleColor(text);
+  return Themed(font_.Color(), text);
+}
 
 // Kept by the value the colour stands for, so that a system colour changed
 // in between gets a new brush.

@@ -109,8 +109,13 @@ class TControl : public TComponent {
   TColor Color() const;
   void SetColor(TColor color);
   bool ParentColor() const { return parentColor_; }
+  // What the control's colour stands for (a face unless told otherwise):
+  // a high-contrast theme paints the control in the system's colours for it.
+  TColorRole BackgroundRole() const { return backgroundRole_; }
+  void SetBackgroundRole(TColorRole role);
   // The colours the control paints with: its colour and its font's, or in
-  // a high-contrast theme the system's for a face and its text.
+  // a high-contrast theme the system's for its background role and the
+  // text on it.
   TColor ShownColor() const;
   virtual TColor ShownTextColor() const;
   void SetParentColor(bool parentColor);
@@ -233,6 +238,7 @@ class TControl : public TComponent {
   bool enabled_ = true;
   TColor color_ = clBtnFace;
   bool parentColor_ = false;
+  TColorRole backgroundRole_ = TColorRole::crFace;
   TFont font_;
   // The GDI font the window was last given, kept alive while it uses it.
   std::shared_ptr<const ::Font> sentFont_;

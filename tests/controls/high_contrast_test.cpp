@@ -141,8 +141,9 @@ Captioned Of(T* control) {
 struct OwnControl {
   const char* name;
   std::function<Captioned(TForm&)> make;
-  // The system colour the text is to have.
+  // The system colours the text and its background are to have.
   int textColour;
+  int backgroundColour = COLOR_BTNFACE;
 };
 
 const TBounds kPlace{10, 10, 160, 40};
@@ -188,11 +189,19 @@ const OwnControl kOwnControls[] = {
     {"coloured label",
      [](TForm& form) {
        TLabel* label = MakeFixedLabel(&form, kPlace, L"");
-       label->SetColor(kCommandRunning);
+       label->SetColor(kCommandAtRest);
        label->Font().SetColor(clGreen);
        return Of(label);
      },
      COLOR_BTNTEXT},
+    {"highlighted label",
+     [](TForm& form) {
+       TLabel* label = MakeFixedLabel(&form, kPlace, L"");
+       label->SetColor(kCommandRunning);
+       label->SetBackgroundRole(TColorRole::crHighlight);
+       return Of(label);
+     },
+     COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT},
     {"panel",
      [](TForm& form) {
        auto* panel = Placed<TPanel>(&form, kPlace);
@@ -215,7 +224,7 @@ TEST_F(HighContrastTest, OwnControlsWriteInTheThemesColoursWithAtLeastAaContrast
     const Captioned made = own.make(*form);
     const Ink ink = InkOf(*made.control, made.setCaption, L"View &log");
     EXPECT_EQ(ink.text, GetSysColor(own.textColour));
-    EXPECT_EQ(ink.background, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ink.background, GetSysColor(own.backgroundColour));
     EXPECT_GE(Contrast(ink.text, ink.background), 4.5);
     made.control->SetVisible(false);
   }
