@@ -231,7 +231,8 @@ BOOL CALLBACK TellColoursChanged(HWND child, LPARAM) {
 void TForm::ThemeChanged() {
   RefreshHighContrast();
   EnumChildWindows(Handle(), TellColoursChanged, 0);
-  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  RedrawWindow(Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

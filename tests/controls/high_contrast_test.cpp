@@ -87,11 +87,22 @@ std::unique_ptr<PixelBitmap> Shot(TControl& control) {
   return bitmap;
 }
 
+// Calls at(x, y) for each pixel of rect, its right column and bottom row
+// included.
+template <class At>
+void ForEachPixel(const RECT& rect, At at) {
+  for (int y = rect.top; y <= rect.bottom; ++y)
+    for (int x = rect.left; x <= rect.right; ++x) at(x, y);
+}
+
 COLORREF Commonest(const std::map<COLORREF, int>& counts) {
   COLORREF best = CLR_INVALID;
   int most = 0;
   for (const auto& [colour, count] : counts)
-    if (count > most) best = colour, most = count;
+    if (count > most) {
+      best = colour;
+      most = count;
+    }
   return best;
 }
 
@@ -111,20 +122,19 @@ Ink InkOf(TControl& control, const CaptionSetter& setCaption, const std::wstring
   setCaption(caption);
   const auto written = Shot(control);
   const auto changed = [&](int x, int y) { return bare->Pixel(x, y) != written->Pixel(x, y); };
-  std::map<COLORREF, int> box;
+  RECT box{bare->Width(), bare->Height(), -1, -1};
+  ForEachPixel({0, 0, bare->Width() - 1, bare->Height() - 1}, [&](int x, int y) {
+    if (changed(x, y))
+      box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+             std::max<LONG>(box.bottom, y)};
+  });
+  std::map<COLORREF, int> inBox;
+  ForEachPixel(box, [&](int x, int y) { ++inBox[written->Pixel(x, y)]; });
+  const COLORREF background = Commonest(inBox);
   std::map<COLORREF, int> text;
-  int left = bare->Width(), top = bare->Height(), right = -1, bottom = -1;
-  for (int y = 0; y < bare->Height(); ++y)
-    for (int x = 0; x < bare->Width(); ++x)
-      if (changed(x, y))
-        left = std::min(left, x), top = std::min(top, y), right = std::max(right, x),
-        bottom = std::max(bottom, y);
-  for (int y = top; y <= bottom; ++y)
-    for (int x = left; x <= right; ++x) ++box[written->Pixel(x, y)];
-  const COLORREF background = Commonest(box);
-  for (int y = top; y <= bottom; ++y)
-    for (int x = left; x <= right; ++x)
-      if (changed(x, y) && written->Pixel(x, y) != background) ++text[written->Pixel(x, y)];
+  ForEachPixel(box, [&](int x, int y) {
+    if (changed(x, y) && written->Pixel(x, y) != background) ++text[written->Pixel(x, y)];
+  });
   return {Commonest(text), background};
 }
 
@@ -147,11 +157,12 @@ struct OwnControl {
 };
 
 const TBounds kPlace{10, 10, 160, 40};
+const ButtonLook kMainLook{kButtonFace, clWhite, true, true, TFont()};
 
 const OwnControl kOwnControls[] = {
     {"push button",
      [](TForm& form) {
-       return Of(MakeButton(&form, kPlace, L"", {kButtonFace, clWhite, true, true, TFont()}));
+       return Of(MakeButton(&form, kPlace, L"", kMainLook));
      },
      COLOR_BTNTEXT},
     {"disabled push button",
@@ -236,8 +247,7 @@ bool PendingPaint(const TControl& control) {
 
 TEST_F(HighContrastTest, AColourChangeRepaintsEveryWindowInTheNewColours) {
   const SystemColours black(kHighContrastBlack);
-  TxpButton* button =
-      MakeButton(form.get(), {10, 10, 75, 25}, L"Close", {kButtonFace, clWhite, true, true, TFont()});
+  TxpButton* button = MakeButton(form.get(), {10, 10, 75, 25}, L"Close", kMainLook);
   auto* panel = Placed<TPanel>(form.get(), {10, 50, 100, 30});
   TLabel* label = MakeLabel(form.get(), L"Help", 10, 90);
   label->SetColor(kCommandAtRest);
