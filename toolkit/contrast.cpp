@@ -3,9 +3,9 @@
 namespace {
 
 // The mode as forced by an override: -1 none, 0 off, 1 on.
-int forced = -1;
+int forcedMode = -1;
 // The mode as last read from the system: -1 not yet read.
-int read = -1;
+int systemMode = -1;
 
 bool SystemHighContrast() {
   HIGHCONTRASTW info{sizeof(info), 0, nullptr};
@@ -16,12 +16,12 @@ bool SystemHighContrast() {
 }  // namespace
 
 bool HighContrast() {
-  if (forced >= 0) return forced == 1;
-  if (read < 0) RefreshHighContrast();
-  return read == 1;
+  if (forcedMode >= 0) return forcedMode == 1;
+  if (systemMode < 0) RefreshHighContrast();
+  return systemMode == 1;
 }
 
-void RefreshHighContrast() { read = SystemHighContrast() ? 1 : 0; }
+void RefreshHighContrast() { systemMode = SystemHighContrast() ? 1 : 0; }
 
 TColor RoleColor(TColorRole role) {
   switch (role) {
@@ -61,6 +61,6 @@ TColor Themed(TColor own, TColorRole role) {
   return RoleColor(role);
 }
 
-THighContrastOverride::THighContrastOverride(bool on) : previous_(forced) { forced = on ? 1 : 0; }
+THighContrastOverride::THighContrastOverride(bool on) : previous_(forcedMode) { forcedMode = on ? 1 : 0; }
 
-THighContrastOverride::~THighContrastOverride() { forced = previous_; }
+THighContrastOverride::~THighContrastOverride() { forcedMode = previous_; }
