@@ -93,7 +93,7 @@ void TRzDirectoryTree::SetIndent(int indent) {
 
 void TRzDirectoryTree::ColorChanged() {
   TControl::ColorChanged();
-  TreeView_SetBkColor(Handle(), ColorToRGB(Color()));
+  TreeView_SetBkColor(Handle(), ColorToRGB(ShownColor()));
 }
 
 // An item's button is asked for when it is drawn (ShowsButton), so reading
@@ -302,6 +302,13 @@ LRESULT TRzDirectoryTree::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == kReadAwaited) {
     ReadSelectedChildren();
     return 0;
+  }
+  // The tree view holds its background as a value: the system's colours
+  // changed, it takes the colour's new value.
+  if (msg == WM_SYSCOLORCHANGE) {
+    const LRESULT result = TControl::WndProc(msg, wParam, lParam);
+    TreeView_SetBkColor(Handle(), ColorToRGB(ShownColor()));
+    return result;
   }
   return TControl::WndProc(msg, wParam, lParam);
 }

@@ -144,5 +144,9 @@ void ChangeProperty(TControl& control, T& field, T value) {
 void DrawStyledText(TCanvas& canvas, const std::wstring& text, const RECT& rect, UINT format,
                     TDsTextStyle style, TColor light);
 
+// The caption style as painted: plain in a high-contrast theme, where a
+// shadow copy would blur the text.
+TDsTextStyle ShownTextStyle(TDsTextStyle style);
+
 // The width of a caption as DrawText shows it: one '&' is not shown.
 int CaptionWidth(TCanvas& canvas, const std::wstring& caption);

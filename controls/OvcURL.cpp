@@ -46,6 +46,8 @@ void TOvcURL::SetVisitedColor(TColor color) {
   restoreColor_ = kNoRestore;
 }
 
+TColor TOvcURL::ShownTextColor() const { return Themed(Font().Color(), TColorRole::crLink); }
+
 void TOvcURL::Click() {
   if (!url_.empty() &&
       !Interaction().ShellOpen(nullptr, L"open", url_.substr(0, kMaxURL), L"", L"", SW_SHOWNORMAL)) {

@@ -28,6 +28,9 @@ class TOvcURL : public TLabel {
   bool UseVisitedColor() const { return useVisitedColor_; }
   void SetUseVisitedColor(bool use) { useVisitedColor_ = use; }
 
+  // The link's colour, or in a high-contrast theme the system's for links.
+  TColor ShownTextColor() const override;
+
   // What a click does: opens the URL, raises OnClick, marks the link visited.
   void Click();
 

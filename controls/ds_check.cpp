@@ -14,6 +14,12 @@ void Polyline(TCanvas& canvas, TColor color, std::initializer_list<POINT> points
   for (const POINT* p = first + 1; p != points.end(); ++p) canvas.LineTo(p->x, p->y);
 }
 
+// The grey of unavailable text and ticks: usual, or in a high-contrast
+// theme the system's.
+TColor Unavailable(TColor usual) {
+  return HighContrast() ? RoleColor(TColorRole::crUnavailable) : usual;
+}
+
 }  // namespace
 
 TDsCheck::TDsCheck(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 81, 17) {
@@ -164,16 +170,16 @@ RECT TDsCheck::PaintCaption(TCanvas& canvas, const RECT& s, int& textWidth) {
   const bool left = captionAlign_ == TDsAlignment::taLeft;
   const RECT rect = left ? RECT{s.right + 5, top, Width() - 1, top + height}
                          : RECT{1, top, s.left - 6, top + height};
-  canvas.Font().SetColor(Enabled() ? Font().Color() : colorLow_);
-  DrawStyledText(canvas, caption, rect, DT_SINGLELINE | (left ? 0u : DT_RIGHT), captionStyle_,
-                 colorHigh_);
+  canvas.Font().SetColor(Enabled() ? ShownTextColor() : Unavailable(colorLow_));
+  DrawStyledText(canvas, caption, rect, DT_SINGLELINE | (left ? 0u : DT_RIGHT),
+                 ShownTextStyle(captionStyle_), colorHigh_);
   return rect;
 }
 
 void TDsCheck::PaintTick(TCanvas& canvas, const RECT& s, TColor color) {
   const int x = s.left + 2;
   const int y = s.top + 5;
-  const TColor dark = Enabled() ? color : clBtnShadow;
+  const TColor dark = Enabled() ? color : Unavailable(clBtnShadow);
   Polyline(canvas, clBtnHighlight, {{x + 2, y - 1}, {x + 2, y + 4}, {x + 9, y - 3}});
   Polyline(canvas, dark, {{x, y}, {x, y + 4}, {x + 8, y - 4}});
   Polyline(canvas, dark, {{x + 1, y - 1}, {x + 1, y + 4}, {x + 9, y - 4}});
@@ -181,14 +187,14 @@ void TDsCheck::PaintTick(TCanvas& canvas, const RECT& s, TColor color) {
 
 void TDsCheck::PaintMark(TCanvas& canvas, const RECT& s) {
   if (state_ == TCheckBoxState::cbChecked) {
-    PaintTick(canvas, s, checkColor_);
+    PaintTick(canvas, s, Themed(checkColor_, TColorRole::crText));
   } else if (state_ == TCheckBoxState::cbGrayed) {
     if (down_) {
       canvas.Pen() = {clBtnFace, 1, TPenStyle::psSolid};
       canvas.Brush() = {clBtnFace, TBrushStyle::bsSolid};
       canvas.Rectangle(s.left + 2, s.top + 2, s.right - 1, s.bottom - 1);
     }
-    PaintTick(canvas, s, colorLow_);
+    PaintTick(canvas, s, Unavailable(colorLow_));
   }
 }
 
@@ -208,7 +214,7 @@ void TDsCheck::PaintFocus(TCanvas& canvas, RECT rect, int textWidth) {
   }
   InflateRect(&rect, 1, 1);
   OffsetRect(&rect, 0, 1);
-  canvas.Brush() = {Color(), TBrushStyle::bsSolid};
+  canvas.Brush() = {ShownColor(), TBrushStyle::bsSolid};
   canvas.FrameRect(rect);
   if (Focused()) canvas.DrawFocusRect(rect);
 }

@@ -87,17 +87,19 @@ void TDsGroup::PaintFrame(TCanvas& canvas, int line) {
   const int w = Width();
   const int h = Height();
   const int d = 2 * cornerRadius_;
-  canvas.Pen() = {faceColor_, 1, TPenStyle::psSolid};
-  canvas.Brush() = {faceColor_, TBrushStyle::bsSolid};
+  const TColor face = Themed(faceColor_, TColorRole::crFace);
+  const TColor low = Themed(colorLow_, TColorRole::crText);
+  canvas.Pen() = {face, 1, TPenStyle::psSolid};
+  canvas.Brush() = {face, TBrushStyle::bsSolid};
   canvas.RoundRect(0, line + 1, w - 1, h - 1, d, d);
   canvas.Brush().style = TBrushStyle::bsClear;
   if (borderStyle_ == TDsBorderStyle::brFlat) {
-    canvas.Pen().color = colorHigh_;
+    canvas.Pen().color = Themed(colorHigh_, TColorRole::crFace);
     canvas.RoundRect(1, line + 1, w, h, d, d);
-    canvas.Pen().color = colorLow_;
+    canvas.Pen().color = low;
     canvas.RoundRect(0, line, w - 1, h - 1, d, d);
   } else {
-    canvas.Pen().color = colorLow_;
+    canvas.Pen().color = low;
     canvas.RoundRect(0, line, w, h, d, d);
   }
 }
@@ -107,14 +109,15 @@ void TDsGroup::Paint(TCanvas& canvas) {
   const RECT text = CaptionRect(canvas, caption);
   const int line = canvas.TextHeight(caption) / 2;
   PaintFrame(canvas, line);
-  canvas.Pen().color = Color();
+  canvas.Pen().color = ShownColor();
   canvas.MoveTo(text.left, line);
   canvas.LineTo(text.right, line);
   if (borderStyle_ == TDsBorderStyle::brFlat) {
-    canvas.Pen().color = faceColor_;
+    canvas.Pen().color = Themed(faceColor_, TColorRole::crFace);
     canvas.MoveTo(text.left, line + 1);
     canvas.LineTo(text.right, line + 1);
   }
-  canvas.Font().SetColor(Font().Color());
-  DrawStyledText(canvas, caption, text, DT_SINGLELINE | DT_CENTER, captionStyle_, colorHigh_);
+  canvas.Font().SetColor(ShownTextColor());
+  DrawStyledText(canvas, caption, text, DT_SINGLELINE | DT_CENTER, ShownTextStyle(captionStyle_),
+                 colorHigh_);
 }

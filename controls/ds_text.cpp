@@ -16,6 +16,10 @@ void DrawStyledText(TCanvas& canvas, const std::wstring& text, const RECT& rect,
   canvas.DrawText(text, plain, format);
 }
 
+TDsTextStyle ShownTextStyle(TDsTextStyle style) {
+  return HighContrast() ? TDsTextStyle::txPlain : style;
+}
+
 int CaptionWidth(TCanvas& canvas, const std::wstring& caption) {
   const int width = canvas.TextWidth(caption);
   return caption.find(L'&') == std::wstring::npos ? width : width - canvas.TextWidth(L"&");

@@ -189,10 +189,12 @@ LRESULT TxpButton::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TxpButton::Paint(TCanvas& canvas) {
   if (Parent()) {
-    canvas.Brush() = {Parent()->Color(), TBrushStyle::bsSolid};
+    canvas.Brush() = {Parent()->ShownColor(), TBrushStyle::bsSolid};
     canvas.FillRect(ClientRect());
   }
-  if (Enabled())
+  if (HighContrast())
+    PaintContrasting(canvas);
+  else if (Enabled())
     PaintEnabled(canvas);
   else
     PaintDisabled(canvas);
@@ -240,6 +242,21 @@ void TxpButton::PaintEdges(TCanvas& canvas) {
     canvas.Pen() = {LowBytes(focusColor_), 1, TPenStyle::psSolid};
     canvas.RoundRect(3, 3, w - 3, h - 3, 2, 2);
   }
+}
+
+void TxpButton::PaintContrasting(TCanvas& canvas) {
+  const bool lit = Enabled() && (hot_ || pressed_);
+  const TColorRole text = !Enabled() ? TColorRole::crUnavailable
+                          : lit      ? TColorRole::crHighlightText
+                                     : TColorRole::crText;
+  canvas.Brush() = {RoleColor(lit ? TColorRole::crHighlight : TColorRole::crFace),
+                    TBrushStyle::bsSolid};
+  canvas.Pen() = {RoleColor(text), 1, TPenStyle::psSolid};
+  canvas.RoundRect(0, 0, Width(), Height(), 3, 3);
+  canvas.Font().Assign(Font());
+  canvas.Font().SetColor(RoleColor(text));
+  PaintCaption(canvas, pressed_ && hot_ ? 1 : 0);
+  if (focused_ && focusRectangle_) canvas.DrawFocusRect({4, 4, Width() - 4, Height() - 4});
 }
 
 void TxpButton::PaintEnabled(TCanvas& canvas) {

@@ -6,7 +6,8 @@
 // A push button that draws itself: a rounded two-line frame, a face with a
 // vertical gradient (reversed while held down under the pointer), a ring
 // while the pointer is over it, a dotted focus rectangle and a flat grey
-// look when disabled. A click raises OnClick and then hands a non-zero
+// look when disabled; in a high-contrast theme, a flat face framed in the
+// system's colours, highlighted under the pointer. A click raises OnClick and then hands a non-zero
 // ModalResult to the owning form. It starts with the toolkit's default font
 // and keeps its own font, whatever its parent's.
 class TxpButton : public TCustomControl {
@@ -61,6 +62,7 @@ class TxpButton : public TCustomControl {
   void DoExit() override;
 
  private:
+  void PaintContrasting(TCanvas& canvas);
   void PaintEnabled(TCanvas& canvas);
   void PaintDisabled(TCanvas& canvas);
   void PaintFrame(TCanvas& canvas);

@@ -19,6 +19,13 @@
 
 namespace {
 
+// Behind a command's label while its command runs and at rest; in a
+// high-contrast theme the running one shows in the highlight.
+void ShowRunning(TLabel& label, bool running) {
+  label.SetColor(running ? kCommandRunning : kCommandAtRest);
+  label.SetBackgroundRole(running ? TColorRole::crHighlight : TColorRole::crFace);
+}
+
 // The smallest console the run places.
 constexpr LONG kConsoleMinWidth = 160;
 constexpr LONG kConsoleMinHeight = 120;
@@ -105,7 +112,7 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
     Log(ExceptionText(std::current_exception()));
     runFailed_ = true;
     SetLabelsAtRest();
-    for (TLabel* label : CommandLabels()) label->SetColor(kCommandAtRest);
+    for (TLabel* label : CommandLabels()) ShowRunning(*label, false);
     FinishRun(run);
     throw;
   }
@@ -144,7 +151,7 @@ void Tzh_tarnF::LockForRun(TRun& run) {
     button->SetEnabled(false);
   }
   for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->Repaint();
-  for (TLabel* label : CommandLabels()) label->SetColor(kCommandAtRest);
+  for (TLabel* label : CommandLabels()) ShowRunning(*label, false);
   const auto boxes = CommandBoxes();
   for (size_t i = 0; i < boxes.size(); ++i) run.mayRun[i] = boxes[i]->Enabled();
   for (TDsGroup* group : {DsGroup1, DsGroup3, DsGroup4}) group->SetEnabled(false);
@@ -238,7 +245,7 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
   }
   TLabel* label = CommandLabels()[index];
   dsPage->SetActivePageIndex(static_cast<int>(index));
-  label->SetColor(kCommandRunning);
+  ShowRunning(*label, true);
   label->Repaint();
   Log(command.startLine);
   // The taskbar button shows command k of n while it runs.
@@ -247,7 +254,7 @@ void Tzh_tarnF::RunCommand(size_t index, TRun& run) {
 
   const std::wstring commandLine = RunConverter(command, withOperator, run);
   const bool mayStart = !run.outcome.staleError && run.outcome.refusal.empty();
-  label->SetColor(kCommandAtRest);
+  ShowRunning(*label, false);
   label->Font().SetStyle(0);
   label->Repaint();
 

@@ -263,8 +263,8 @@ bool TControl::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(wParam);
-      SetTextColor(dc, ColorToRGB(font_.Color()));
-      SetBkColor(dc, ColorToRGB(Color()));
+      SetTextColor(dc, ColorToRGB(ShownTextColor()));
+      SetBkColor(dc, ColorToRGB(ShownColor()));
       result = reinterpret_cast<LRESULT>(BackgroundBrush());
       return true;
     }
@@ -364,10 +364,27 @@ void TControl::ParentColorChanged() {
   if (parentColor_) ColorChanged();
 }
 
+void TControl::SetBackgroundRole(TColorRole role) {
+  backgroundRole_ = role;
+  Invalidate();
+}
+
+TColor TControl::ShownColor() const { return Themed(Color(), backgroundRole_); }
+
+// In a high-contrast theme, text on a background that the theme replaces
+// takes the theme's colour for it too, whatever its own.
+TColor TControl::ShownTextColor() const {
+  const TColorRole text = TextRoleOn(backgroundRole_);
+  if (HighContrast() && !IsSystemColor(Color())) return RoleColor(text);
+  return Themed(font_.Color(), text);
+}
+
+// Kept by the value the colour stands for, so that a system colour changed
+// in between gets a new brush.
 HBRUSH TControl::BackgroundBrush() {
-  const TColor color = Color();
+  const COLORREF color = ColorToRGB(ShownColor());
   if (!brush_ || brushColor_ != color) {
-    brush_.Reset(CreateSolidBrush(ColorToRGB(color)));
+    brush_.Reset(CreateSolidBrush(color));
     brushColor_ = color;
   }
   return brush_.Get();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/colors.h"
+#include "toolkit/contrast.h"
 #include "toolkit/component.h"
 #include "toolkit/font.h"
 #include "toolkit/gdi.h"
@@ -108,6 +109,15 @@ class TControl : public TComponent {
   TColor Color() const;
   void SetColor(TColor color);
   bool ParentColor() const { return parentColor_; }
+  // What the control's colour stands for (a face unless told otherwise):
+  // a high-contrast theme paints the control in the system's colours for it.
+  TColorRole BackgroundRole() const { return backgroundRole_; }
+  void SetBackgroundRole(TColorRole role);
+  // The colours the control paints with: its colour and its font's, or in
+  // a high-contrast theme the system's for its background role and the
+  // text on it.
+  TColor ShownColor() const;
+  virtual TColor ShownTextColor() const;
   void SetParentColor(bool parentColor);
 
   // The control's own font object; changing it clears ParentFont.
@@ -228,6 +238,7 @@ class TControl : public TComponent {
   bool enabled_ = true;
   TColor color_ = clBtnFace;
   bool parentColor_ = false;
+  TColorRole backgroundRole_ = TColorRole::crFace;
   TFont font_;
   // The GDI font the window was last given, kept alive while it uses it.
   std::shared_ptr<const ::Font> sentFont_;
@@ -241,7 +252,7 @@ class TControl : public TComponent {
   std::wstring hint_;
   bool showHint_ = false;
   ::Brush brush_;
-  TColor brushColor_ = 0;
+  COLORREF brushColor_ = 0;
 };
 
 // An item's text from a list or combo box, by its length and text messages.

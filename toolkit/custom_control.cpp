@@ -12,6 +12,7 @@ void TCustomControl::PaintTo(HDC dc) {
   FillRect(dc, &rect, BackgroundBrush());
   TCanvas canvas(dc);
   canvas.Font().Assign(Font());
+  canvas.Font().SetColor(ShownTextColor());
   Paint(canvas);
 }
 

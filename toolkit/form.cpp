@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "toolkit/message_loop.h"
 #include "toolkit/system_library.h"
@@ -210,6 +211,31 @@ void TForm::FocusFirst() {
   ::SetFocus(first ? first : Handle());
 }
 
+namespace {
+
+// A settings change that may switch the colours: the high-contrast mode, or
+// the colour set of the theme.
+bool ChangesColours(WPARAM wParam, LPARAM lParam) {
+  const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+  return wParam == SPI_SETHIGHCONTRAST || (area && std::wstring_view(area) == L"ImmersiveColorSet");
+}
+
+BOOL CALLBACK TellColoursChanged(HWND child, LPARAM) {
+  SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+// Takes the system's colours and mode anew and repaints every window of the
+// form with them; the Windows controls among them hear of it too.
+void TForm::ThemeChanged() {
+  RefreshHighContrast();
+  EnumChildWindows(Handle(), TellColoursChanged, 0);
+  RedrawWindow(Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_CLOSE:
@@ -220,6 +246,12 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       FillRect(reinterpret_cast<HDC>(wParam), &rect, BackgroundBrush());
       return 1;
     }
+    case WM_SYSCOLORCHANGE:
+      ThemeChanged();
+      return TControl::WndProc(msg, wParam, lParam);
+    case WM_SETTINGCHANGE:
+      if (ChangesColours(wParam, lParam)) ThemeChanged();
+      return TControl::WndProc(msg, wParam, lParam);
     // Child controls ask their parents first, so the form answers for all.
     case WM_SETCURSOR:
       if (!busyCursor_ || LOWORD(lParam) != HTCLIENT) return TControl::WndProc(msg, wParam, lParam);

@@ -105,6 +105,7 @@ class TForm : public TControl {
   void MakeTooltip();
   // Adds, changes or removes the tools of a control.
   void SetTool(TControl& control);
+  void ThemeChanged();
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;

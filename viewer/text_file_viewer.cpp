@@ -128,15 +128,15 @@ void TOvcTextFileViewer::PaintRow(TCanvas& canvas, int line, int y) {
   const RECT client = ClientRect();
   const RECT row{Margin(), y, client.right, y + RowHeight()};
   const bool selected = selected_ >= 0 && line >= SelectionStart() && line <= SelectionEnd();
-  canvas.Brush().color = selected ? clHighlight : Color();
-  canvas.Font().SetColor(selected ? clHighlightText : Font().Color());
+  canvas.Brush().color = selected ? clHighlight : ShownColor();
+  canvas.Font().SetColor(selected ? clHighlightText : ShownTextColor());
   std::wstring text = ExpandTabs(Line(line), tabSize_);
   text.erase(0, std::min(text.size(), static_cast<size_t>(leftColumn_)));
   canvas.TextRect(row, row.left, y, text);
   const auto mark = std::find(bookmarks_.begin(), bookmarks_.end(), line);
   if (showBookmarks_ && mark != bookmarks_.end()) {
-    canvas.Brush().color = Color();
-    canvas.Font().SetColor(Font().Color());
+    canvas.Brush().color = ShownColor();
+    canvas.Font().SetColor(ShownTextColor());
     canvas.TextRect({0, y, row.left, row.bottom}, 0, y,
                     std::wstring(1, static_cast<wchar_t>(L'0' + (mark - bookmarks_.begin()))));
   }

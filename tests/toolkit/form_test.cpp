@@ -318,3 +318,18 @@ TEST_F(FormTest, HintsShowOverEnabledAndDisabledControlsThatAskForThem) {
 }
 
 }  // namespace
+
+bool PendingPaint(const TControl& control) {
+  return GetUpdateRect(control.Handle(), nullptr, FALSE) != FALSE;
+}
+
+TEST_F(FormTest, AChangeOfTheColourSettingsRepaintsTheWholeFormOthersDoNot) {
+  SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
+  EXPECT_FALSE(PendingPaint(*first) || PendingPaint(*second));
+  SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+  EXPECT_TRUE(PendingPaint(*first) && PendingPaint(*second));
+  PumpMessages();
+  SendMessageW(form->Handle(), WM_SETTINGCHANGE, 0,
+               reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
+  EXPECT_TRUE(PendingPaint(*first) && PendingPaint(*second));
+}
