@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "toolkit/hot_key.h"
 #include "toolkit/interaction.h"
 
 namespace {
@@ -44,6 +45,11 @@ void TOvcURL::SetHighlightColor(TColor color) {
 void TOvcURL::SetVisitedColor(TColor color) {
   visitedColor_ = ColorOrFont(color);
   restoreColor_ = kNoRestore;
+}
+
+TAccessibleFacts TOvcURL::AccessibleFacts() const {
+  const std::wstring name = caption_.empty() ? url_ : ShownCaption(caption_);
+  return {ROLE_SYSTEM_LINK, name, AccessibleState() | STATE_SYSTEM_LINKED, L"Jump"};
 }
 
 void TOvcURL::Click() {

@@ -44,6 +44,9 @@ class TxpButton : public TCustomControl {
 
   bool DialogKey(WORD key) override;
   bool DialogChar(wchar_t ch) override;
+  // A push button named by its caption, pressed by its default action.
+  TAccessibleFacts AccessibleFacts() const override;
+  bool CanDoDefaultAction() const override { return Enabled(); }
 
   TNotifyEvent OnClick;
   TKeyEvent OnKeyDown;
@@ -59,6 +62,7 @@ class TxpButton : public TCustomControl {
   void ParentFontChanged() override;
   void DoEnter() override;
   void DoExit() override;
+  void DoDefaultAction() override { Click(); }
 
  private:
   void PaintEnabled(TCanvas& canvas);
