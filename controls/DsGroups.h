@@ -100,7 +100,7 @@ class TDsCheck : public TCustomControl {
   bool DialogChar(wchar_t ch) override;
   // A check box named by its caption; its default action flips it.
   TAccessibleFacts AccessibleFacts() const override;
-  bool CanDoDefaultAction() const override { return Enabled(); }
+  bool CanDoDefaultAction() const override { return Focusable(); }
 
   TNotifyEvent OnClick;
   TKeyEvent OnKeyDown;

@@ -34,7 +34,7 @@ class TOvcURL : public TLabel {
   // A link named by its caption (its URL while that is empty); its default
   // action opens it.
   TAccessibleFacts AccessibleFacts() const override;
-  bool CanDoDefaultAction() const override { return Enabled(); }
+  bool CanDoDefaultAction() const override { return Focusable(); }
 
   // Runs while the pointer is over the link; made with the link and only
   // stopped when the pointer leaves, never freed from its own tick.

@@ -46,7 +46,7 @@ class TxpButton : public TCustomControl {
   bool DialogChar(wchar_t ch) override;
   // A push button named by its caption, pressed by its default action.
   TAccessibleFacts AccessibleFacts() const override;
-  bool CanDoDefaultAction() const override { return Enabled(); }
+  bool CanDoDefaultAction() const override { return Focusable(); }
 
   TNotifyEvent OnClick;
   TKeyEvent OnKeyDown;

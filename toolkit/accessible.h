@@ -21,7 +21,8 @@ struct TAccessibleFacts {
 class TAccessibleSource {
  public:
   virtual TAccessibleFacts AccessibleFacts() const = 0;
-  // Whether the default action can be done now.
+  // Whether the default action can be done now: only where a user could
+  // press the control (shown, and it and its parents enabled).
   virtual bool CanDoDefaultAction() const = 0;
   // Asks the control to do its default action once the current message is
   // handled: a screen reader waits for the answer, not for the action.

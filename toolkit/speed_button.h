@@ -20,7 +20,7 @@ class TSpeedButton : public TCustomControl {
   // A push button named by its caption, or by its hint when it shows only
   // its glyph; pressed by its default action.
   TAccessibleFacts AccessibleFacts() const override;
-  bool CanDoDefaultAction() const override { return Enabled(); }
+  bool CanDoDefaultAction() const override { return Focusable(); }
 
   TNotifyEvent OnClick;
 
