@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toolkit/custom_control.h"
+#include "toolkit/hot_key.h"
 
 // Etched frame (a light outline right of and below a dark one) or a single
 // dark outline.
@@ -41,6 +42,10 @@ class TDsGroup : public TCustomControl {
 
   // The caption's hot key moves the focus to the first child that takes it.
   bool DialogChar(wchar_t ch) override;
+  // A grouping named by its caption.
+  TAccessibleFacts AccessibleFacts() const override {
+    return {ROLE_SYSTEM_GROUPING, ShownCaption(Caption()), AccessibleState(), L""};
+  }
 
  protected:
   void Paint(TCanvas& canvas) override;
@@ -93,6 +98,9 @@ class TDsCheck : public TCustomControl {
   void SetChecked(bool checked);
 
   bool DialogChar(wchar_t ch) override;
+  // A check box named by its caption; its default action flips it.
+  TAccessibleFacts AccessibleFacts() const override;
+  bool CanDoDefaultAction() const override { return Focusable(); }
 
   TNotifyEvent OnClick;
   TKeyEvent OnKeyDown;
@@ -104,6 +112,7 @@ class TDsCheck : public TCustomControl {
   void TextChanged() override { Invalidate(); }
   void DoEnter() override;
   void DoExit() override;
+  void DoDefaultAction() override { Toggle(); }
 
  private:
   void Toggle() { SetChecked(!Checked()); }

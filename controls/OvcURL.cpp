@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "toolkit/hot_key.h"
 #include "toolkit/interaction.h"
 
 namespace {
@@ -47,6 +48,11 @@ void TOvcURL::SetVisitedColor(TColor color) {
 }
 
 TColor TOvcURL::ShownTextColor() const { return Themed(Font().Color(), TColorRole::crLink); }
+
+TAccessibleFacts TOvcURL::AccessibleFacts() const {
+  const std::wstring name = caption_.empty() ? url_ : ShownCaption(caption_);
+  return {ROLE_SYSTEM_LINK, name, AccessibleState() | STATE_SYSTEM_LINKED, L"Jump"};
+}
 
 void TOvcURL::Click() {
   if (!url_.empty() &&

@@ -34,12 +34,18 @@ class TOvcURL : public TLabel {
   // What a click does: opens the URL, raises OnClick, marks the link visited.
   void Click();
 
+  // A link named by its caption (its URL while that is empty); its default
+  // action opens it.
+  TAccessibleFacts AccessibleFacts() const override;
+  bool CanDoDefaultAction() const override { return Focusable(); }
+
   // Runs while the pointer is over the link; made with the link and only
   // stopped when the pointer leaves, never freed from its own tick.
   const TTimer& HoverTimer() const { return *timer_; }
 
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void DoDefaultAction() override { Click(); }
 
  private:
   void ShowText();

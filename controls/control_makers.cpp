@@ -3,6 +3,11 @@
 #include <utility>
 
 #include "toolkit/form.h"
+#include "toolkit/hot_key.h"
+
+void NameBy(TControl* field, const TControl* caption) {
+  field->SetAccessibleName(ShownCaption(caption->Text()));
+}
 
 TxpButton* MakeButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,
                       const ButtonLook& look) {

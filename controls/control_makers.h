@@ -47,6 +47,9 @@ TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top);
 TLabel* MakeLabel(TControl* parent, const wchar_t* caption, int left, int top, const TFont& font);
 // A label that keeps its bounds whatever its text.
 TLabel* MakeFixedLabel(TControl* parent, const TBounds& bounds, const wchar_t* caption);
+// Names a field or list for a screen reader by the caption the user reads
+// beside it.
+void NameBy(TControl* field, const TControl* caption);
 // An etched frame with an engraved caption at the left.
 TDsGroup* MakeGroup(TControl* parent, const TBounds& bounds, const wchar_t* caption, TColor face);
 // The specular RGB field: free text with the ten usual levels to choose.

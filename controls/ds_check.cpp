@@ -26,6 +26,14 @@ TDsCheck::TDsCheck(TComponent* owner, TControl* parent) : TCustomControl(owner, 
   SetParentColor(true);
 }
 
+TAccessibleFacts TDsCheck::AccessibleFacts() const {
+  long state = AccessibleState();
+  if (state_ == TCheckBoxState::cbChecked) state |= STATE_SYSTEM_CHECKED;
+  if (state_ == TCheckBoxState::cbGrayed) state |= STATE_SYSTEM_MIXED;
+  return {ROLE_SYSTEM_CHECKBUTTON, ShownCaption(Caption()), state,
+          Checked() ? L"Uncheck" : L"Check"};
+}
+
 void TDsCheck::SetCaptionAlign(TDsAlignment align) { ChangeProperty(*this, captionAlign_, align); }
 
 void TDsCheck::SetCaptionStyle(TDsTextStyle style) { ChangeProperty(*this, captionStyle_, style); }

@@ -3,6 +3,7 @@
 #include "controls/XPGraphUtil.h"
 #include "controls/keyboard.h"
 #include "toolkit/form.h"
+#include "toolkit/hot_key.h"
 
 namespace {
 
@@ -100,6 +101,11 @@ void TxpButton::Click() {
   if (OnClick) OnClick(this);
   if (modalResult_ == 0) return;
   if (auto* form = dynamic_cast<TForm*>(Owner())) form->SetModalResult(modalResult_);
+}
+
+TAccessibleFacts TxpButton::AccessibleFacts() const {
+  const long state = AccessibleState() | (default_ ? STATE_SYSTEM_DEFAULT : 0);
+  return {ROLE_SYSTEM_PUSHBUTTON, ShownCaption(Caption()), state, L"Press"};
 }
 
 bool TxpButton::DialogKey(WORD key) {

@@ -45,6 +45,9 @@ class TxpButton : public TCustomControl {
 
   bool DialogKey(WORD key) override;
   bool DialogChar(wchar_t ch) override;
+  // A push button named by its caption, pressed by its default action.
+  TAccessibleFacts AccessibleFacts() const override;
+  bool CanDoDefaultAction() const override { return Focusable(); }
 
   TNotifyEvent OnClick;
   TKeyEvent OnKeyDown;
@@ -60,6 +63,7 @@ class TxpButton : public TCustomControl {
   void ParentFontChanged() override;
   void DoEnter() override;
   void DoExit() override;
+  void DoDefaultAction() override { Click(); }
 
  private:
   void PaintContrasting(TCanvas& canvas);

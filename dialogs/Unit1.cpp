@@ -91,6 +91,7 @@ void TForm1::BuildPowerGroup() {
   edPower->SetFont(kArial12);
   edPower->SetValue(10);
   Label5 = MakeFieldLabel(DsGroup1, L"Set Specular Power");
+  NameBy(edPower, Label5);
   Label5->OnClick = [this](TComponent* sender) { FormShow(sender); };
   Memo1 = MakeNote(DsGroup1, 216, 153, 401,
                    {L"  Here we have changed the POWER number. Lowering this parameter gradually  ",
@@ -107,6 +108,7 @@ void TForm1::BuildRgbGroup() {
   edRGB = MakeRgbCombo(DsGroup2, {28, 161, 45, 23});
   edRGB->SetText(L"0.0");
   Label6 = MakeFieldLabel(DsGroup2, L"Set Specular RGB");
+  NameBy(edRGB, Label6);
   Memo2 = MakeNote(DsGroup2, 224, 157, 390,
                    {L"  Here we have changed the SPECULAR RGB numbers. The larger the parameter, ",
                     L"  the more intense is the reflection.                             ( "

@@ -55,6 +55,7 @@ void TForm2::BuildSizeGroup() {
   edSize->SetValue(1);
   edSize->OnChange = [this](TComponent* sender) { edSizeChange(sender); };
   Label1 = MakeLabel(DsGroup2, L"Set Size [1-16]", 68, 28);
+  NameBy(edSize, Label1);
 }
 
 void TForm2::BuildPreviewGroup() {

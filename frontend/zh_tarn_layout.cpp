@@ -91,6 +91,7 @@ void Tzh_tarnF::BuildBrowsing() {
   Panel5->SetParentColor(true);
   MDL_D = Placed<TRzDirectoryTree>(Panel5, {8, 12, 245, 97});
   MDL_D->SetIndent(19);
+  MDL_D->SetAccessibleName(L"Folders");
   Memo1 = Placed<TMemo>(Panel5, {4, 120, 261, 89});
   Memo1->SetBorder(false);
   Memo1->SetColor(clWhite);
@@ -142,6 +143,7 @@ void Tzh_tarnF::BuildCommandRows() {
                                (L"&" + std::wstring(ConverterCommands()[i].caption)).c_str());
     row.label->SetColor(kCommandAtRest);
     row.label->SetFocusControl(row.box);
+    NameBy(row.box, row.label);
   }
   SetLabelsAtRest();
 }
@@ -175,10 +177,12 @@ void Tzh_tarnF::BuildShiningPage() {
   edRGB = MakeRgbCombo(TabSheet4, {8, 24, 45, 23});
   edRGB->SetText(L"9.9");
   Label13 = MakeLabel(TabSheet4, L"Specular RGB", 56, 28);
+  NameBy(edRGB, Label13);
   edPower = MakeSpin(TabSheet4, {8, 52, 45, 24}, 0, 300, 20, 3);
   edPower->SetFont(kArial12);
   edPower->SetValue(10);
   Label12 = MakeLabel(TabSheet4, L"Specular power", 56, 60);
+  NameBy(edPower, Label12);
   speedbutton5 = MakeButton(TabSheet4, {68, 84, 73, 25}, L"Example", kPageButton);
 }
 
@@ -188,6 +192,7 @@ void Tzh_tarnF::BuildSizePage() {
   edSize = MakeSpin(TabSheet6, {12, 36, 41, 22}, 1, 16, 1, 2);
   edSize->SetValue(7);
   Label3 = MakeLabel(TabSheet6, L"Aircraft size", 60, 40);
+  NameBy(edSize, Label3);
   xpButton1 = MakeButton(TabSheet6, {68, 84, 73, 25}, L"Example", kPageButton);
 }
 
@@ -224,6 +229,7 @@ void Tzh_tarnF::BuildFileGroups() {
   MDL_f->SetMask(L"*.MDL");
   MDL_f->SetFont(kArial12);
   MDL_f->SetItemHeight(14);
+  NameBy(MDL_f, DsGroup1);
 
   Image1 = Placed<TImage>(Panel1, {472, 292, 30, 33});
   Image1->SetPicture(YellowArrow());
@@ -235,6 +241,7 @@ void Tzh_tarnF::BuildFileGroups() {
   memo2->SetAlign(TAlign::alClient);
   memo2->SetBorder(false);
   memo2->SetItemHeight(13);
+  NameBy(memo2, DsGroup2);
   Label1 = MakeFixedLabel(DsGroup2, {12, 144, 145, 13}, L"Label1");
   Label1->SetAlignment(TAlignment::taCenter);
 

@@ -17,6 +17,12 @@ const wchar_t* const kFormClass = L"ZhTarnForm";
 
 namespace {
 
+// Posted to a control for a screen reader's default action.
+UINT DefaultActionMessage() {
+  static const UINT message = RegisterWindowMessageW(L"ZhTarnDefaultAction");
+  return message;
+}
+
 // Every window bound to a control, with the window procedure it had before
 // (its class's). An entry lasts as long as the window: a control that goes
 // first leaves its window's messages to that procedure. Windows are bound
@@ -135,6 +141,7 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
 }
 
 TControl::~TControl() {
+  accessible_.reset();
   for (TControl* child : children_) child->parent_ = nullptr;
   if (parent_) std::erase(parent_->children_, this);
   if (handle_) {
@@ -166,7 +173,10 @@ LRESULT CALLBACK TControl::BoundProc(HWND window, UINT msg, WPARAM wParam, LPARA
   if (found == Bindings().end()) return DefWindowProcW(window, msg, wParam, lParam);
   const Binding binding = found->second;
   if (msg == WM_NCDESTROY) {
-    if (binding.control) binding.control->handle_ = nullptr;
+    if (binding.control) {
+      binding.control->accessible_.reset();
+      binding.control->handle_ = nullptr;
+    }
     Bindings().erase(found);
     return CallWindowProcW(binding.original, window, msg, wParam, lParam);
   }
@@ -230,7 +240,13 @@ bool TControl::ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& r
 LRESULT TControl::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   LRESULT result = 0;
   if (ReflectToChild(msg, wParam, lParam, result)) return result;
+  if (msg == DefaultActionMessage()) {
+    if (CanDoDefaultAction()) DoDefaultAction();
+    return 0;
+  }
   switch (msg) {
+    case WM_GETOBJECT:
+      return AnswerAccessibleObject(wParam, lParam);
     case WM_SETFOCUS:
       result = DefaultHandler(msg, wParam, lParam);
       DoEnter();
@@ -271,6 +287,29 @@ bool TControl::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
     default:
       return false;
   }
+}
+
+LRESULT TControl::AnswerAccessibleObject(WPARAM wParam, LPARAM lParam) {
+  const TAccessibleFacts facts = AccessibleFacts();
+  if (static_cast<LONG>(lParam) == OBJID_CLIENT && (facts.role != 0 || !facts.name.empty())) {
+    if (!accessible_) accessible_ = std::make_unique<TAccessibleLink>(handle_, *this);
+    if (const LRESULT answer = accessible_->Answer(wParam)) return answer;
+  }
+  return DefaultHandler(WM_GETOBJECT, wParam, lParam);
+}
+
+void TControl::PostDefaultAction() { PostMessageW(handle_, DefaultActionMessage(), 0, 0); }
+
+long TControl::AccessibleState() const {
+  long state = 0;
+  if (!Showing()) state |= STATE_SYSTEM_INVISIBLE;
+  if (!IsWindowEnabled(handle_)) {
+    state |= STATE_SYSTEM_UNAVAILABLE;
+  } else if (TabStop() && Focusable()) {
+    state |= STATE_SYSTEM_FOCUSABLE;
+  }
+  if (Focused()) state |= STATE_SYSTEM_FOCUSED;
+  return state;
 }
 
 void TControl::MouseUp(TMouseButton button, WPARAM wParam, LPARAM lParam) {

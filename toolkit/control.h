@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/accessible.h"
 #include "toolkit/colors.h"
 #include "toolkit/contrast.h"
 #include "toolkit/component.h"
@@ -60,7 +61,7 @@ extern const wchar_t* const kFormClass;
 // A control: one window, bound to this object for its whole life. Windows
 // notifications that a parent receives for a child (commands, notifications,
 // colour requests, owner drawing) are handed back to the child's object.
-class TControl : public TComponent {
+class TControl : public TComponent, public TAccessibleSource {
  public:
   TControl(TComponent* owner, TControl* parent, const TCreateParams& params);
   ~TControl() override;
@@ -169,6 +170,15 @@ class TControl : public TComponent {
   // Offered by the form for accelerator characters; true when consumed.
   virtual bool DialogChar(wchar_t ch);
 
+  // What a screen reader is told: standard windows give their role and
+  // state and take the name set here; own controls say all of it.
+  TAccessibleFacts AccessibleFacts() const override {
+    return {0, accessibleName_, 0, L""};
+  }
+  void SetAccessibleName(const std::wstring& name) { accessibleName_ = name; }
+  bool CanDoDefaultAction() const override { return false; }
+  void PostDefaultAction() override;
+
   TNotifyEvent OnEnter;
   TNotifyEvent OnExit;
   TMouseEvent OnMouseUp;
@@ -196,6 +206,12 @@ class TControl : public TComponent {
   virtual void RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   virtual void DoEnter();
   virtual void DoExit();
+  // What a screen reader's default action does: press, check, jump.
+  virtual void DoDefaultAction() {}
+  // The window's state for a screen reader: invisible, unavailable,
+  // focusable, focused.
+  long AccessibleState() const;
+  const std::wstring& AccessibleName() const { return accessibleName_; }
   // Whether the top-level control has been on screen: a form being built
   // raises each new control with its first move (see SetBounds).
   virtual bool EverShown() const;
@@ -225,6 +241,7 @@ class TControl : public TComponent {
   void ParentColorChanged();
   bool ReflectToChild(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   void MouseUp(TMouseButton button, WPARAM wParam, LPARAM lParam);
+  LRESULT AnswerAccessibleObject(WPARAM wParam, LPARAM lParam);
 
   HWND handle_ = nullptr;
   WNDPROC original_ = nullptr;
@@ -253,6 +270,8 @@ class TControl : public TComponent {
   bool showHint_ = false;
   ::Brush brush_;
   COLORREF brushColor_ = 0;
+  std::wstring accessibleName_;
+  std::unique_ptr<TAccessibleLink> accessible_;
 };
 
 // An item's text from a list or combo box, by its length and text messages.

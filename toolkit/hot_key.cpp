@@ -11,6 +11,15 @@ wchar_t HotKey(const std::wstring& caption) {
   return 0;
 }
 
+std::wstring ShownCaption(const std::wstring& caption) {
+  std::wstring shown;
+  for (size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == L'&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  return shown;
+}
+
 bool IsHotKey(const std::wstring& caption, wchar_t ch) {
   const wchar_t key = HotKey(caption);
   if (key == 0 || ch == 0) return false;

@@ -68,6 +68,15 @@ bool TSpeedButton::DialogChar(wchar_t ch) {
   return true;
 }
 
+TAccessibleFacts TSpeedButton::AccessibleFacts() const {
+  const std::wstring caption = ShownCaption(Caption());
+  return {ROLE_SYSTEM_PUSHBUTTON, caption.empty() ? Hint() : caption, AccessibleState(), L"Press"};
+}
+
+void TSpeedButton::DoDefaultAction() {
+  if (OnClick) OnClick(this);
+}
+
 void TSpeedButton::DoEnter() {
   Invalidate();
   TCustomControl::DoEnter();

@@ -17,6 +17,10 @@ class TSpeedButton : public TCustomControl {
   void SetGlyph(Bitmap normal, Bitmap disabled);
   bool Down() const { return (pressed_ && MouseInside()) || keyDown_; }
   bool DialogChar(wchar_t ch) override;
+  // A push button named by its caption, or by its hint when it shows only
+  // its glyph; pressed by its default action.
+  TAccessibleFacts AccessibleFacts() const override;
+  bool CanDoDefaultAction() const override { return Focusable(); }
 
   TNotifyEvent OnClick;
 
@@ -28,6 +32,7 @@ class TSpeedButton : public TCustomControl {
   void TextChanged() override { Invalidate(); }
   void DoEnter() override;
   void DoExit() override;
+  void DoDefaultAction() override;
 
  private:
   void KeyPressed(bool down);

@@ -9,6 +9,7 @@
 
 #include "frontend/settings.h"
 #include "tests/frontend/conversion_fixture.h"
+#include "tests/support/accessible_client.h"
 #include "tests/support/user_actions.h"
 #include "tests/support/process_watch.h"
 #include "toolkit/exception.h"
@@ -84,6 +85,20 @@ TEST_F(ConversionTest, TabAndSpaceAloneRunACommand) {
   EXPECT_EQ(window->dsPage->ActivePageIndex(), 5);
   ASSERT_TRUE(tabTo(window->buConvert));
   TypeKey(VK_SPACE);
+  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+  ExpectPassed();
+}
+
+// A screen reader's "Press" is refused while no command is ticked, and
+// then runs the ticked command.
+TEST_F(ConversionTest, AScreenReaderPressesStartConversionOnceACommandIsTicked) {
+  AccessibleClient start(window->buConvert->Handle());
+  EXPECT_EQ(start.DoDefaultAction(), E_FAIL);
+  PumpMessages();
+  EXPECT_EQ(Log(), std::vector<std::wstring>{});
+  Tick({window->dsZ});
+  EXPECT_EQ(start.DoDefaultAction(), S_OK);
+  PumpMessages();
   EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
   ExpectPassed();
 }

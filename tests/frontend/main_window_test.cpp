@@ -7,8 +7,10 @@
 #include "dialogs/Unit3.h"
 #include "resources/resource_ids.h"
 #include "tests/frontend/main_window_fixture.h"
+#include "tests/support/accessible_client.h"
 #include "toolkit/canvas.h"
 #include "toolkit/file_names.h"
+#include "toolkit/hot_key.h"
 
 namespace {
 
@@ -234,6 +236,88 @@ TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocusAndAltOpensHelpAndInfo) {
   ASSERT_EQ(desktop.shells.size(), 2u);
   EXPECT_EQ(desktop.shells[0].parameters, L'"' + (dir / L"zh_help.txt") + L'"');
   EXPECT_EQ(desktop.shells[1].parameters, L'"' + (dir / L"readme.txt") + L'"');
+}
+
+// What a screen reader is told of a control: role, name, default action.
+struct Spoken {
+  long role;
+  std::wstring name;
+  std::wstring action;
+  bool operator==(const Spoken&) const = default;
+};
+
+Spoken Speak(const TControl* control) {
+  AccessibleClient client(control->Handle());
+  return {client.Role(), client.Name(), client.DefaultAction()};
+}
+
+// Every painted button, frame, check box and link of a window says its kind,
+// its caption and what its default action does.
+void ExpectOwnControlsSpoken(TControl* root) {
+  ForEachControl(root, [](TControl* control) {
+    const std::wstring caption = ShownCaption(control->Text());
+    Spoken expected;
+    if (dynamic_cast<TxpButton*>(control)) {
+      expected = {ROLE_SYSTEM_PUSHBUTTON, caption, L"Press"};
+    } else if (dynamic_cast<TSpeedButton*>(control)) {
+      expected = {ROLE_SYSTEM_PUSHBUTTON, caption.empty() ? control->Hint() : caption, L"Press"};
+    } else if (dynamic_cast<TDsGroup*>(control)) {
+      expected = {ROLE_SYSTEM_GROUPING, caption, L""};
+    } else if (auto* check = dynamic_cast<TDsCheck*>(control)) {
+      expected = {ROLE_SYSTEM_CHECKBUTTON, caption, check->Checked() ? L"Uncheck" : L"Check"};
+    } else if (dynamic_cast<TOvcURL*>(control)) {
+      expected = {ROLE_SYSTEM_LINK, caption, L"Jump"};
+    } else {
+      return;
+    }
+    EXPECT_FALSE(expected.name.empty()) << testing::PrintToString(control->Text());
+    EXPECT_EQ(Speak(control), expected) << testing::PrintToString(control->Text());
+  });
+}
+
+TEST_F(MainWindowLayoutTest, AScreenReaderFindsEveryControlsRoleNameStateAndAction) {
+  Open();
+  ExpectOwnControlsSpoken(window.get());
+  EXPECT_EQ(Speak(window->buConvert),
+            (Spoken{ROLE_SYSTEM_PUSHBUTTON, L"Start conversion", L"Press"}));
+  EXPECT_EQ(Speak(window->SpeedButton2).name, L"Edit TARN.INI configuration file");
+  window->buClose->SetFocus();
+  for (const auto& [control, state] : std::initializer_list<std::pair<TControl*, long>>{
+           {window->buConvert, STATE_SYSTEM_UNAVAILABLE},
+           {window->buClose, STATE_SYSTEM_FOCUSABLE | STATE_SYSTEM_FOCUSED},
+           {window->SpeedButton4, STATE_SYSTEM_FOCUSABLE},
+           {window->DsGroup3, 0},
+           {window->Button1, STATE_SYSTEM_INVISIBLE}}) {
+    EXPECT_EQ(AccessibleClient(control->Handle()).State(), state)
+        << testing::PrintToString(control->Text());
+  }
+  for (const auto& [control, name] : std::initializer_list<std::pair<TControl*, std::wstring>>{
+           {window->dsF, L"f/  Convert to FS2002 model"},
+           {window->dsZ, L"z/  Set visual model size"},
+           {window->MDL_D, L"Folders"},
+           {window->MDL_f, L"Source MDL file"},
+           {window->memo2, L"Converted files"},
+           {window->edRGB, L"Specular RGB"},
+           {window->edPower, L"Specular power"},
+           {window->edSize, L"Aircraft size"}}) {
+    EXPECT_EQ(Speak(control).name, name);
+  }
+
+  RunModal([&] { window->speedbutton5->Click(); }, [](TForm& form) {
+    auto& shining = dynamic_cast<TForm1&>(form);
+    ExpectOwnControlsSpoken(&shining);
+    EXPECT_EQ(Speak(shining.edPower).name, L"Set Specular Power");
+    EXPECT_EQ(Speak(shining.edRGB).name, L"Set Specular RGB");
+  });
+  RunModal([&] { window->xpButton1->Click(); }, [](TForm& form) {
+    ExpectOwnControlsSpoken(&form);
+    EXPECT_EQ(Speak(dynamic_cast<TForm2&>(form).edSize).name, L"Set Size [1-16]");
+  });
+  const std::unique_ptr<TForm3> notice = CreateForm<TForm3>(window.get());
+  notice->Show();
+  PumpMessages();
+  ExpectOwnControlsSpoken(notice.get());
+  EXPECT_EQ(Speak(notice->URL1).role, ROLE_SYSTEM_LINK);
 }
 
 TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
