@@ -1,7 +1,5 @@
 #include "app/program_folder.h"
 
-#include <windows.h>
-
 #include "toolkit/file_names.h"
 
 namespace {
@@ -16,17 +14,10 @@ std::wstring ChooseProgramFolder(const std::wstring& current, const std::wstring
 }
 
 std::wstring ExecutableFolder() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length == 0) return L"";
-    if (length < path.size()) {
-      path.resize(length);
-      // A drive's root keeps its backslash: "C:" alone is that drive's
-      // current directory.
-      const std::wstring folder = FolderOf(path);
-      return folder.size() == 2 && folder[1] == L':' ? folder + L"\\" : folder;
-    }
-    path.resize(path.size() * 2);
-  }
+  const std::wstring path = ModulePath();
+  if (path.empty()) return L"";
+  // A drive's root keeps its backslash: "C:" alone is that drive's current
+  // directory.
+  const std::wstring folder = FolderOf(path);
+  return folder.size() == 2 && folder[1] == L':' ? folder + L"\\" : folder;
 }

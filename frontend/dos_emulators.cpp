@@ -28,10 +28,6 @@ struct RegistryCloser {
 };
 using RegistryKey = UniqueHandle<HKEY, RegistryCloser>;
 
-struct FindCloser {
-  void operator()(HANDLE find) const { FindClose(find); }
-};
-using FindHandle = UniqueHandle<HANDLE, FindCloser>;
 
 // Reads up to count bytes at offset; fewer at the end of the file.
 std::string ReadBytes(HANDLE file, size_t offset, DWORD count) {

@@ -22,7 +22,7 @@ struct LocalCloser {
 bool IsModelFile(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-         CompareStringOrdinal(ExtensionOf(path).c_str(), -1, L".mdl", -1, TRUE) == CSTR_EQUAL;
+         SameName(ExtensionOf(path), L".mdl");
 }
 
 std::wstring PassedOver(const std::wstring& argument, const wchar_t* why) {

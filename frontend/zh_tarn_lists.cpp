@@ -9,17 +9,13 @@
 
 namespace {
 
-bool SameText(const std::wstring& a, const std::wstring& b) {
-  return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
-
-bool IsModelName(const std::wstring& path) { return SameText(ExtensionOf(path), L".mdl"); }
+bool IsModelName(const std::wstring& path) { return SameName(ExtensionOf(path), L".mdl"); }
 
 // Whether the path lies on a drive that the tree shows.
 bool OnFixedDrive(const std::wstring& path) {
   const std::vector<std::wstring> roots = FixedDriveRoots();
   return std::any_of(roots.begin(), roots.end(),
-                     [&](const std::wstring& root) { return SameText(root, path.substr(0, 2)); });
+                     [&](const std::wstring& root) { return SameName(root, path.substr(0, 2)); });
 }
 
 }  // namespace
@@ -70,8 +66,7 @@ void Tzh_tarnF::ListResultsOf(const std::wstring& baseName) {
   for (const ConverterCommand& command : ConverterCommands()) {
     const std::wstring wanted = baseName + L"." + command.extension;
     for (int i = 0; i < md_files->Count(); ++i) {
-      if (CompareStringOrdinal(md_files->Item(i).c_str(), -1, wanted.c_str(), -1, TRUE) ==
-          CSTR_EQUAL) {
+      if (SameName(md_files->Item(i), wanted)) {
         memo2->Add(md_files->Item(i));
       }
     }
@@ -137,7 +132,7 @@ void Tzh_tarnF::PickModel(const std::wstring& path) {
   if (OVC1->Visible()) buLogClick(this);
   if (Memo1->Visible()) Button1Click(this);
   const std::wstring folder = FolderOf(path);
-  if (!SameText(folder, MDL_D->Directory())) {
+  if (!SameName(folder, MDL_D->Directory())) {
     MDL_DChanging(this);
     MDL_D->SetDirectory(folder);
   }

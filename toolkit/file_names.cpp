@@ -14,6 +14,11 @@ size_t LastSeparatorOf(const std::wstring& path) { return path.find_last_of(L"\\
 
 }  // namespace
 
+bool SameName(std::wstring_view a, std::wstring_view b) {
+  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
+                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
 std::wstring ExtensionOf(const std::wstring& name) {
   const size_t dot = DotOf(name);
   return dot == std::wstring::npos ? std::wstring() : name.substr(dot);

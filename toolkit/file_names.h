@@ -1,7 +1,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+// Whether two names are the same as the file system compares them: letter
+// case aside, character for character.
+bool SameName(std::wstring_view a, std::wstring_view b);
 // The extension of a file name with its dot (".MD8", in the name's letter
 // case), or empty when the name has none.
 std::wstring ExtensionOf(const std::wstring& name);

@@ -10,16 +10,6 @@ namespace {
 constexpr std::wstring_view kPrefix = L"~zh";
 constexpr std::wstring_view kSuffix = L".tmp";
 
-struct FindCloser {
-  void operator()(HANDLE find) const { FindClose(find); }
-};
-using FindHandle = UniqueHandle<HANDLE, FindCloser>;
-
-bool SameText(std::wstring_view a, std::wstring_view b) {
-  return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
-                              static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
-}
-
 // The digits' value, or false when they are none, hold something else or do
 // not fit 32 bits.
 bool ParseNumber(std::wstring_view digits, DWORD& value) {
@@ -36,8 +26,8 @@ bool ParseNumber(std::wstring_view digits, DWORD& value) {
 // The pid in a temporary file's name, or false when the name is not one.
 bool WriterOf(std::wstring_view name, DWORD& processId) {
   if (name.size() <= kPrefix.size() + kSuffix.size() || name[0] != kPrefix[0] ||
-      !SameText(name.substr(0, kPrefix.size()), kPrefix) ||
-      !SameText(name.substr(name.size() - kSuffix.size()), kSuffix))
+      !SameName(name.substr(0, kPrefix.size()), kPrefix) ||
+      !SameName(name.substr(name.size() - kSuffix.size()), kSuffix))
     return false;
   const std::wstring_view middle =
       name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
@@ -70,7 +60,7 @@ bool MayBeOurs(DWORD processId) {
   // A process that has ended lives on as long as someone holds it.
   if (WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0) return false;
   const std::wstring image = ImageName(process.Get());
-  return image.empty() || SameText(image, OwnImageName());
+  return image.empty() || SameName(image, OwnImageName());
 }
 
 }  // namespace

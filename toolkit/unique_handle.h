@@ -43,6 +43,10 @@ struct KernelCloser {
   void operator()(HANDLE handle) const { CloseHandle(handle); }
 };
 
+struct FindCloser {
+  void operator()(HANDLE find) const { FindClose(find); }
+};
+
 struct WindowCloser {
   void operator()(HWND window) const { DestroyWindow(window); }
 };
@@ -53,6 +57,9 @@ using GdiObject = UniqueHandle<H, GdiCloser>;
 
 // A kernel handle (file, process, thread, job).
 using KernelHandle = UniqueHandle<HANDLE, KernelCloser>;
+
+// A search of a folder's entries (FindFirstFile).
+using FindHandle = UniqueHandle<HANDLE, FindCloser>;
 
 // A window of the program's own that no control object wraps (a tool tip,
 // a message-only window).
