@@ -56,18 +56,28 @@ double Median(std::vector<double> values) {
   return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+double PairedRatio(const Timings& timings) {
+  std::vector<double> ratios;
+  for (size_t i = 0; i < timings.program.size() && i < timings.floor.size(); ++i) {
+    if (timings.floor[i] > 0) ratios.push_back(timings.program[i] / timings.floor[i]);
+  }
+  return Median(ratios);
+}
+
 void Report(const char* measure, const Timings& timings, double target) {
   const double program = Median(timings.program);
   const double floor = Median(timings.floor);
   const double ratio = floor > 0 ? program / floor : 0;
-  std::printf("%-44s %11.1f ms %10.1f ms %8.2f", measure, program * 1000, floor * 1000, ratio);
-  PrintTarget(ratio, target);
+  const double paired = PairedRatio(timings);
+  std::printf("%-44s %11.1f ms %10.1f ms %8.2f %8.2f", measure, program * 1000, floor * 1000,
+              ratio, paired);
+  PrintTarget(paired, target);
   std::printf("  (%zu runs)\n", timings.program.size());
   std::fflush(stdout);
 }
 
 void ReportValue(const char* measure, double ratio, double target, size_t runs) {
-  std::printf("%-44s %14s %13s %8.2f", measure, "", "", ratio);
+  std::printf("%-44s %14s %13s %8s %8.2f", measure, "", "", "", ratio);
   PrintTarget(ratio, target);
   std::printf("  (%zu runs)\n", runs);
   std::fflush(stdout);

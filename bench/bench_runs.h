@@ -30,8 +30,13 @@ double Seconds(const std::function<void()>& work);
 
 double Median(std::vector<double> values);
 
-// One line of the suite's table: both medians, their ratio and the target
-// ratio (0 when the measure has none).
+// The median of each pair's ratio, program over floor: a slow moment
+// weighs on one pair only, where it may move the two medians apart.
+double PairedRatio(const Timings& timings);
+
+// One line of the suite's table: both medians, their ratio, the paired
+// ratio, and the target (0 when the measure has none), which the paired
+// ratio is judged by.
 void Report(const char* measure, const Timings& timings, double target);
 // A line for a ratio that is not one of times, such as memory held.
 void ReportValue(const char* measure, double ratio, double target, size_t runs);
