@@ -74,7 +74,7 @@ int Run() {
         return seconds;
       },
       {81, 60});
-  Report("one command (f)", timings, 1.15);
+  Report("one command (f)", timings, 1.1);
   return 0;
 }
 
