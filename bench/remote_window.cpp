@@ -17,8 +17,7 @@ bool WaitsToBePainted(const std::vector<HWND>& windows) {
   return false;
 }
 
-}  // namespace
-
+// The window's children, at any depth.
 std::vector<HWND> ChildWindows(HWND top) {
   std::vector<HWND> children;
   EnumChildWindows(
@@ -30,6 +29,8 @@ std::vector<HWND> ChildWindows(HWND top) {
       reinterpret_cast<LPARAM>(&children));
   return children;
 }
+
+}  // namespace
 
 HWND ChildOfClass(HWND top, const wchar_t* className, DWORD style) {
   wchar_t name[64];

@@ -9,9 +9,6 @@
 // Another process's windows, driven from outside as a user's mouse would
 // drive them.
 
-// The window's children, at any depth.
-std::vector<HWND> ChildWindows(HWND top);
-
 // The first shown child of the class whose style has all of the bits.
 HWND ChildOfClass(HWND top, const wchar_t* className, DWORD style = 0);
 
