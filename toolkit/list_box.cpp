@@ -31,7 +31,13 @@ void TListBox::SetItems(const std::vector<std::wstring>& items) {
   size_t characters = 0;
   for (const std::wstring& item : items) characters += item.size() + 1;
   SendMessageW(Handle(), LB_INITSTORAGE, items.size(), characters * sizeof(wchar_t));
-  for (const std::wstring& item : items) Add(item);
+  // Straight to the list's own procedure: a message sent item by item goes
+  // through the window's subclass chain first, which for thousands of items
+  // costs more than the list's own work.
+  const auto procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Handle(), GCLP_WNDPROC));
+  for (const std::wstring& item : items) {
+    CallWindowProcW(procedure, Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+  }
   if (!shown) return;
   // The list shows its new scroll bar while hidden from drawing, so the bar
   // is drawn once with the items rather than at once and again with them.
