@@ -106,7 +106,7 @@ class ClickBench {
     const Listing listing = RawListing(folder);
     if (listing.files != size) throw Exception(folder + L" does not hold " + name + L" models");
     FolderRuns runs;
-    const int count = size >= 100000 ? 5 : 7;
+    const int count = size >= 100000 ? 5 : 11;
     for (int run = 0; run < count; ++run) RunOnce(name, size, folder, runs);
     Print(size, listing, runs);
   }
