@@ -105,14 +105,16 @@ void TFont::Changed(bool faceChanged) {
   if (OnChange) OnChange();
 }
 
-HFONT TFont::Handle() const { return SharedHandle()->Get(); }
+HFONT TFont::Handle(int dpi) const { return SharedHandle(dpi)->Get(); }
 
-std::shared_ptr<const ::Font> TFont::SharedHandle() const {
-  if (handle_) return handle_;
-  std::weak_ptr<const ::Font>& face = Faces()[FaceKey(name_, height_, style_, pitch_)];
+std::shared_ptr<const ::Font> TFont::SharedHandle(int dpi) const {
+  if (handle_ && handleDpi_ == dpi) return handle_;
+  const int height = Scale(height_, dpi);
+  std::weak_ptr<const ::Font>& face = Faces()[FaceKey(name_, height, style_, pitch_)];
   handle_ = face.lock();
+  handleDpi_ = dpi;
   if (!handle_) {
-    handle_ = std::make_shared<const ::Font>(CreateFace(name_, height_, style_, pitch_));
+    handle_ = std::make_shared<const ::Font>(CreateFace(name_, height, style_, pitch_));
     face = handle_;
   }
   return handle_;

@@ -116,10 +116,19 @@ void TForm::SetBorderStyle(TBorderStyle style) {
 }
 
 void TForm::SetClientSize(int width, int height) {
-  RECT rect{0, 0, width, height};
-  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
-  SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+  clientSize_ = {width, height};
+  const SIZE size = WindowSizeForClient(Handle(), Scaled(width), Scaled(height), Dpi());
+  SetBounds(Left(), Top(), size.cx, size.cy);
+}
+
+// A form that was never given a client size takes the suggested size.
+void TForm::MoveToDpi(int dpi, const RECT& suggested) {
+  SIZE size{suggested.right - suggested.left, suggested.bottom - suggested.top};
+  if (clientSize_.cx > 0)
+    size = WindowSizeForClient(Handle(), Scale(clientSize_.cx, dpi), Scale(clientSize_.cy, dpi), dpi);
+  SetBounds(suggested.left, suggested.top, size.cx, size.cy);
+  ChangeDpi(dpi);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::SetStayOnTop(bool stayOnTop) {
@@ -289,6 +298,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         else
           FocusFirst();
       }
+      return 0;
+    case WM_DPICHANGED:
+      MoveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
       NoteTaskbarButton(Handle(), false);

@@ -31,6 +31,7 @@ class TForm : public TControl {
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }
   void SetBorderStyle(TBorderStyle style);
+  // The client area's size drawn at 96 dpi, at the form's DPI.
   void SetClientSize(int width, int height);
   int ClientWidth() const { return ClientRect().right; }
   int ClientHeight() const { return ClientRect().bottom; }
@@ -106,6 +107,10 @@ class TForm : public TControl {
   // Adds, changes or removes the tools of a control.
   void SetTool(TControl& control);
   void ThemeChanged();
+  // Windows moved the form to a screen of another DPI: it goes to the place
+  // suggested, at its client size for that DPI, with everything in it
+  // scaled anew.
+  void MoveToDpi(int dpi, const RECT& suggested);
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
@@ -116,6 +121,7 @@ class TForm : public TControl {
   WindowHandle tooltip_;
   bool hintsWanted_ = false;
   bool busyCursor_ = false;
+  SIZE clientSize_{0, 0};
 };
 
 // The top-level form that holds the control (the form itself for a form).

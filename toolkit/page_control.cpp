@@ -43,9 +43,14 @@ void TPageControl::SetActivePageIndex(int index) {
 }
 
 void TPageControl::SetTabSize(int width, int height) {
+  tabSize_ = {width, height};
   SetStyleBit(TCS_FIXEDWIDTH, true);
-  SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+  SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(Scaled(width), Scaled(height)));
   PlacePages();
+}
+
+void TPageControl::DpiChanged() {
+  if (tabSize_.cx > 0) SetTabSize(tabSize_.cx, tabSize_.cy);
 }
 
 TBounds TPageControl::DisplayBounds() const {
