@@ -5,7 +5,7 @@
 
 namespace {
 
-using FaceKey = std::tuple<std::wstring, int, unsigned, TFontPitch>;
+using FaceKey = std::tuple<std::wstring, int, unsigned, TFontPitch, bool>;
 
 // The GDI fonts in use, by face. Fonts are made and used on the one
 // user-interface thread only.
@@ -14,7 +14,10 @@ std::map<FaceKey, std::weak_ptr<const ::Font>>& Faces() {
   return faces;
 }
 
-HFONT CreateFace(const std::wstring& name, int height, unsigned style, TFontPitch pitch) {
+// At any DPI other than 96 the face comes from an outline font: a bitmap face
+// (MS Sans Serif, Courier) has no larger sizes and would stay small.
+HFONT CreateFace(const std::wstring& name, int height, unsigned style, TFontPitch pitch,
+                 int dpi) {
   LOGFONTW lf{};
   lf.lfHeight = -height;
   lf.lfWeight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
@@ -22,7 +25,7 @@ HFONT CreateFace(const std::wstring& name, int height, unsigned style, TFontPitc
   lf.lfUnderline = (style & fsUnderline) ? TRUE : FALSE;
   lf.lfStrikeOut = (style & fsStrikeOut) ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  lf.lfOutPrecision = dpi == kDesignDpi ? OUT_DEFAULT_PRECIS : OUT_TT_ONLY_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = pitch == TFontPitch::fpFixed      ? FIXED_PITCH | FF_MODERN
@@ -110,11 +113,12 @@ HFONT TFont::Handle(int dpi) const { return SharedHandle(dpi)->Get(); }
 std::shared_ptr<const ::Font> TFont::SharedHandle(int dpi) const {
   if (handle_ && handleDpi_ == dpi) return handle_;
   const int height = Scale(height_, dpi);
-  std::weak_ptr<const ::Font>& face = Faces()[FaceKey(name_, height, style_, pitch_)];
+  std::weak_ptr<const ::Font>& face =
+      Faces()[FaceKey(name_, height, style_, pitch_, dpi == kDesignDpi)];
   handle_ = face.lock();
   handleDpi_ = dpi;
   if (!handle_) {
-    handle_ = std::make_shared<const ::Font>(CreateFace(name_, height, style_, pitch_));
+    handle_ = std::make_shared<const ::Font>(CreateFace(name_, height, style_, pitch_, dpi));
     face = handle_;
   }
   return handle_;

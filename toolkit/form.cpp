@@ -117,17 +117,29 @@ void TForm::SetBorderStyle(TBorderStyle style) {
 
 void TForm::SetClientSize(int width, int height) {
   clientSize_ = {width, height};
-  const SIZE size = WindowSizeForClient(Handle(), Scaled(width), Scaled(height), Dpi());
-  SetBounds(Left(), Top(), size.cx, size.cy);
+  FitClientArea(Left(), Top());
+}
+
+// Windows' measure of the frame at the form's DPI comes first; where the
+// frame drawn differs from it (a system that scales no frames), the size is
+// put right by the difference.
+void TForm::FitClientArea(int left, int top) {
+  const SIZE client{Scaled(clientSize_.cx), Scaled(clientSize_.cy)};
+  const SIZE size = WindowSizeForClient(Handle(), client.cx, client.cy, Dpi());
+  SetBounds(left, top, size.cx, size.cy);
+  const RECT shown = ClientRect();
+  if (shown.right != client.cx || shown.bottom != client.cy)
+    SetBounds(left, top, Width() + client.cx - shown.right, Height() + client.cy - shown.bottom);
 }
 
 // A form that was never given a client size takes the suggested size.
 void TForm::MoveToDpi(int dpi, const RECT& suggested) {
-  SIZE size{suggested.right - suggested.left, suggested.bottom - suggested.top};
-  if (clientSize_.cx > 0)
-    size = WindowSizeForClient(Handle(), Scale(clientSize_.cx, dpi), Scale(clientSize_.cy, dpi), dpi);
-  SetBounds(suggested.left, suggested.top, size.cx, size.cy);
   ChangeDpi(dpi);
+  if (clientSize_.cx > 0)
+    FitClientArea(suggested.left, suggested.top);
+  else
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 

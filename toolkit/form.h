@@ -111,6 +111,9 @@ class TForm : public TControl {
   // suggested, at its client size for that DPI, with everything in it
   // scaled anew.
   void MoveToDpi(int dpi, const RECT& suggested);
+  // Sizes the form at left, top so that its client area is its client size
+  // at its DPI.
+  void FitClientArea(int left, int top);
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
