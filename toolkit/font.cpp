@@ -14,10 +14,33 @@ std::map<FaceKey, std::weak_ptr<const ::Font>>& Faces() {
   return faces;
 }
 
+bool FaceInstalled(const wchar_t* name) {
+  LOGFONTW wanted{};
+  wanted.lfCharSet = DEFAULT_CHARSET;
+  std::wstring(name).copy(wanted.lfFaceName, LF_FACESIZE - 1);
+  const MemoryDC dc;
+  bool found = false;
+  EnumFontFamiliesExW(
+      dc.Get(), &wanted,
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) -> int {
+        *reinterpret_cast<bool*>(seen) = true;
+        return 0;
+      },
+      reinterpret_cast<LPARAM>(&found), 0);
+  return found;
+}
+
+// MS Sans Serif's outline twin, where the system has it (Windows does).
+std::wstring OutlineFace(const std::wstring& name) {
+  static const bool twin = FaceInstalled(L"Microsoft Sans Serif");
+  return twin && name == L"MS Sans Serif" ? L"Microsoft Sans Serif" : name;
+}
+
 // At any DPI other than 96 the face comes from an outline font: a bitmap face
 // (MS Sans Serif, Courier) has no larger sizes and would stay small.
 HFONT CreateFace(const std::wstring& name, int height, unsigned style, TFontPitch pitch,
                  int dpi) {
+  const bool outline = dpi != kDesignDpi;
   LOGFONTW lf{};
   lf.lfHeight = -height;
   lf.lfWeight = (style & fsBold) ? FW_BOLD : FW_NORMAL;
@@ -25,13 +48,14 @@ HFONT CreateFace(const std::wstring& name, int height, unsigned style, TFontPitc
   lf.lfUnderline = (style & fsUnderline) ? TRUE : FALSE;
   lf.lfStrikeOut = (style & fsStrikeOut) ? TRUE : FALSE;
   lf.lfCharSet = DEFAULT_CHARSET;
-  lf.lfOutPrecision = dpi == kDesignDpi ? OUT_DEFAULT_PRECIS : OUT_TT_ONLY_PRECIS;
+  lf.lfOutPrecision = outline ? OUT_TT_ONLY_PRECIS : OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = pitch == TFontPitch::fpFixed      ? FIXED_PITCH | FF_MODERN
                         : pitch == TFontPitch::fpVariable ? VARIABLE_PITCH
                                                           : DEFAULT_PITCH;
-  name.copy(lf.lfFaceName, LF_FACESIZE - 1);
+  const std::wstring face = outline ? OutlineFace(name) : name;
+  face.copy(lf.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectW(&lf);
 }
 

@@ -17,12 +17,13 @@
 #include "dialogs/Unit2.h"
 #include "dialogs/Unit3.h"
 #include "tests/frontend/main_window_fixture.h"
+#include "tests/support/dpi_process.h"
 #include "toolkit/button_control.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/page_control.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/spin_edit.h"
-#include "toolkit/unique_handle.h"
+#include "toolkit/gdi.h"
 
 namespace {
 
@@ -144,36 +145,11 @@ TEST_F(ScaledWindows, ClientAreasScaleAndEveryTextFits) {
   if (const char* report = std::getenv(kReportVariable)) std::ofstream(report, std::ios::binary) << Layouts();
 }
 
-std::wstring OwnPath() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  return path;
-}
-
-// Runs the check above in a copy of this program whose screen has dpi dots
-// per inch, with the layout written to report; its exit code.
+// Runs the check above in a copy of this program at dpi, with the layout
+// written to report; its exit code.
 DWORD RunAtDpi(int dpi, const std::wstring& report) {
-  const wchar_t* key = L"Control Panel\\Desktop";
-  const DWORD value = static_cast<DWORD>(dpi);
-  EXPECT_EQ(ERROR_SUCCESS, RegSetKeyValueW(HKEY_CURRENT_USER, key, L"LogPixels", REG_DWORD,
-                                           &value, sizeof(value)));
-  SetEnvironmentVariableW(L"ZH_LAYOUT_REPORT", report.c_str());
-  std::wstring command =
-      L'"' + OwnPath() + L"\" --gtest_brief=1 --gtest_filter=ScaledWindows.ClientAreas*";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION info{};
-  const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
-                                      nullptr, nullptr, &startup, &info);
-  SetEnvironmentVariableW(L"ZH_LAYOUT_REPORT", nullptr);
-  DWORD code = 1;
-  if (started) {
-    const KernelHandle process(info.hProcess), thread(info.hThread);
-    WaitForSingleObject(process.Get(), 60000);
-    GetExitCodeProcess(process.Get(), &code);
-  }
-  RegDeleteKeyValueW(HKEY_CURRENT_USER, key, L"LogPixels");
-  return code;
+  return RunSelfAtDpi(dpi, L"--gtest_brief=1 --gtest_filter=ScaledWindows.ClientAreas*",
+                      L"ZH_LAYOUT_REPORT", report);
 }
 
 // At 150 % and 200 % every window has its 96-dpi client area scaled and
