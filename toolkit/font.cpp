@@ -22,7 +22,7 @@ bool FaceInstalled(const wchar_t* name) {
   bool found = false;
   EnumFontFamiliesExW(
       dc.Get(), &wanted,
-      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) -> int {
+      [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM seen) WINAPI -> int {
         *reinterpret_cast<bool*>(seen) = true;
         return 0;
       },

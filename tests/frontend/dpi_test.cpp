@@ -4,8 +4,6 @@
 // changed; the same checks run here at the DPI this process has.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <typeinfo>
@@ -27,7 +25,7 @@
 
 namespace {
 
-constexpr const char* kReportVariable = "ZH_LAYOUT_REPORT";
+const wchar_t* const kReportVariable = L"ZH_LAYOUT_REPORT";
 
 // The room a control gives its text: its client area less the parts drawn
 // beside the text (a box, arrows, a glyph, a frame), at the control's DPI.
@@ -142,14 +140,15 @@ TEST_F(ScaledWindows, ClientAreasScaleAndEveryTextFits) {
                       static_cast<TForm*>(size.get()), static_cast<TForm*>(notice.get())}) {
     ExpectTextsFit(*form);
   }
-  if (const char* report = std::getenv(kReportVariable)) std::ofstream(report, std::ios::binary) << Layouts();
+  wchar_t report[MAX_PATH];
+  if (GetEnvironmentVariableW(kReportVariable, report, MAX_PATH)) WriteFileBytes(report, Layouts());
 }
 
 // Runs the check above in a copy of this program at dpi, with the layout
 // written to report; its exit code.
 DWORD RunAtDpi(int dpi, const std::wstring& report) {
   return RunSelfAtDpi(dpi, L"--gtest_brief=1 --gtest_filter=ScaledWindows.ClientAreas*",
-                      L"ZH_LAYOUT_REPORT", report);
+                      kReportVariable, report);
 }
 
 // At 150 % and 200 % every window has its 96-dpi client area scaled and
