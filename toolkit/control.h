@@ -49,8 +49,9 @@ struct TBounds {
 TBounds Scale(const TBounds& bounds, int dpi);
 
 // While it lives, the next control made with a parent has its window made at
-// these bounds (drawn at 96 dpi, scaled by the parent's DPI), not at its class's size in the parent's corner: a window
-// made where it is to stay costs no move.
+// these bounds (drawn at 96 dpi, scaled by the parent's DPI), not at its
+// class's size in the parent's corner: a window made where it is to stay
+// costs no move.
 class TCreationBounds {
  public:
   explicit TCreationBounds(const TBounds& bounds);

@@ -14,6 +14,7 @@ std::map<FaceKey, std::weak_ptr<const ::Font>>& Faces() {
   return faces;
 }
 
+// Whether the system has a font of that face.
 bool FaceInstalled(const wchar_t* name) {
   LOGFONTW wanted{};
   wanted.lfCharSet = DEFAULT_CHARSET;
