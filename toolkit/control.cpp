@@ -97,14 +97,17 @@ HWND CreateControlWindow(TControl* parent, const TCreateParams& params, const TB
 TBounds ShownBounds(const TControl* parent, const TCreateParams& params,
                     const std::optional<TBounds>& placed) {
   const TBounds bounds = placed.value_or(TBounds{0, 0, params.width, params.height});
-  return parent ? Scale(bounds, parent->Dpi()) : bounds;
+  return parent ? Scale(bounds, parent->DesignOrigin(), parent->Dpi()) : bounds;
 }
 
 }  // namespace
 
-TBounds Scale(const TBounds& bounds, int dpi) {
-  return {Scale(bounds.left, dpi), Scale(bounds.top, dpi), Scale(bounds.width, dpi),
-          Scale(bounds.height, dpi)};
+TBounds Scale(const TBounds& bounds, POINT origin, int dpi) {
+  const int left = origin.x + bounds.left;
+  const int top = origin.y + bounds.top;
+  return {Scale(left, dpi) - Scale(origin.x, dpi), Scale(top, dpi) - Scale(origin.y, dpi),
+          Scale(left + bounds.width, dpi) - Scale(left, dpi),
+          Scale(top + bounds.height, dpi) - Scale(top, dpi)};
 }
 
 TCreationBounds::TCreationBounds(const TBounds& bounds) { NextBounds() = bounds; }
@@ -369,14 +372,25 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 
 void TControl::Place(const TBounds& bounds) {
   designBounds_ = bounds;
-  SetBounds(Scale(bounds, dpi_));
+  SetBounds(InParent(bounds));
+}
+
+TBounds TControl::InParent(const TBounds& bounds) const {
+  return Scale(bounds, parent_ ? parent_->DesignOrigin() : POINT{0, 0}, dpi_);
+}
+
+POINT TControl::DesignOrigin() const {
+  if (!parent_) return {0, 0};
+  const POINT outer = parent_->DesignOrigin();
+  if (designBounds_) return {outer.x + designBounds_->left, outer.y + designBounds_->top};
+  return {outer.x + MulDiv(left_, kDesignDpi, dpi_), outer.y + MulDiv(top_, kDesignDpi, dpi_)};
 }
 
 // Top down: each control is placed and given its font before its children,
 // and lays out its aligned children once they are placed.
 void TControl::ChangeDpi(int dpi) {
   dpi_ = dpi;
-  if (designBounds_) SetBounds(Scale(*designBounds_, dpi));
+  if (designBounds_) SetBounds(InParent(*designBounds_));
   // The same font at the new DPI, which leaves ParentFont as it is.
   applyingParentFont_ = true;
   FontChanged();

@@ -45,8 +45,11 @@ struct TBounds {
   int height;
 };
 
-// The bounds at dpi of bounds drawn at 96 dpi.
-TBounds Scale(const TBounds& bounds, int dpi);
+// The bounds at dpi of bounds drawn at 96 dpi in a parent whose client area
+// lies at origin in its form at 96 dpi. Each edge is scaled from its place in
+// the form, so that edges which meet at 96 dpi meet at every DPI, however
+// deep the controls that make them lie.
+TBounds Scale(const TBounds& bounds, POINT origin, int dpi);
 
 // While it lives, the next control made with a parent has its window made at
 // these bounds (drawn at 96 dpi, scaled by the parent's DPI), not at its
@@ -96,6 +99,9 @@ class TControl : public TComponent, public TAccessibleSource {
   // Shows the control and everything in it at dpi: places, sizes, fonts and
   // painted measures scaled anew from their 96-dpi ones.
   void ChangeDpi(int dpi);
+  // Where the control's client area lies in its form at 96 dpi: its 96-dpi
+  // place, or its place now brought back to 96 dpi, in its parent's.
+  POINT DesignOrigin() const;
 
   // Where the control lies, in pixels at its DPI.
   int Left() const { return left_; }
@@ -251,6 +257,8 @@ class TControl : public TComponent, public TAccessibleSource {
  private:
   TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
            const std::optional<TBounds>& placed);
+  // Bounds drawn at 96 dpi, at the control's DPI in its parent.
+  TBounds InParent(const TBounds& bounds) const;
   bool Overlaps(const TControl& other) const;
   bool OverlapsOlderSibling() const;
   // Whether the control overlaps a sibling in an order other than the one
