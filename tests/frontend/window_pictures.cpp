@@ -39,16 +39,8 @@ std::string Bmp(HBITMAP bitmap, int width, int height) {
          std::string(reinterpret_cast<const char*>(&header), sizeof(header)) + pixels;
 }
 
-// Shows the form in the screen's corner and saves what the screen shows of
-// it, frame included.
-void Save(TForm& form, const std::wstring& path) {
-  form.SetBounds(0, 0, form.Width(), form.Height());
-  form.Show();
-  RedrawWindow(form.Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  PumpMessages();
-  Sleep(800);
-  PumpMessages();
+// What the screen shows of the form now, frame included, as a BMP file.
+std::string Capture(TForm& form) {
   RECT shown{};
   GetWindowRect(form.Handle(), &shown);
   const WindowDC screen;
@@ -59,7 +51,26 @@ void Save(TForm& form, const std::wstring& path) {
     BitBlt(dc.Get(), 0, 0, form.Width(), form.Height(), screen.Get(), shown.left, shown.top,
            SRCCOPY);
   }
-  WriteFileBytes(path, Bmp(bitmap.Get(), form.Width(), form.Height()));
+  return Bmp(bitmap.Get(), form.Width(), form.Height());
+}
+
+// Shows the form in the screen's corner and saves it once the screen shows
+// it whole: two pictures alike in a row, not black.
+void Save(TForm& form, const std::wstring& path) {
+  form.SetBounds(0, 0, form.Width(), form.Height());
+  form.Show();
+  RedrawWindow(form.Handle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  std::string last;
+  for (int attempt = 0; attempt < 20; ++attempt) {
+    PumpMessages();
+    Sleep(250);
+    std::string picture = Capture(form);
+    const bool black = picture.find_first_not_of('\0', 54) == std::string::npos;
+    if (!black && picture == last) break;
+    last = std::move(picture);
+  }
+  WriteFileBytes(path, last);
   form.Hide();
 }
 
