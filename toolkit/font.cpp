@@ -31,10 +31,23 @@ bool FaceInstalled(const wchar_t* name) {
   return found;
 }
 
-// MS Sans Serif's outline twin, where the system has it (Windows does).
+// The outline twin of a bitmap face, where the system has it (Windows
+// does), else the face itself.
 std::wstring OutlineFace(const std::wstring& name) {
-  static const bool twin = FaceInstalled(L"Microsoft Sans Serif");
-  return twin && name == L"MS Sans Serif" ? L"Microsoft Sans Serif" : name;
+  struct Twin {
+    const wchar_t* bitmap;
+    const wchar_t* outline;
+  };
+  static const Twin twins[] = {{L"MS Sans Serif", L"Microsoft Sans Serif"},
+                               {L"Courier", L"Courier New"}};
+  for (const Twin& twin : twins) {
+    if (name != twin.bitmap) continue;
+    static std::map<std::wstring, bool> installed;
+    const auto [known, added] = installed.try_emplace(twin.outline, false);
+    if (added) known->second = FaceInstalled(twin.outline);
+    return known->second ? twin.outline : name;
+  }
+  return name;
 }
 
 // At any DPI other than 96 the face comes from an outline font: a bitmap face
