@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "resources/resource_ids.h"
 #include "toolkit/message_loop.h"
 #include "toolkit/system_library.h"
 #include "toolkit/taskbar_button.h"
@@ -99,6 +100,25 @@ TForm::TForm(TComponent* owner) : TControl(owner, nullptr, FormParams()) {
   if (HWND ownerWindow = OwnerWindow(owner)) {
     SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
   }
+  // At 96 dpi the window class's icon serves, as it always has.
+  if (Dpi() != kDesignDpi) TakeIcons();
+}
+
+// The icon holds a picture for each size Windows shows: the one of the size
+// asked for is taken, not a stretched one. The new icons are in place before
+// the old ones go.
+void TForm::TakeIcons() {
+  const auto load = [this](int size) {
+    return IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(IDI_MAINICON), IMAGE_ICON,
+                                                    Scaled(size), Scaled(size), 0)));
+  };
+  IconHandle title = load(16);
+  IconHandle switcher = load(32);
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(title.Get()));
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(switcher.Get()));
+  smallIcon_ = std::move(title);
+  bigIcon_ = std::move(switcher);
 }
 
 void TForm::DoCreate() {
@@ -135,6 +155,7 @@ void TForm::FitClientArea(int left, int top) {
 // A form that was never given a client size takes the suggested size.
 void TForm::MoveToDpi(int dpi, const RECT& suggested) {
   ChangeDpi(dpi);
+  TakeIcons();
   if (clientSize_.cx > 0)
     FitClientArea(suggested.left, suggested.top);
   else

@@ -114,6 +114,9 @@ class TForm : public TControl {
   // Sizes the form at left, top so that its client area is its client size
   // at its DPI.
   void FitClientArea(int left, int top);
+  // Gives the title bar and the task switcher the program's icon at the
+  // sizes they show at the form's DPI.
+  void TakeIcons();
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
@@ -125,6 +128,8 @@ class TForm : public TControl {
   bool hintsWanted_ = false;
   bool busyCursor_ = false;
   SIZE clientSize_{0, 0};
+  IconHandle smallIcon_;
+  IconHandle bigIcon_;
 };
 
 // The top-level form that holds the control (the form itself for a form).

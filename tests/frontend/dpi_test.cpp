@@ -18,10 +18,11 @@
 #include "tests/support/dpi_process.h"
 #include "toolkit/button_control.h"
 #include "toolkit/combo_box.h"
+#include "toolkit/gdi.h"
+#include "toolkit/image.h"
 #include "toolkit/page_control.h"
 #include "toolkit/speed_button.h"
 #include "toolkit/spin_edit.h"
-#include "toolkit/gdi.h"
 
 namespace {
 
@@ -139,6 +140,15 @@ TEST_F(ScaledWindows, ClientAreasScaleAndEveryTextFits) {
   for (TForm* form : {static_cast<TForm*>(window.get()), static_cast<TForm*>(shining.get()),
                       static_cast<TForm*>(size.get()), static_cast<TForm*>(notice.get())}) {
     ExpectTextsFit(*form);
+  }
+  // Above 96 dpi the title bar shows the icon's own picture of its size.
+  if (window->Dpi() != kDesignDpi) {
+    const auto icon = reinterpret_cast<HICON>(
+        SendMessageW(window->Handle(), WM_GETICON, ICON_SMALL, 0));
+    ICONINFO info{};
+    ASSERT_TRUE(icon && GetIconInfo(icon, &info));
+    const Bitmap mask(info.hbmMask), colour(info.hbmColor);
+    EXPECT_EQ(Scale(16, window->Dpi()), BitmapSize(colour.Get()).cx);
   }
   wchar_t report[MAX_PATH];
   if (GetEnvironmentVariableW(kReportVariable, report, MAX_PATH)) WriteFileBytes(report, Layouts());
