@@ -88,7 +88,12 @@ void TRzDirectoryTree::SetFileList(TFileListBox* list) {
 }
 
 void TRzDirectoryTree::SetIndent(int indent) {
-  TreeView_SetIndent(Handle(), indent);
+  indent_ = indent;
+  TreeView_SetIndent(Handle(), Scaled(indent));
+}
+
+void TRzDirectoryTree::DpiChanged() {
+  if (indent_ > 0) SetIndent(indent_);
 }
 
 void TRzDirectoryTree::ColorChanged() {

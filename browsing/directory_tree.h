@@ -29,6 +29,7 @@ class TRzDirectoryTree : public TControl {
   // The list that follows every selection change; its reading of a newly
   // selected folder gives the tree that folder's subfolders as well.
   void SetFileList(TFileListBox* list);
+  // The indent of each level, drawn at 96 dpi.
   void SetIndent(int indent);
 
   // Before every selection move by mouse or keyboard.
@@ -41,6 +42,7 @@ class TRzDirectoryTree : public TControl {
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void ColorChanged() override;
+  void DpiChanged() override;
 
  private:
   HTREEITEM AddItem(HTREEITEM parent, const std::wstring& name);
@@ -66,6 +68,7 @@ class TRzDirectoryTree : public TControl {
   LRESULT MouseDown(UINT msg, WPARAM wParam, LPARAM lParam);
 
   TFileListBox* fileList_ = nullptr;
+  int indent_ = 0;
   bool clicked_ = false;
   bool inMouseDown_ = false;
   bool movedByClick_ = false;

@@ -12,13 +12,13 @@
 // Helpers that build the controls the program's windows share, with the
 // properties every one of them has.
 
-// Makes a control by make() with its window made at bounds; the bounds
-// hold even where its class sized it otherwise.
+// Makes a control by make() with its window made at bounds (drawn at 96
+// dpi); the bounds hold even where its class sized it otherwise.
 template <class Make>
 auto MadeAt(const TBounds& bounds, Make make) {
   const TCreationBounds place(bounds);
   auto* control = make();
-  control->SetBounds(bounds);
+  control->Place(bounds);
   return control;
 }
 

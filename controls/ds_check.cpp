@@ -151,9 +151,10 @@ LRESULT TDsCheck::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 // The square's outline, right and bottom edges included.
 RECT TDsCheck::SquareRect() const {
-  const int top = (Height() - kSquare) / 2 - 1;
-  const int left = captionAlign_ == TDsAlignment::taLeft ? 1 : Width() - 12;
-  return {left, top, left + kSquare, top + kSquare};
+  const int square = Scaled(kSquare);
+  const int top = (Height() - square) / 2 - 1;
+  const int left = captionAlign_ == TDsAlignment::taLeft ? 1 : Width() - square - 1;
+  return {left, top, left + square, top + square};
 }
 
 void TDsCheck::PaintSquare(TCanvas& canvas, const RECT& s) {
@@ -176,21 +177,21 @@ RECT TDsCheck::PaintCaption(TCanvas& canvas, const RECT& s, int& textWidth) {
   const int height = canvas.TextHeight(caption);
   const int top = (Height() - height) / 2 - (buttonStyle_ == TButtonStyle::ckFlat ? 1 : 0);
   const bool left = captionAlign_ == TDsAlignment::taLeft;
-  const RECT rect = left ? RECT{s.right + 5, top, Width() - 1, top + height}
-                         : RECT{1, top, s.left - 6, top + height};
+  const RECT rect = left ? RECT{s.right + Scaled(5), top, Width() - 1, top + height}
+                         : RECT{1, top, s.left - Scaled(6), top + height};
   canvas.Font().SetColor(Enabled() ? ShownTextColor() : Unavailable(colorLow_));
   DrawStyledText(canvas, caption, rect, DT_SINGLELINE | (left ? 0u : DT_RIGHT),
                  ShownTextStyle(captionStyle_), colorHigh_);
   return rect;
 }
 
+// The tick's points lie at 96-dpi offsets from the square's corner.
 void TDsCheck::PaintTick(TCanvas& canvas, const RECT& s, TColor color) {
-  const int x = s.left + 2;
-  const int y = s.top + 5;
+  const auto at = [&](int dx, int dy) { return POINT{s.left + Scaled(2 + dx), s.top + Scaled(5 + dy)}; };
   const TColor dark = Enabled() ? color : Unavailable(clBtnShadow);
-  Polyline(canvas, clBtnHighlight, {{x + 2, y - 1}, {x + 2, y + 4}, {x + 9, y - 3}});
-  Polyline(canvas, dark, {{x, y}, {x, y + 4}, {x + 8, y - 4}});
-  Polyline(canvas, dark, {{x + 1, y - 1}, {x + 1, y + 4}, {x + 9, y - 4}});
+  Polyline(canvas, clBtnHighlight, {at(2, -1), at(2, 4), at(9, -3)});
+  Polyline(canvas, dark, {at(0, 0), at(0, 4), at(8, -4)});
+  Polyline(canvas, dark, {at(1, -1), at(1, 4), at(9, -4)});
 }
 
 void TDsCheck::PaintMark(TCanvas& canvas, const RECT& s) {
@@ -214,7 +215,7 @@ void TDsCheck::PaintFocus(TCanvas& canvas, RECT rect, int textWidth) {
     rect.right = rect.left + textWidth;
   else
     rect.left = rect.right - textWidth;
-  if (textWidth > Width() - 14) {
+  if (textWidth > Width() - Scaled(14)) {
     if (left)
       rect.right = Width() - 1;
     else

@@ -54,11 +54,11 @@ bool TDsGroup::DialogChar(wchar_t ch) {
 
 RECT TDsGroup::AlignRect() const {
   WindowDC dc(Handle());
-  TCanvas canvas(dc.Get());
+  TCanvas canvas(dc.Get(), Dpi());
   canvas.Font().Assign(Font());
   RECT rect = ClientRect();
   rect.top += canvas.TextHeight(L"0");
-  InflateRect(&rect, -2, -2);
+  InflateRect(&rect, -Scaled(2), -Scaled(2));
   return rect;
 }
 
@@ -67,16 +67,17 @@ RECT TDsGroup::CaptionRect(TCanvas& canvas, const std::wstring& caption) {
   const int width = caption.empty() ? 0 : CaptionWidth(canvas, caption) + 2;
   const int height = canvas.TextHeight(caption);
   const int r = cornerRadius_;
+  const int margin = Scaled(r < 4 ? 8 : r + 4);
   int left = 0;
   switch (captionAlign_) {
     case TCapAlignment::caLeft:
-      left = r < 4 ? 8 : r + 4;
+      left = margin;
       break;
     case TCapAlignment::caCenter:
       left = (Width() - width) / 2;
       break;
     case TCapAlignment::caRight:
-      left = r < 4 ? Width() - width - 8 : Width() - width - 4 - r;
+      left = Width() - width - margin;
       break;
   }
   return {left, 0, left + width, height};
@@ -86,7 +87,7 @@ RECT TDsGroup::CaptionRect(TCanvas& canvas, const std::wstring& caption) {
 void TDsGroup::PaintFrame(TCanvas& canvas, int line) {
   const int w = Width();
   const int h = Height();
-  const int d = 2 * cornerRadius_;
+  const int d = Scaled(2 * cornerRadius_);
   const TColor face = Themed(faceColor_, TColorRole::crFace);
   const TColor low = Themed(colorLow_, TColorRole::crText);
   canvas.Pen() = {face, 1, TPenStyle::psSolid};

@@ -206,19 +206,25 @@ void TxpButton::Paint(TCanvas& canvas) {
     PaintDisabled(canvas);
 }
 
+// Within the frame and its edges: the caption's room and the focus cue.
+RECT TxpButton::InnerRect() const {
+  const int inset = Scaled(4);
+  return {inset, inset, Width() - inset, Height() - inset};
+}
+
 void TxpButton::PaintFrame(TCanvas& canvas) {
   const int w = Width();
   const int h = Height();
   canvas.Brush() = {buttonFlat_ ? flatColor_ : baseColor_, TBrushStyle::bsSolid};
   canvas.Pen() = {backgroundColor_, 1, TPenStyle::psSolid};
-  canvas.RoundRect(0, 0, w, h, 3, 3);
+  canvas.RoundRect(0, 0, w, h, Scaled(3), Scaled(3));
   canvas.Brush().style = TBrushStyle::bsClear;
   canvas.Pen().color = border_ ? kBorderFrame : kPlainFrame;
-  canvas.RoundRect(1, 1, w - 1, h - 1, 3, 3);
+  canvas.RoundRect(1, 1, w - 1, h - 1, Scaled(3), Scaled(3));
 }
 
 void TxpButton::PaintFace(TCanvas& canvas) {
-  const int inset = border_ ? 4 : 3;
+  const int inset = Scaled(border_ ? 4 : 3);
   const RECT face{inset, inset, Width() - inset, Height() - inset};
   const TColor color = LowBytes(Color());
   const int height = ClientRect().bottom;
@@ -246,7 +252,7 @@ void TxpButton::PaintEdges(TCanvas& canvas) {
   Line(canvas, outer, w - 1, h - 4, w - 1, 2);
   if (hot_) {
     canvas.Pen() = {LowBytes(focusColor_), 1, TPenStyle::psSolid};
-    canvas.RoundRect(3, 3, w - 3, h - 3, 2, 2);
+    canvas.RoundRect(3, 3, w - 3, h - 3, Scaled(2), Scaled(2));
   }
 }
 
@@ -258,11 +264,11 @@ void TxpButton::PaintContrasting(TCanvas& canvas) {
   canvas.Brush() = {RoleColor(lit ? TColorRole::crHighlight : TColorRole::crFace),
                     TBrushStyle::bsSolid};
   canvas.Pen() = {RoleColor(text), 1, TPenStyle::psSolid};
-  canvas.RoundRect(0, 0, Width(), Height(), 3, 3);
+  canvas.RoundRect(0, 0, Width(), Height(), Scaled(3), Scaled(3));
   canvas.Font().Assign(Font());
   canvas.Font().SetColor(RoleColor(text));
   PaintCaption(canvas, pressed_ && hot_ ? 1 : 0);
-  if (focused_ && focusRectangle_) canvas.DrawFocusRect({4, 4, Width() - 4, Height() - 4});
+  if (focused_ && focusRectangle_) canvas.DrawFocusRect(InnerRect());
 }
 
 void TxpButton::PaintEnabled(TCanvas& canvas) {
@@ -272,7 +278,7 @@ void TxpButton::PaintEnabled(TCanvas& canvas) {
   PaintEdges(canvas);
   canvas.Font().Assign(Font());
   PaintCaption(canvas, shift);
-  if (focused_ && focusRectangle_) canvas.DrawFocusRect({4, 4, Width() - 4, Height() - 4});
+  if (focused_ && focusRectangle_) canvas.DrawFocusRect(InnerRect());
 }
 
 void TxpButton::PaintDisabled(TCanvas& canvas) {
@@ -280,12 +286,12 @@ void TxpButton::PaintDisabled(TCanvas& canvas) {
   const int h = Height();
   canvas.Brush() = {kDisabledFace, TBrushStyle::bsSolid};
   canvas.Pen() = {kDisabledOuter, 1, TPenStyle::psSolid};
-  canvas.RoundRect(0, 0, w, h, 3, 3);
+  canvas.RoundRect(0, 0, w, h, Scaled(3), Scaled(3));
   for (const POINT corner : {POINT{0, 0}, POINT{w - 1, 0}, POINT{w - 1, h - 1}, POINT{0, h - 1}})
     canvas.SetPixel(corner.x, corner.y, clBtnFace);
   canvas.Brush().style = TBrushStyle::bsClear;
   canvas.Pen().color = kDisabledInner;
-  canvas.RoundRect(1, 1, w - 1, h - 1, 5, 5);
+  canvas.RoundRect(1, 1, w - 1, h - 1, Scaled(5), Scaled(5));
   canvas.Font().Assign(Font());
   canvas.Font().SetColor(kDisabledText);
   PaintCaption(canvas, 0);
@@ -300,7 +306,7 @@ void TxpButton::PaintCaption(TCanvas& canvas, int shift) {
   const int x = (Width() - extent.cx) / 2 + shift;
   const int y = (Height() - extent.cy) / 2 + shift;
   canvas.Brush().style = TBrushStyle::bsClear;
-  canvas.TextRect({4, 4, Width() - 4, Height() - 4}, x, y, shown);
+  canvas.TextRect(InnerRect(), x, y, shown);
   const size_t at = caption.find(L'&');
   if (at == std::wstring::npos) return;
   const int from = canvas.TextWidth(shown.substr(0, at));

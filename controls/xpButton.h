@@ -69,6 +69,7 @@ class TxpButton : public TCustomControl {
   void PaintContrasting(TCanvas& canvas);
   void PaintEnabled(TCanvas& canvas);
   void PaintDisabled(TCanvas& canvas);
+  RECT InnerRect() const;
   void PaintFrame(TCanvas& canvas);
   void PaintFace(TCanvas& canvas);
   void PaintEdges(TCanvas& canvas);

@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kEdgePerSize = 15;
+// The preview's frame in its group.
+constexpr TBounds kPreview{12, 20, 247, 152};
 const ButtonLook kDialogButton{kButtonFace, clBtnFace, true, true, TFont(L"Arial", 13)};
 
 TDsGroup* MakeDialogGroup(TControl* parent, const TBounds& bounds, const wchar_t* caption) {
@@ -60,7 +62,7 @@ void TForm2::BuildSizeGroup() {
 
 void TForm2::BuildPreviewGroup() {
   DsGroup3 = MakeDialogGroup(this, {180, 13, 273, 200}, L"Preview 'collision bubble'");
-  Panel1 = Placed<TPanel>(DsGroup3, {12, 20, 247, 152});
+  Panel1 = Placed<TPanel>(DsGroup3, kPreview);
   Panel1->SetBevelOuter(TBevelCut::bvLowered);
   Panel1->SetColor(kPreviewBackground);
   Image1 = Placed<TImage>(Panel1, {20, 12, 190, 115});
@@ -98,10 +100,7 @@ void TForm2::rb1Click(TComponent* sender) {
 void TForm2::edSizeChange(TComponent*) {
   const int size = std::clamp(edSize->Value(), edSize->MinValue(), edSize->MaxValue());
   const int edge = size * kEdgePerSize;
-  Image1->SetHeight(edge);
-  Image1->SetWidth(edge);
-  Image1->SetLeft(Panel1->Width() / 2 - Image1->Width() / 2);
-  Image1->SetTop(Panel1->Height() / 2 - Image1->Height() / 2);
+  Image1->Place({kPreview.width / 2 - edge / 2, kPreview.height / 2 - edge / 2, edge, edge});
 }
 
 void TForm2::xpButton1Click(TComponent*) {}

@@ -8,7 +8,7 @@ namespace {
 TOvcURL* MakeLink(TForm3* form, int top) {
   auto* link = form->Add<TOvcURL>(form);
   link->SetAutoSize(false);
-  link->SetBounds(40, top, 421, 13);
+  link->Place({40, top, 421, 13});
   link->SetColor(clWhite);
   link->SetFont(TFont(L"MS Sans Serif", 11, fsUnderline, clBlue));
   link->SetHighlightColor(clRed);
@@ -22,18 +22,18 @@ TForm3::TForm3(TComponent* owner) : TToolDialog(owner, L"", 493, 182, TPosition:
   SetStayOnTop(true);
 
   Shape1 = Add<TShape>(this);
-  Shape1->SetBounds(8, 12, 477, 161);
+  Shape1->Place({8, 12, 477, 161});
   Shape1->SetPen({kCardFrame, 2});
   Shape1->SetBrush({clWhite});
   URL1 = MakeLink(this, 120);
   URL2 = MakeLink(this, 140);
   Label1 = Add<TLabel>(this);
-  Label1->SetBounds(20, 24, 110, 19);
+  Label1->Place({20, 24, 110, 19});
   Label1->SetFont(TFont(L"Arial", 16, fsBold));
   Label1->SetCaption(L"  Missing files  ");
   Label1->SetColor(clWhite);
   Memo1 = Add<TMemo>(this, TWordWrap::wwKeepLines);
-  Memo1->SetBounds(16, 48, 461, 73);
+  Memo1->Place({16, 48, 461, 73});
   Memo1->SetBorder(false);
   Memo1->SetColor(clWindow);
   Memo1->SetLines({

@@ -128,12 +128,13 @@ install_wine_fonts() {
   cp -n /usr/share/wine/fonts/* "$fonts/"
 }
 
-# Starts a private X server; sets XVFB_PID and DISPLAY.
+# Starts a private X server, its screen XVFB_SCREEN (1024x768x24 unless
+# set); sets XVFB_PID and DISPLAY.
 start_xvfb() {
   local fifo
   fifo=$(mktemp -u)
   mkfifo "$fifo"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${XVFB_SCREEN:-1024x768x24}" -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   local number
   read -r number <"$fifo"

@@ -1,7 +1,8 @@
 #include "toolkit/canvas.h"
 
-TCanvas::TCanvas(HDC dc)
+TCanvas::TCanvas(HDC dc, int dpi)
     : dc_(dc),
+      dpi_(dpi),
       oldPen_(GetCurrentObject(dc, OBJ_PEN)),
       oldBrush_(GetCurrentObject(dc, OBJ_BRUSH)),
       oldFont_(GetCurrentObject(dc, OBJ_FONT)) {}
@@ -42,7 +43,7 @@ void TCanvas::RequireBrush() {
 void TCanvas::RequireFont() {
   if (madeFont_ && font_.SameFace(*madeFont_)) return;
   auto next = std::make_unique<TFont>(font_);
-  SelectObject(dc_, next->Handle());
+  SelectObject(dc_, next->Handle(dpi_));
   madeFont_ = std::move(next);
 }
 

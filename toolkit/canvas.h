@@ -25,12 +25,14 @@ struct TBrush {
 // next operation; everything selected is put back when the canvas goes.
 class TCanvas {
  public:
-  explicit TCanvas(HDC dc);
+  // Text is drawn at dpi: the font's height is a 96-dpi measure.
+  explicit TCanvas(HDC dc, int dpi = kDesignDpi);
   TCanvas(const TCanvas&) = delete;
   TCanvas& operator=(const TCanvas&) = delete;
   ~TCanvas();
 
   HDC Handle() const { return dc_; }
+  int Dpi() const { return dpi_; }
 
   // The tools; a change takes effect with the next drawing operation.
   TPen& Pen() { return pen_; }
@@ -65,6 +67,7 @@ class TCanvas {
   void PrepareText();
 
   HDC dc_;
+  int dpi_;
   TPen pen_;
   TBrush brush_;
   TFont font_;

@@ -29,7 +29,12 @@ void TComboBox::SetItemIndex(int index) {
 }
 
 void TComboBox::SetItemHeight(int height) {
-  SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, height);
+  itemHeight_ = height;
+  SendMessageW(Handle(), CB_SETITEMHEIGHT, 0, Scaled(height));
+}
+
+void TComboBox::DpiChanged() {
+  if (itemHeight_ > 0) SetItemHeight(itemHeight_);
 }
 
 bool TComboBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -15,10 +15,15 @@ class TComboBox : public TControl {
   void Add(const std::wstring& item);
   int ItemIndex() const;
   void SetItemIndex(int index);
+  // The height of a row of the list, drawn at 96 dpi.
   void SetItemHeight(int height);
 
   TNotifyEvent OnChange;
 
  protected:
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void DpiChanged() override;
+
+ private:
+  int itemHeight_ = 0;
 };

@@ -68,14 +68,12 @@ std::optional<TBounds>& NextBounds() {
   return next;
 }
 
-// The bounds a new window takes: those set aside for the next control with
-// a parent, or its class's size in the corner.
-TBounds TakeCreationBounds(const TControl* parent, const TCreateParams& params) {
+// The 96-dpi bounds set aside for a new control with a parent, if any; they
+// are used up.
+std::optional<TBounds> TakeCreationBounds(const TControl* parent) {
   std::optional<TBounds>& next = NextBounds();
-  if (!parent || !next) return {0, 0, params.width, params.height};
-  const TBounds bounds = *next;
-  next.reset();
-  return bounds;
+  if (!parent) return std::nullopt;
+  return std::exchange(next, std::nullopt);
 }
 
 HWND CreateControlWindow(TControl* parent, const TCreateParams& params, const TBounds& bounds) {
@@ -93,26 +91,46 @@ HWND CreateControlWindow(TControl* parent, const TCreateParams& params, const TB
   return window;
 }
 
+// The bounds of a new window: those set aside for it or its class's size
+// in the corner; a child's scaled by its parent's DPI, a top-level window's
+// as they are, until it knows its DPI.
+TBounds ShownBounds(const TControl* parent, const TCreateParams& params,
+                    const std::optional<TBounds>& placed) {
+  const TBounds bounds = placed.value_or(TBounds{0, 0, params.width, params.height});
+  return parent ? Scale(bounds, parent->DesignOrigin(), parent->Dpi()) : bounds;
+}
+
 }  // namespace
+
+TBounds Scale(const TBounds& bounds, POINT origin, int dpi) {
+  const int left = origin.x + bounds.left;
+  const int top = origin.y + bounds.top;
+  return {Scale(left, dpi) - Scale(origin.x, dpi), Scale(top, dpi) - Scale(origin.y, dpi),
+          Scale(left + bounds.width, dpi) - Scale(left, dpi),
+          Scale(top + bounds.height, dpi) - Scale(top, dpi)};
+}
 
 TCreationBounds::TCreationBounds(const TBounds& bounds) { NextBounds() = bounds; }
 
 TCreationBounds::~TCreationBounds() { NextBounds().reset(); }
 
 TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& params)
-    : TControl(owner, parent, params, TakeCreationBounds(parent, params)) {}
+    : TControl(owner, parent, params, TakeCreationBounds(parent)) {}
 
 TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
-                   const TBounds& bounds)
+                   const std::optional<TBounds>& placed)
     : TComponent(owner),
-      handle_(CreateControlWindow(parent, params, bounds)),
+      handle_(CreateControlWindow(parent, params, ShownBounds(parent, params, placed))),
+      dpi_(parent ? parent->Dpi() : WindowDpi(handle_)),
       parent_(parent),
-      left_(bounds.left),
-      top_(bounds.top),
-      width_(bounds.width),
-      height_(bounds.height),
       visible_(parent != nullptr || (params.style & WS_VISIBLE) != 0) {
+  const TBounds shown = ShownBounds(parent, params, placed);
+  left_ = shown.left;
+  top_ = shown.top;
+  width_ = shown.width;
+  height_ = shown.height;
   Bind();
+  designBounds_ = placed;
   if (parent_) {
     parent_->children_.push_back(this);
     // Windows puts a new child below its siblings; a control made later
@@ -135,7 +153,7 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
   }
   // The first font is given before changes are heard: a derived class is
   // not built yet, so none of its reactions to a change could run.
-  sentFont_ = font_.SharedHandle();
+  sentFont_ = font_.SharedHandle(dpi_);
   SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(sentFont_->Get()), FALSE);
   font_.OnChange = [this] { FontChanged(); };
 }
@@ -352,6 +370,36 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   if (showHint_) HintChanged(*this);
 }
 
+void TControl::Place(const TBounds& bounds) {
+  designBounds_ = bounds;
+  SetBounds(InParent(bounds));
+}
+
+TBounds TControl::InParent(const TBounds& bounds) const {
+  return Scale(bounds, parent_ ? parent_->DesignOrigin() : POINT{0, 0}, dpi_);
+}
+
+POINT TControl::DesignOrigin() const {
+  if (!parent_) return {0, 0};
+  const POINT outer = parent_->DesignOrigin();
+  if (designBounds_) return {outer.x + designBounds_->left, outer.y + designBounds_->top};
+  return {outer.x + MulDiv(left_, kDesignDpi, dpi_), outer.y + MulDiv(top_, kDesignDpi, dpi_)};
+}
+
+// Top down: each control is placed and given its font before its children,
+// and lays out its aligned children once they are placed.
+void TControl::ChangeDpi(int dpi) {
+  dpi_ = dpi;
+  if (designBounds_) SetBounds(InParent(*designBounds_));
+  // The same font at the new DPI, which leaves ParentFont as it is.
+  applyingParentFont_ = true;
+  FontChanged();
+  applyingParentFont_ = false;
+  DpiChanged();
+  for (TControl* child : children_) child->ChangeDpi(dpi);
+  Realign();
+}
+
 void TControl::SetVisible(bool visible) {
   if (visible == visible_) return;
   visible_ = visible;
@@ -445,7 +493,7 @@ void TControl::ApplyParentFont() {
 // font assigned again, costs it no new metrics.
 void TControl::FontChanged() {
   if (!applyingParentFont_) parentFont_ = false;
-  std::shared_ptr<const ::Font> face = font_.SharedHandle();
+  std::shared_ptr<const ::Font> face = font_.SharedHandle(dpi_);
   if (face != sentFont_) {
     SendMessageW(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(face->Get()), Showing());
     sentFont_ = std::move(face);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "toolkit/colors.h"
 #include "toolkit/contrast.h"
 #include "toolkit/component.h"
+#include "toolkit/dpi.h"
 #include "toolkit/font.h"
 #include "toolkit/gdi.h"
 
@@ -43,9 +45,16 @@ struct TBounds {
   int height;
 };
 
+// The bounds at dpi of bounds drawn at 96 dpi in a parent whose client area
+// lies at origin in its form at 96 dpi. Each edge is scaled from its place in
+// the form, so that edges which meet at 96 dpi meet at every DPI, however
+// deep the controls that make them lie.
+TBounds Scale(const TBounds& bounds, POINT origin, int dpi);
+
 // While it lives, the next control made with a parent has its window made at
-// these bounds, not at its class's size in the parent's corner: a window
-// made where it is to stay costs no move.
+// these bounds (drawn at 96 dpi, scaled by the parent's DPI), not at its
+// class's size in the parent's corner: a window made where it is to stay
+// costs no move.
 class TCreationBounds {
  public:
   explicit TCreationBounds(const TBounds& bounds);
@@ -78,6 +87,23 @@ class TControl : public TComponent, public TAccessibleSource {
   // message was used up.
   static bool PreviewMessage(const MSG& msg);
 
+  // The dots per inch the control is shown at: its form's, which Windows
+  // tells the form; every child takes its parent's.
+  int Dpi() const { return dpi_; }
+  // A measure drawn at 96 dpi, at the control's DPI.
+  int Scaled(int value) const { return Scale(value, dpi_); }
+  // Places the control at bounds drawn at 96 dpi, scaled by its DPI; a
+  // change of DPI places it anew from them. A control made at creation
+  // bounds keeps those the same way.
+  void Place(const TBounds& bounds);
+  // Shows the control and everything in it at dpi: places, sizes, fonts and
+  // painted measures scaled anew from their 96-dpi ones.
+  void ChangeDpi(int dpi);
+  // Where the control's client area lies in its form at 96 dpi: its 96-dpi
+  // place, or its place now brought back to 96 dpi, in its parent's.
+  POINT DesignOrigin() const;
+
+  // Where the control lies, in pixels at its DPI.
   int Left() const { return left_; }
   int Top() const { return top_; }
   int Width() const { return width_; }
@@ -198,6 +224,9 @@ class TControl : public TComponent, public TAccessibleSource {
   virtual void ParentFontChanged() { ApplyParentFont(); }
   virtual void EnabledChanged() { Invalidate(); }
   virtual void TextChanged() {}
+  // The DPI changed: measures the control keeps in its window (item heights,
+  // margins, parts) are set anew. Its place and font are already.
+  virtual void DpiChanged() {}
   // The hint of this control or of one under it changed: passed up to the
   // top-level control, where a form shows it.
   virtual void HintChanged(TControl& control);
@@ -227,7 +256,9 @@ class TControl : public TComponent, public TAccessibleSource {
 
  private:
   TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
-           const TBounds& bounds);
+           const std::optional<TBounds>& placed);
+  // Bounds drawn at 96 dpi, at the control's DPI in its parent.
+  TBounds InParent(const TBounds& bounds) const;
   bool Overlaps(const TControl& other) const;
   bool OverlapsOlderSibling() const;
   // Whether the control overlaps a sibling in an order other than the one
@@ -244,9 +275,12 @@ class TControl : public TComponent, public TAccessibleSource {
   LRESULT AnswerAccessibleObject(WPARAM wParam, LPARAM lParam);
 
   HWND handle_ = nullptr;
+  int dpi_;
   WNDPROC original_ = nullptr;
   TControl* parent_;
   std::vector<TControl*> children_;
+  // The 96-dpi bounds the control was made at or placed at, if any.
+  std::optional<TBounds> designBounds_;
   int left_ = 0;
   int top_ = 0;
   int width_;

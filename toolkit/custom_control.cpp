@@ -10,7 +10,7 @@ TCustomControl::TCustomControl(TComponent* owner, TControl* parent, int width, i
 void TCustomControl::PaintTo(HDC dc) {
   const RECT rect = ClientRect();
   FillRect(dc, &rect, BackgroundBrush());
-  TCanvas canvas(dc);
+  TCanvas canvas(dc, Dpi());
   canvas.Font().Assign(Font());
   canvas.Font().SetColor(ShownTextColor());
   Paint(canvas);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "toolkit/colors.h"
+#include "toolkit/dpi.h"
 #include "toolkit/gdi.h"
 
 enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -12,9 +13,11 @@ enum TFontStyle : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrike
 // falls back to another fixed-pitch one.
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };
 
-// A font description (face, character height in pixels, style, pitch,
-// colour) and the GDI font made from it on first use. Fonts of the same face
-// share one GDI font, which lives while any of them holds it.
+// A font description (face, character height in pixels at 96 dpi, style,
+// pitch, colour) and the GDI fonts made from it on first use, one for each
+// DPI it is shown at: the point size stays, the pixel height follows the
+// DPI. Fonts of the same face share one GDI font, which lives while any of
+// them holds it.
 class TFont {
  public:
   TFont();
@@ -28,7 +31,7 @@ class TFont {
 
   const std::wstring& Name() const { return name_; }
   void SetName(const std::wstring& name);
-  // Character height in pixels.
+  // Character height in pixels at 96 dpi.
   int Height() const { return height_; }
   void SetHeight(int height);
   // Point size at 96 dots per inch.
@@ -40,9 +43,9 @@ class TFont {
   TColor Color() const { return color_; }
   void SetColor(TColor color);
 
-  HFONT Handle() const;
-  // The GDI font, kept alive by whoever holds the pointer.
-  std::shared_ptr<const ::Font> SharedHandle() const;
+  HFONT Handle(int dpi = kDesignDpi) const;
+  // The GDI font at dpi, kept alive by whoever holds the pointer.
+  std::shared_ptr<const ::Font> SharedHandle(int dpi = kDesignDpi) const;
   // Same face, height, style and pitch (the colour is not part of the GDI
   // font).
   bool SameFace(const TFont& other) const;
@@ -59,4 +62,5 @@ class TFont {
   TFontPitch pitch_ = TFontPitch::fpDefault;
   TColor color_;
   mutable std::shared_ptr<const ::Font> handle_;
+  mutable int handleDpi_ = kDesignDpi;
 };

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 
+#include "resources/resource_ids.h"
 #include "toolkit/message_loop.h"
 #include "toolkit/system_library.h"
 #include "toolkit/taskbar_button.h"
@@ -99,6 +100,25 @@ TForm::TForm(TComponent* owner) : TControl(owner, nullptr, FormParams()) {
   if (HWND ownerWindow = OwnerWindow(owner)) {
     SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
   }
+  // At 96 dpi the window class's icon serves, as it always has.
+  if (Dpi() != kDesignDpi) TakeIcons();
+}
+
+// The icon holds a picture for each size Windows shows: the one of the size
+// asked for is taken, not a stretched one. The new icons are in place before
+// the old ones go.
+void TForm::TakeIcons() {
+  const auto load = [this](int size) {
+    return IconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(IDI_MAINICON), IMAGE_ICON,
+                                                    Scaled(size), Scaled(size), 0)));
+  };
+  IconHandle title = load(16);
+  IconHandle switcher = load(32);
+  SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(title.Get()));
+  SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(switcher.Get()));
+  smallIcon_ = std::move(title);
+  bigIcon_ = std::move(switcher);
 }
 
 void TForm::DoCreate() {
@@ -116,10 +136,32 @@ void TForm::SetBorderStyle(TBorderStyle style) {
 }
 
 void TForm::SetClientSize(int width, int height) {
-  RECT rect{0, 0, width, height};
-  AdjustWindowRectEx(&rect, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
-  SetBounds(Left(), Top(), rect.right - rect.left, rect.bottom - rect.top);
+  clientSize_ = {width, height};
+  FitClientArea(Left(), Top());
+}
+
+// Windows' measure of the frame at the form's DPI comes first; where the
+// frame drawn differs from it (a system that scales no frames), the size is
+// put right by the difference.
+void TForm::FitClientArea(int left, int top) {
+  const SIZE client{Scaled(clientSize_.cx), Scaled(clientSize_.cy)};
+  const SIZE size = WindowSizeForClient(Handle(), client.cx, client.cy, Dpi());
+  SetBounds(left, top, size.cx, size.cy);
+  const RECT shown = ClientRect();
+  if (shown.right != client.cx || shown.bottom != client.cy)
+    SetBounds(left, top, Width() + client.cx - shown.right, Height() + client.cy - shown.bottom);
+}
+
+// A form that was never given a client size takes the suggested size.
+void TForm::MoveToDpi(int dpi, const RECT& suggested) {
+  ChangeDpi(dpi);
+  TakeIcons();
+  if (clientSize_.cx > 0)
+    FitClientArea(suggested.left, suggested.top);
+  else
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void TForm::SetStayOnTop(bool stayOnTop) {
@@ -289,6 +331,9 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         else
           FocusFirst();
       }
+      return 0;
+    case WM_DPICHANGED:
+      MoveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_DESTROY:
       NoteTaskbarButton(Handle(), false);

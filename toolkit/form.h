@@ -31,6 +31,7 @@ class TForm : public TControl {
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }
   void SetBorderStyle(TBorderStyle style);
+  // The client area's size drawn at 96 dpi, at the form's DPI.
   void SetClientSize(int width, int height);
   int ClientWidth() const { return ClientRect().right; }
   int ClientHeight() const { return ClientRect().bottom; }
@@ -106,6 +107,16 @@ class TForm : public TControl {
   // Adds, changes or removes the tools of a control.
   void SetTool(TControl& control);
   void ThemeChanged();
+  // Windows moved the form to a screen of another DPI: it goes to the place
+  // suggested, at its client size for that DPI, with everything in it
+  // scaled anew.
+  void MoveToDpi(int dpi, const RECT& suggested);
+  // Sizes the form at left, top so that its client area is its client size
+  // at its DPI.
+  void FitClientArea(int left, int top);
+  // Gives the title bar and the task switcher the program's icon at the
+  // sizes they show at the form's DPI.
+  void TakeIcons();
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
@@ -116,6 +127,9 @@ class TForm : public TControl {
   WindowHandle tooltip_;
   bool hintsWanted_ = false;
   bool busyCursor_ = false;
+  SIZE clientSize_{0, 0};
+  IconHandle smallIcon_;
+  IconHandle bigIcon_;
 };
 
 // The top-level form that holds the control (the form itself for a form).

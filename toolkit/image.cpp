@@ -79,7 +79,9 @@ void TImage::Paint(TCanvas& canvas) {
   if (!picture_) return;
   RECT rect = ClientRect();
   if (!stretch_) {
-    const SIZE size = BitmapSize(picture_.Get());
+    // A picture is drawn for 96 dpi and stretched to the control's DPI.
+    const SIZE drawn = BitmapSize(picture_.Get());
+    const SIZE size{Scaled(drawn.cx), Scaled(drawn.cy)};
     const int left = center_ ? (rect.right - size.cx) / 2 : 0;
     const int top = center_ ? (rect.bottom - size.cy) / 2 : 0;
     rect = {left, top, left + size.cx, top + size.cy};

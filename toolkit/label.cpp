@@ -37,8 +37,8 @@ HDC MeasuringDC() {
 
 }  // namespace
 
-SIZE TLabel::FittingSize(const TFont& font, const std::wstring& text) {
-  TCanvas canvas(MeasuringDC());
+SIZE TLabel::FittingSize(const TFont& font, const std::wstring& text, int dpi) {
+  TCanvas canvas(MeasuringDC(), dpi);
   canvas.Font().Assign(font);
   RECT rect{0, 0, 0, 0};
   canvas.DrawText(text.empty() ? L" " : text, rect, DT_CALCRECT | DT_EXPANDTABS);
@@ -47,7 +47,7 @@ SIZE TLabel::FittingSize(const TFont& font, const std::wstring& text) {
 
 void TLabel::FitText() {
   if (!autoSize_) return;
-  const SIZE size = FittingSize(Font(), Text());
+  const SIZE size = FittingSize(Font(), Text(), Dpi());
   SetBounds(Left(), Top(), size.cx, size.cy);
 }
 

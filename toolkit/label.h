@@ -17,8 +17,8 @@ class TLabel : public TControl {
   void SetAlignment(TAlignment alignment);
   bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
-  // The size an auto-size label takes for the text in the font.
-  static SIZE FittingSize(const TFont& font, const std::wstring& text);
+  // The size an auto-size label takes for the text in the font at dpi.
+  static SIZE FittingSize(const TFont& font, const std::wstring& text, int dpi = kDesignDpi);
   // The check box that the caption's accelerator (the letter after '&')
   // flips, as Space on the box does.
   void SetFocusControl(TCheckBox* box) { focusControl_ = box; }

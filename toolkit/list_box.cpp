@@ -76,7 +76,7 @@ void TListBox::SetItemIndex(int index) {
 
 void TListBox::SetItemHeight(int height) {
   itemHeight_ = height;
-  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
+  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(Scaled(height), 0));
   Invalidate();
 }
 

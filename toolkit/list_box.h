@@ -21,6 +21,7 @@ class TListBox : public TControl {
   int IndexOf(const std::wstring& item) const;
   int ItemIndex() const;
   void SetItemIndex(int index);
+  // The height of a row, drawn at 96 dpi.
   void SetItemHeight(int height);
 
   TNotifyEvent OnClick;

@@ -22,7 +22,8 @@ TPageControl::TPageControl(TComponent* owner, TControl* parent)
     : TControl(owner, parent, {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, 289, 193}) {}
 
 TTabSheet* TPageControl::AddPage(const std::wstring& caption) {
-  const TCreationBounds place(DisplayBounds());
+  // Made in the corner and then put where the tab control shows pages: the
+  // tab control, not the layout, says where that is at every DPI.
   auto* page = Owner()->Add<TTabSheet>(this, caption);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
@@ -43,9 +44,14 @@ void TPageControl::SetActivePageIndex(int index) {
 }
 
 void TPageControl::SetTabSize(int width, int height) {
+  tabSize_ = {width, height};
   SetStyleBit(TCS_FIXEDWIDTH, true);
-  SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(width, height));
+  SendMessageW(Handle(), TCM_SETITEMSIZE, 0, MAKELPARAM(Scaled(width), Scaled(height)));
   PlacePages();
+}
+
+void TPageControl::DpiChanged() {
+  if (tabSize_.cx > 0) SetTabSize(tabSize_.cx, tabSize_.cy);
 }
 
 TBounds TPageControl::DisplayBounds() const {

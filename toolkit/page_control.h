@@ -26,6 +26,7 @@ class TPageControl : public TControl {
   TTabSheet* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
   int ActivePageIndex() const { return active_; }
   void SetActivePageIndex(int index);
+  // The size of every tab, drawn at 96 dpi.
   void SetTabSize(int width, int height);
   // False: only the program selects pages. The control then takes neither
   // the focus (by Tab or a click) nor mouse presses, so no key or click of
@@ -35,6 +36,7 @@ class TPageControl : public TControl {
  protected:
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+  void DpiChanged() override;
 
  private:
   // Where the pages lie: the client area but for the tabs.
@@ -43,5 +45,6 @@ class TPageControl : public TControl {
 
   std::vector<TTabSheet*> pages_;
   int active_ = -1;
+  SIZE tabSize_{0, 0};
   bool userSwitching_ = true;
 };

@@ -20,9 +20,17 @@ int TPanel::BevelWidth() const {
   return (outer_ != TBevelCut::bvNone ? 1 : 0) + (inner_ != TBevelCut::bvNone ? 1 : 0);
 }
 
+// Within the bevels, which are as many 96-dpi pixels wide at every DPI: an
+// aligned child then meets the controls laid out beside the panel, its
+// left and top edges scaled from their places in the form as theirs are.
 RECT TPanel::AlignRect() const {
+  const int bevel = BevelWidth();
+  const POINT origin = DesignOrigin();
   RECT rect = ClientRect();
-  InflateRect(&rect, -BevelWidth(), -BevelWidth());
+  rect.left += Scale(origin.x + bevel, Dpi()) - Scale(origin.x, Dpi());
+  rect.top += Scale(origin.y + bevel, Dpi()) - Scale(origin.y, Dpi());
+  rect.right -= Scaled(bevel);
+  rect.bottom -= Scaled(bevel);
   return rect;
 }
 

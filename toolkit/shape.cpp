@@ -23,12 +23,13 @@ void TShape::SetBrush(const TBrush& brush) {
 
 void TShape::Paint(TCanvas& canvas) {
   canvas.Pen() = pen_;
+  canvas.Pen().width = Scaled(pen_.width);
   canvas.Brush() = brush_;
   // The outline lies inside the bounds, whatever the pen width.
-  const int inset = pen_.width / 2;
+  const int inset = canvas.Pen().width / 2;
   RECT rect = ClientRect();
   InflateRect(&rect, -inset, -inset);
-  if (pen_.width == 0) InflateRect(&rect, 1, 1);
+  if (canvas.Pen().width == 0) InflateRect(&rect, 1, 1);
   if (shape_ == TShapeType::stCircle) {
     const int side = std::min(rect.right - rect.left, rect.bottom - rect.top);
     rect.left += (rect.right - rect.left - side) / 2;

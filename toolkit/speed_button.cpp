@@ -43,16 +43,19 @@ void TSpeedButton::Paint(TCanvas& canvas) {
   }
   const int shift = down ? 1 : 0;
   const HBITMAP glyph = Enabled() || !disabledGlyph_ ? glyph_.Get() : disabledGlyph_.Get();
-  const SIZE glyphSize = glyph ? BitmapSize(glyph) : SIZE{0, 0};
+  // A glyph is drawn for 96 dpi and stretched to the button's DPI.
+  const SIZE drawn = glyph ? BitmapSize(glyph) : SIZE{0, 0};
+  const SIZE glyphSize{Scaled(drawn.cx), Scaled(drawn.cy)};
   const std::wstring caption = Caption();
   const SIZE text = CaptionExtent(canvas, caption);
-  const int gap = glyph && !caption.empty() ? kSpacing : 0;
+  const int gap = glyph && !caption.empty() ? Scaled(kSpacing) : 0;
   const int left = (rect.right - glyphSize.cx - gap - text.cx) / 2 + shift;
   if (glyph) {
     const int top = (rect.bottom - glyphSize.cy) / 2 + shift;
     DrawBitmap(canvas.Handle(), glyph, {left, top, left + glyphSize.cx, top + glyphSize.cy}, true);
   }
-  if (Focused()) canvas.DrawFocusRect({2, 2, rect.right - 2, rect.bottom - 2});
+  const int inset = Scaled(2);
+  if (Focused()) canvas.DrawFocusRect({inset, inset, rect.right - inset, rect.bottom - inset});
   if (caption.empty()) return;
   canvas.Brush().style = TBrushStyle::bsClear;
   if (!Enabled()) canvas.Font().SetColor(clGrayText);

@@ -63,9 +63,10 @@ void TSpinEdit::Step(int direction) {
 
 void TSpinEdit::PlaceArrows() {
   const RECT client = ClientRect();
-  SetWindowPos(arrows_, nullptr, client.right - kArrowWidth, 0, kArrowWidth, client.bottom,
+  const int width = Scaled(kArrowWidth);
+  SetWindowPos(arrows_, nullptr, client.right - width, 0, width, client.bottom,
                SWP_NOZORDER | SWP_NOACTIVATE);
-  SendMessageW(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, kArrowWidth + 1));
+  SendMessageW(Handle(), EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width + 1));
 }
 
 LRESULT TSpinEdit::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

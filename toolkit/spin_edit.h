@@ -25,6 +25,7 @@ class TSpinEdit : public TControl {
  protected:
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  void DpiChanged() override { PlaceArrows(); }
 
  private:
   int Clamp(int value) const;

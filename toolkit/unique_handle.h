@@ -51,12 +51,19 @@ struct WindowCloser {
   void operator()(HWND window) const { DestroyWindow(window); }
 };
 
+struct IconCloser {
+  void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+
 // A GDI object (pen, brush, font, bitmap).
 template <class H>
 using GdiObject = UniqueHandle<H, GdiCloser>;
 
 // A kernel handle (file, process, thread, job).
 using KernelHandle = UniqueHandle<HANDLE, KernelCloser>;
+
+// An icon loaded at a size of the program's choosing.
+using IconHandle = UniqueHandle<HICON, IconCloser>;
 
 // A search of a folder's entries (FindFirstFile).
 using FindHandle = UniqueHandle<HANDLE, FindCloser>;

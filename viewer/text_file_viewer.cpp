@@ -22,9 +22,9 @@ std::wstring ExpandTabs(const std::wstring& text, int tabSize) {
   return expanded;
 }
 
-TEXTMETRICW Metrics(const TFont& font) {
+TEXTMETRICW Metrics(const TFont& font, int dpi) {
   WindowDC dc;
-  SelectGuard select(dc.Get(), font.Handle());
+  SelectGuard select(dc.Get(), font.Handle(dpi));
   TEXTMETRICW metrics{};
   GetTextMetricsW(dc.Get(), &metrics);
   return metrics;
@@ -103,7 +103,7 @@ void TOvcTextFileViewer::SetBookmark(int number, int line) {
 
 void TOvcTextFileViewer::FontChanged() {
   TCustomControl::FontChanged();
-  const TEXTMETRICW metrics = Metrics(Font());
+  const TEXTMETRICW metrics = Metrics(Font(), Dpi());
   rowHeight_ = std::max(1, static_cast<int>(metrics.tmHeight));
   charWidth_ = std::max(1, static_cast<int>(metrics.tmAveCharWidth));
   UpdateScrollBar();

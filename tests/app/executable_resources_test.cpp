@@ -125,9 +125,9 @@ TEST_F(ProgramResources, SixteenColourIconIsTheOriginal) {
   EXPECT_EQ(original.substr(22), sixteenColours->second);
 }
 
-// The supported systems from Vista to 10/11, long paths, and nothing about
-// DPI (the windows are laid out for 96 dpi and left to Windows to scale).
-TEST_F(ProgramResources, ManifestDeclaresSupportedSystemsAndLongPaths) {
+// The supported systems from Vista to 10/11, long paths, and awareness of
+// each screen's DPI (per monitor v2, with the older systems' form).
+TEST_F(ProgramResources, ManifestDeclaresSupportedSystemsLongPathsAndDpiAwareness) {
   ASSERT_TRUE(module_);
   const std::string_view manifest = Resource(RT_MANIFEST, CREATEPROCESS_MANIFEST_RESOURCE_ID);
   const auto inside = [&](std::string_view what, std::string_view open, std::string_view close) {
@@ -148,7 +148,13 @@ TEST_F(ProgramResources, ManifestDeclaresSupportedSystemsAndLongPaths) {
   EXPECT_TRUE(
       inside("<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">true<",
              "<windowsSettings>", "</windowsSettings>"));
-  EXPECT_EQ(manifest.npos, manifest.find("dpiAware"));
+  EXPECT_TRUE(
+      inside("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm<",
+             "<windowsSettings>", "</windowsSettings>"));
+  EXPECT_TRUE(inside(
+      "<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+      "PerMonitorV2, PerMonitor<",
+      "<windowsSettings>", "</windowsSettings>"));
 }
 
 // The version information names the program's maker and its rights, as
