@@ -8,8 +8,8 @@
 
 #include "bench/bench_files.h"
 #include "bench/bench_runs.h"
-#include "frontend/converter_commands.h"
-#include "frontend/process_runner.h"
+#include "frontend/converter/converter_commands.h"
+#include "frontend/converter/process_runner.h"
 #include "toolkit/exception.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "dialogs/Unit1.h"
 #include "dialogs/Unit2.h"
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/file_names.h"
 
@@ -64,7 +64,7 @@ void Tzh_tarnF::dsFMouseUp(TComponent* sender, TMouseButton, TShiftState, int, i
   SetLabelsAtRest();
   const int page = IndexOf(CommandBoxes(), sender);
   if (page >= 0) dsPage->SetActivePageIndex(page);
-  if (selectionOrigin_ == TSelectionOrigin::soSourceList) {
+  if (selection_.origin == TSelectionOrigin::soSourceList) {
     MDL_fClick(this);
   } else {
     memo2Click(this);

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "browsing/folder_listing.h"
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 #include "toolkit/file_names.h"
@@ -46,11 +46,11 @@ void Tzh_tarnF::MDL_fClick(TComponent*) {
   memo2->Clear();
   for (TxpButton* button : {buInsert, buSaveas, buConvert}) button->SetEnabled(false);
   if (MDL_f->Count() > 0) {
-    selectionOrigin_ = TSelectionOrigin::soSourceList;
-    convertedFolder_ = MDL_D->Directory();
-    md_files->SetDirectory(convertedFolder_);
     const int selected = MDL_f->ItemIndex();
-    ListResultsOf(selected < 0 ? L"" : BaseNameOf(MDL_f->Item(selected)));
+    Select(TSelectionOrigin::soSourceList, MDL_D->Directory(),
+           selected < 0 ? L"" : MDL_f->Item(selected));
+    md_files->SetDirectory(selection_.folder);
+    ListResultsOf(BaseNameOf(selection_.name));
   }
   EnableControls(TSourcePick::spModel);
 }
@@ -76,7 +76,7 @@ void Tzh_tarnF::ListResultsOf(const std::wstring& baseName) {
 void Tzh_tarnF::memo2Click(TComponent*) {
   if (running_) return;
   ClearTaskbar();
-  selectionOrigin_ = TSelectionOrigin::soConvertedList;
+  Select(TSelectionOrigin::soConvertedList, selection_.folder, SelectedConverted());
   MDL_f->SetItemIndex(-1);
   buConvert->SetEnabled(false);
   if (const std::wstring selected = SelectedConverted(); !selected.empty()) {

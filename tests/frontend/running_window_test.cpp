@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "frontend/settings.h"
+#include "frontend/converter/settings.h"
 #include "tests/frontend/conversion_fixture.h"
 #include "tests/support/process_watch.h"
 
