@@ -223,8 +223,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   void ShowUnderLog();
   void SetLabelsAtRest();
   TCommandSource CurrentSource() const;
-  void ListResultsOf(const std::wstring& baseName);
-  void PickModel(const std::wstring& path);
+  void ListResultsOf(const std::vector<std::wstring>& baseNames);
+  void PickModels(const std::vector<std::wstring>& paths);
 
   // Sets the selection, from the folder and the name picked in a list.
   void Select(TSelectionOrigin origin, const std::wstring& folder, const std::wstring& name);

@@ -50,7 +50,8 @@ TCommandSource Tzh_tarnF::CurrentSource() const {
     return {TKind::skConverted, false, CommandByExtension(ExtensionOf(converted))};
   }
   if (MDL_f->Count() > 0 && MDL_f->ItemIndex() >= 0) {
-    return {TKind::skModel, IsFile(MDL_f->FileName()), nullptr};
+    const std::vector<std::wstring> models = MDL_f->FileNames();
+    return {TKind::skModel, std::all_of(models.begin(), models.end(), IsFile), nullptr};
   }
   return {};
 }

@@ -84,6 +84,14 @@ void TListBox::SetItemIndex(int index) {
   SendMessageW(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
 }
 
+void TListBox::SetSelected(int index) {
+  if (!MultiSelect()) {
+    SetItemIndex(index);
+  } else if (index >= 0) {
+    SendMessageW(Handle(), LB_SETSEL, TRUE, index);
+  }
+}
+
 std::vector<int> TListBox::SelectedIndices() const {
   ItemsNeeded();
   if (!MultiSelect()) {

@@ -24,6 +24,8 @@ class TListBox : public TControl {
   int IndexOf(const std::wstring& item) const;
   int ItemIndex() const;
   void SetItemIndex(int index);
+  // Adds the item to the selection; in a list that selects one, selects it.
+  void SetSelected(int index);
   // The selected items' indices, in list order.
   std::vector<int> SelectedIndices() const;
   bool MultiSelect() const;
