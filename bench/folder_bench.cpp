@@ -8,11 +8,11 @@
 #include <commctrl.h>
 
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/bench_files.h"
+#include "bench/bench_main_window.h"
 #include "bench/bench_runs.h"
 #include "bench/bench_window.h"
 #include "frontend/zh_tarn.h"
@@ -73,28 +73,13 @@ size_t RawListing(const std::wstring& pattern) {
 }
 
 // The main window on a program folder whose tree starts on root.
-class Window {
+class Window : public TBenchMainWindow {
  public:
-  explicit Window(const std::wstring& programFolder) {
-    SetCurrentDirectoryW(programFolder.c_str());
-    form_ = CreateForm<Tzh_tarnF>(nullptr);
-    zh_tarnF = form_.get();
-    form_->Show();
-    PumpUntilIdle();
-  }
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
-  ~Window() {
-    form_.reset();
-    zh_tarnF = nullptr;
-  }
-
-  Tzh_tarnF& operator*() const { return *form_; }
-  Tzh_tarnF* operator->() const { return form_.get(); }
+  using TBenchMainWindow::TBenchMainWindow;
 
   // The tree item of a folder directly below the selected one, in view.
   HTREEITEM ShowChild(const std::wstring& name) const {
-    const HWND tree = form_->MDL_D->Handle();
+    const HWND tree = (*this)->MDL_D->Handle();
     const HTREEITEM parent = TreeView_GetSelection(tree);
     TreeView_Expand(tree, parent, TVE_EXPAND);
     wchar_t text[MAX_PATH];
@@ -118,19 +103,16 @@ class Window {
   void ClickTreeItem(HTREEITEM item) const {
     RECT rect;
     std::memcpy(&rect, &item, sizeof(item));
-    SendMessageW(form_->MDL_D->Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
-    ClickAt(form_->MDL_D->Handle(), Middle(rect));
+    SendMessageW((*this)->MDL_D->Handle(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect));
+    ClickAt((*this)->MDL_D->Handle(), Middle(rect));
   }
 
   void ClickModel(int index) const {
     RECT rect;
-    SendMessageW(form_->MDL_f->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index),
+    SendMessageW((*this)->MDL_f->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index),
                  reinterpret_cast<LPARAM>(&rect));
-    ClickAt(form_->MDL_f->Handle(), Middle(rect));
+    ClickAt((*this)->MDL_f->Handle(), Middle(rect));
   }
-
- private:
-  std::unique_ptr<Tzh_tarnF> form_;
 };
 
 void Expect(bool holds, const wchar_t* what) {

@@ -4,10 +4,10 @@
 // Only the presses are timed; picking the model of each single press is not.
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "bench/bench_files.h"
+#include "bench/bench_main_window.h"
 #include "bench/bench_runs.h"
 #include "bench/bench_window.h"
 #include "frontend/zh_tarn.h"
@@ -25,29 +25,19 @@ void Expect(bool holds, const wchar_t* what) {
 // with the size command ticked.
 class Window {
  public:
-  Window(const std::wstring& program, const std::wstring& models) {
-    SetCurrentDirectoryW(program.c_str());
-    form_ = CreateForm<Tzh_tarnF>(nullptr);
-    zh_tarnF = form_.get();
-    form_->Show();
+  Window(const std::wstring& program, const std::wstring& models) : form_(program) {
     form_->MDL_D->SetDirectory(models);
-    form_->MDL_DClick(form_.get());
+    form_->MDL_DClick(&*form_);
     Pick(0);
     form_->dsZ->SetChecked(true);
     PumpUntilIdle();
-  }
-  Window(const Window&) = delete;
-  Window& operator=(const Window&) = delete;
-  ~Window() {
-    form_.reset();
-    zh_tarnF = nullptr;
   }
 
   // Selects the models from first to last, as a Shift+click does.
   void Pick(int first, int last = -1) const {
     form_->MDL_f->SetItemIndex(first);
     for (int i = first + 1; i <= last; ++i) form_->MDL_f->SetSelected(i);
-    form_->MDL_fClick(form_.get());
+    form_->MDL_fClick(&*form_);
   }
   // Presses Start conversion; the seconds until the run has ended.
   double Press() const {
@@ -66,7 +56,7 @@ class Window {
   size_t Converted() const { return static_cast<size_t>(form_->memo2->Count()); }
 
  private:
-  std::unique_ptr<Tzh_tarnF> form_;
+  TBenchMainWindow form_;
 };
 
 int Run() {

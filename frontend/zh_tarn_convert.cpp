@@ -9,6 +9,7 @@
 #include "toolkit/error_boundary.h"
 #include "toolkit/file_names.h"
 #include "toolkit/interaction.h"
+#include "toolkit/set_while.h"
 
 namespace {
 
@@ -42,23 +43,11 @@ void ScrollMemoToEnd(TMemo* memo) {
   }
 }
 
-// Sets a flag for as long as it lives.
-class TFlagWhile {
- public:
-  explicit TFlagWhile(bool& flag) : flag_(flag) { flag_ = true; }
-  TFlagWhile(const TFlagWhile&) = delete;
-  TFlagWhile& operator=(const TFlagWhile&) = delete;
-  ~TFlagWhile() { flag_ = false; }
-
- private:
-  bool& flag_;
-};
-
 // Marks the window as running a conversion for as long as it lives, with
 // the busy cursor over it and Windows told why the session may not end.
 class TRunningFlag {
  public:
-  TRunningFlag(TForm& window, bool& running) : window_(window), running_(running) {
+  TRunningFlag(TForm& window, bool& running) : window_(window), running_(running, true) {
     window_.SetBusyCursor(true);
     Interaction().SetShutdownReason(window_.Handle(), L"A model conversion is running.");
   }
@@ -71,19 +60,7 @@ class TRunningFlag {
 
  private:
   TForm& window_;
-  const TFlagWhile running_;
-};
-
-// Holds the queue of a press where the stop question finds it.
-class TQueueWhile {
- public:
-  TQueueWhile(TConversionQueue*& slot, TConversionQueue& queue) : slot_(slot) { slot_ = &queue; }
-  TQueueWhile(const TQueueWhile&) = delete;
-  TQueueWhile& operator=(const TQueueWhile&) = delete;
-  ~TQueueWhile() { slot_ = nullptr; }
-
- private:
-  TConversionQueue*& slot_;
+  const TSetWhile<bool> running_;
 };
 
 }  // namespace
@@ -95,7 +72,8 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
   if (running_) return;
   const TRunningFlag running(*this, running_);
   TConversionQueue queue(FilesToConvert(), launch_, *this);
-  const TQueueWhile held(queue_, queue);
+  // Where the stop question finds it.
+  const TSetWhile<TConversionQueue*> held(queue_, &queue);
   LockForRun();
   ClearTaskbar();
   runFailed_ = true;
@@ -288,7 +266,7 @@ void Tzh_tarnF::FormKeyDown(TComponent*, WORD& key, TShiftState) {
 // more.
 void Tzh_tarnF::AskToStop() {
   if (askingToStop_) return;
-  const TFlagWhile asking(askingToStop_);
+  const TSetWhile asking(askingToStop_, true);
   if (Interaction().MessageDialog(Handle(), L"Do you want to stop the conversion?", L"Confirm",
                                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES &&
       queue_)

@@ -5,20 +5,9 @@
 
 #include "toolkit/error_boundary.h"
 #include "toolkit/file_names.h"
+#include "toolkit/set_while.h"
 
 namespace {
-
-// Sets a flag for as long as it lives.
-class TFlagWhile {
- public:
-  explicit TFlagWhile(bool& flag) : flag_(flag) { flag_ = true; }
-  TFlagWhile(const TFlagWhile&) = delete;
-  TFlagWhile& operator=(const TFlagWhile&) = delete;
-  ~TFlagWhile() { flag_ = false; }
-
- private:
-  bool& flag_;
-};
 
 std::wstring SummaryLine(const TQueueEntry& entry) {
   const std::wstring name = FileNameOf(entry.path);
@@ -44,7 +33,7 @@ TConversionQueue::TConversionQueue(std::vector<std::wstring> paths, TConverterLa
 // stopped nothing, and the log says so.
 bool TConversionQueue::Run(TRunRequest request) {
   if (running_ || std::exchange(ran_, true)) return false;
-  const TFlagWhile running(running_);
+  const TSetWhile running(running_, true);
   request_ = std::move(request);
   for (TQueueEntry& entry : entries_) {
     if (entries_.size() > 1) {

@@ -175,13 +175,7 @@ TEST_F(QueueTest, CtrlClickCtrlAAndADropChooseTheModels) {
   ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane2.MDL"), MK_CONTROL);
   EXPECT_EQ(window->MDL_f->FileNames(),
             (std::vector<std::wstring>{Model(L"plane.MDL"), Model(L"plane3.MDL")}));
-  BYTE keys[256];
-  GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
-  SetKeyboardState(keys);
-  PressKey(*window->MDL_f, 'A');
-  keys[VK_CONTROL] = 0;
-  SetKeyboardState(keys);
+  PressKeyWithCtrl(*window->MDL_f, 'A');
   EXPECT_EQ(window->MDL_f->FileNames().size(), 3u);
   EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane2.MD8"});
   EXPECT_TRUE(window->dsF->Enabled());

@@ -78,3 +78,13 @@ void PressKey(TControl& control, WORD key) {
   PostMessageW(control.Handle(), WM_KEYUP, key, 0xC0000001);
   Application().ProcessMessages();
 }
+
+void PressKeyWithCtrl(TControl& control, WORD key) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  PressKey(control, key);
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+}

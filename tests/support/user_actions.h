@@ -21,6 +21,9 @@ bool FormExists(const wchar_t* caption);
 // message queue as typed keys arrive.
 void PressKey(TControl& control, WORD key);
 
+// The same with Ctrl held down.
+void PressKeyWithCtrl(TControl& control, WORD key);
+
 // A press and release of the button at a point of the window, with the
 // keys held (MK_SHIFT, MK_CONTROL) that the mouse message carries.
 void ClickAt(HWND window, POINT point, TMouseButton button, WPARAM keys = 0);
