@@ -51,9 +51,10 @@ bool TConversionQueue::Run(TRunRequest request) {
   if (stop_ && !in(TQueueEntry::TState::qsStopped) && !in(TQueueEntry::TState::qsNotStarted))
     report_.LogLine(L"the conversion had already ended");
   if (entries_.size() > 1) LogSummary();
-  return std::all_of(entries_.begin(), entries_.end(), [](const TQueueEntry& entry) {
-    return entry.state == TQueueEntry::TState::qsPassed;
-  });
+  return !entries_.empty() &&
+         std::all_of(entries_.begin(), entries_.end(), [](const TQueueEntry& entry) {
+           return entry.state == TQueueEntry::TState::qsPassed;
+         });
 }
 
 // Of several files, an error that stops one run is that file's failure.

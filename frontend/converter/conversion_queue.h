@@ -36,9 +36,9 @@ class TConversionQueue {
 
   // Runs the queue once, `request` serving for every file with its own
   // path in place; a call while it runs, from a message it lets through,
-  // starts nothing and returns false. True when every file passed. A stop
-  // asked for before the call stops the first file before its first
-  // command.
+  // starts nothing and returns false. True when every file passed, and
+  // there was one at least. A stop asked for before the call stops the
+  // first file before its first command.
   bool Run(TRunRequest request);
   bool Running() const { return running_; }
   // Ends the converter at work as soon as the wait for it wakes, and the
