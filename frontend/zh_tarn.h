@@ -246,7 +246,9 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   void CommandStarted(size_t index) override;
   void CommandEnded(size_t index, bool passed) override;
   void ResultAccepted(size_t index, const std::wstring& convertedName) override;
-  void ConvertedRemoved(const std::wstring& convertedName) override { RemoveConverted(convertedName); }
+  void ConvertedRemoved(const std::wstring& convertedName) override {
+    RemoveConverted(convertedName);
+  }
   bool AcceptEmulator(const std::wstring& question) override;
   void Log(const std::wstring& line);
 

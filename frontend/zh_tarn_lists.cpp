@@ -51,7 +51,8 @@ void Tzh_tarnF::MDL_fClick(TComponent*) {
            selected < 0 ? L"" : MDL_f->Item(selected));
     md_files->SetDirectory(selection_.folder);
     std::vector<std::wstring> baseNames;
-    for (const int index : MDL_f->SelectedIndices()) baseNames.push_back(BaseNameOf(MDL_f->Item(index)));
+    for (const int index : MDL_f->SelectedIndices())
+      baseNames.push_back(BaseNameOf(MDL_f->Item(index)));
     ListResultsOf(baseNames.empty() ? std::vector<std::wstring>{L""} : baseNames);
   }
   EnableControls(TSourcePick::spModel);

@@ -33,7 +33,9 @@ class Recorder : public TQueueReport {
   void ResultAccepted(size_t, const std::wstring& name) override {
     lines.push_back(L"<accepted> " + name);
   }
-  void ConvertedRemoved(const std::wstring& name) override { lines.push_back(L"<removed> " + name); }
+  void ConvertedRemoved(const std::wstring& name) override {
+    lines.push_back(L"<removed> " + name);
+  }
   bool AcceptEmulator(const std::wstring&) override { return false; }
 
   std::vector<std::wstring> lines;
@@ -154,7 +156,8 @@ TEST_F(ConversionRunTest, EachFailureEndsTheRunAndSaysWhy) {
     EXPECT_EQ(Entry().state, TQueueEntry::TState::qsFailed);
     EXPECT_EQ(Entry().reason, c.cause);
     const std::vector<std::wstring> end(recorder.lines.end() - 5, recorder.lines.end());
-    EXPECT_EQ(end, (std::vector<std::wstring>{L"<failed> 0", c.cause, L"Conversion failed,  aborted",
+    EXPECT_EQ(end, (std::vector<std::wstring>{L"<failed> 0", c.cause,
+                                              L"Conversion failed,  aborted",
                                               L"Try converting directly to CFS2", L""}));
     EXPECT_EQ(ConverterRuns().size(), c.runs);
     EXPECT_FALSE(FileExists(Model(L"plane.MD8")));
