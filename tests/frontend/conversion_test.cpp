@@ -433,7 +433,7 @@ TEST_F(ConversionTest, TheLogsCanBeReadButNotChangedAndTheViewerKeepsWhatItCover
   Start();
   ASSERT_EQ(window->dsPage->ActivePageIndex(), 2);
   const std::vector<std::wstring> log = Log();
-  PressKeyWithCtrl(*window->Memo1, 'A');
+  PressKeyHolding(VK_CONTROL, *window->Memo1, 'A');
   for (const int key : {VK_DELETE, VK_BACK, int{'X'}})
     PressKey(*window->Memo1, static_cast<WORD>(key));
   EXPECT_EQ(Log(), log);

@@ -167,15 +167,20 @@ TEST_F(QueueTest, AStopDuringTheSecondLeavesTheThirdNotStarted) {
     EXPECT_EQ(ReadFileBytes(Model(name)), kModel) << name;
 }
 
-// Ctrl+click takes a model out, Ctrl+A selects them all, and the converted
-// files of all show; a drop of models of one folder selects those of the
-// first one's folder.
-TEST_F(QueueTest, CtrlClickCtrlAAndADropChooseTheModels) {
+// Shift with Down selects the next model too, Ctrl+click adds one and takes
+// one out, Ctrl+A selects them all, and the converted files of all show; a drop of
+// models of one folder selects those of the first one's folder.
+TEST_F(QueueTest, KeysClicksAndADropChooseTheModels) {
   WriteFileBytes(Model(L"plane2.MD8"), "old");
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane2.MDL"));
+  PressKeyHolding(VK_SHIFT, *window->MDL_f, VK_DOWN);
+  EXPECT_EQ(window->MDL_f->FileNames(),
+            (std::vector<std::wstring>{Model(L"plane2.MDL"), Model(L"plane3.MDL")}));
+  ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"), MK_CONTROL);
   ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane2.MDL"), MK_CONTROL);
   EXPECT_EQ(window->MDL_f->FileNames(),
             (std::vector<std::wstring>{Model(L"plane.MDL"), Model(L"plane3.MDL")}));
-  PressKeyWithCtrl(*window->MDL_f, 'A');
+  PressKeyHolding(VK_CONTROL, *window->MDL_f, 'A');
   EXPECT_EQ(window->MDL_f->FileNames().size(), 3u);
   EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane2.MD8"});
   EXPECT_TRUE(window->dsF->Enabled());

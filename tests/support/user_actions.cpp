@@ -79,12 +79,12 @@ void PressKey(TControl& control, WORD key) {
   Application().ProcessMessages();
 }
 
-void PressKeyWithCtrl(TControl& control, WORD key) {
+void PressKeyHolding(WORD modifier, TControl& control, WORD key) {
   BYTE keys[256];
   GetKeyboardState(keys);
-  keys[VK_CONTROL] = 0x80;
+  keys[modifier] = 0x80;
   SetKeyboardState(keys);
   PressKey(control, key);
-  keys[VK_CONTROL] = 0;
+  keys[modifier] = 0;
   SetKeyboardState(keys);
 }

@@ -21,8 +21,8 @@ bool FormExists(const wchar_t* caption);
 // message queue as typed keys arrive.
 void PressKey(TControl& control, WORD key);
 
-// The same with Ctrl held down.
-void PressKeyWithCtrl(TControl& control, WORD key);
+// The same with a modifier key (VK_CONTROL, VK_SHIFT) held down.
+void PressKeyHolding(WORD modifier, TControl& control, WORD key);
 
 // A press and release of the button at a point of the window, with the
 // keys held (MK_SHIFT, MK_CONTROL) that the mouse message carries.
