@@ -40,6 +40,15 @@ void MakeProgramFolder(const std::wstring& folder, const std::wstring& lastDirec
   WritePrivateProfileStringW(L"ZH_TARN", L"Last_Directory", lastDirectory.c_str(), ini.c_str());
 }
 
+void CopyStandIn(const std::wstring& folder) {
+  const std::wstring own = OwnFolder();
+  for (const wchar_t* name : {L"tarn.exe", L"rtm.exe"}) {
+    const std::wstring from = own.substr(0, own.find_last_of(L'\\')) + L'\\' + name;
+    if (!CopyFileW(from.c_str(), (folder + L'\\' + name).c_str(), FALSE))
+      throw Exception(L"Cannot copy " + from + L": " + LastErrorText());
+  }
+}
+
 std::wstring OwnFolder() {
   wchar_t path[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);

@@ -26,6 +26,10 @@ void WriteBytes(const std::wstring& path, std::string_view bytes);
 // lastDirectory as the folder the tree starts on.
 void MakeProgramFolder(const std::wstring& folder, const std::wstring& lastDirectory);
 
+// Copies the stand-in converter and its runtime (tarn.exe, rtm.exe), built
+// one folder above the benchmark programs, into the folder.
+void CopyStandIn(const std::wstring& folder);
+
 // The folder the running benchmark program lies in, without a trailing
 // backslash.
 std::wstring OwnFolder();

@@ -8,20 +8,13 @@
 
 #include "bench/bench_files.h"
 #include "bench/bench_runs.h"
-#include "frontend/converter_commands.h"
-#include "frontend/process_runner.h"
+#include "frontend/converter/converter_commands.h"
+#include "frontend/converter/process_runner.h"
 #include "toolkit/exception.h"
 
 namespace {
 
 constexpr int kTimeout = 60000;
-
-void CopyStandIn(const std::wstring& name, const std::wstring& folder) {
-  const std::wstring own = OwnFolder();
-  const std::wstring from = own.substr(0, own.find_last_of(L'\\')) + L'\\' + name;
-  if (!CopyFileW(from.c_str(), (folder + L'\\' + name).c_str(), FALSE))
-    throw Exception(L"Cannot copy " + from + L": " + LastErrorText());
-}
 
 // The least a command needs: the process made and waited for.
 DWORD BareCommand(const std::wstring& folder, const ConverterCommand& command) {
@@ -48,7 +41,7 @@ void Expect(DWORD exitCode, const wchar_t* side) {
 
 int Run() {
   const TempFolder folder(L"zh_command_bench_");
-  for (const wchar_t* name : {L"tarn.exe", L"rtm.exe"}) CopyStandIn(name, folder.Path());
+  CopyStandIn(folder.Path());
   WriteBytes(folder / L"tarn.ini", "[ZH_TARN]\r\nDosTimeout=5\r\n");
   WriteBytes(folder / L"dictguid.txt", "");
   WriteBytes(folder / kWorkingCopyName, std::string(64 * 1024, 'm'));

@@ -7,7 +7,7 @@
 
 #include "bench/bench_files.h"
 #include "bench/bench_runs.h"
-#include "frontend/file_copy.h"
+#include "frontend/converter/file_copy.h"
 #include "toolkit/exception.h"
 
 namespace {

@@ -43,6 +43,12 @@ std::wstring TFileListBox::FileName() const {
   return index < 0 ? L"" : directory_ + L"\\" + Item(index);
 }
 
+std::vector<std::wstring> TFileListBox::FileNames() const {
+  std::vector<std::wstring> names;
+  for (const int index : SelectedIndices()) names.push_back(directory_ + L"\\" + Item(index));
+  return names;
+}
+
 void TFileListBox::Update() { MakeDue(); }
 
 void TFileListBox::ReadIfDue() {
@@ -79,6 +85,6 @@ LRESULT TFileListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent)
-    : TFileListBox(owner, parent, WS_BORDER) {
+    : TFileListBox(owner, parent, WS_BORDER | LBS_EXTENDEDSEL) {
   SetBorder(false);
 }

@@ -32,6 +32,8 @@ class TFileListBox : public TListBox {
   void SetFileName(const std::wstring& path);
   // The selected file as folder, backslash and name; empty when none is.
   std::wstring FileName() const;
+  // Every selected file so, in list order.
+  std::vector<std::wstring> FileNames() const;
 
   // Reads the folder again.
   void Update();
@@ -59,7 +61,8 @@ class TFileListBox : public TListBox {
   bool posted_ = false;
 };
 
-// The visible model list: a file list with a flat one-pixel frame.
+// The visible model list: a file list with a flat one-pixel frame, in which
+// several models may be selected.
 class TRzFileListBox : public TFileListBox {
  public:
   TRzFileListBox(TComponent* owner, TControl* parent);

@@ -9,10 +9,9 @@
 #include "controls/DsGroups.h"
 #include "controls/xpButton.h"
 #include "dialogs/main_window_view.h"
-#include "frontend/command_states.h"
-#include "frontend/converter_commands.h"
-#include "frontend/converter_outcome.h"
-#include "frontend/process_runner.h"
+#include "frontend/converter/command_states.h"
+#include "frontend/converter/converter_commands.h"
+#include "frontend/converter/conversion_queue.h"
 #include "frontend/start_arguments.h"
 #include "toolkit/check_box.h"
 #include "toolkit/combo_box.h"
@@ -31,11 +30,20 @@
 // Which list holds the file the next conversion starts from.
 enum class TSelectionOrigin { soSourceList, soConvertedList };
 
+// The file the next conversion starts from, or the one it converts: the list
+// it was picked in, its name and full path, and the folder that list shows.
+struct TSelection {
+  TSelectionOrigin origin = TSelectionOrigin::soSourceList;
+  std::wstring name;
+  std::wstring path;
+  std::wstring folder;
+};
+
 // The main window: the directory tree and the model list on the left, the
 // six converter commands with their parameter pages, the source model and
 // the converted files, and the buttons that run the converter and handle
 // its results. The dialogs see it through its narrow view.
-class Tzh_tarnF : public TForm, public TMainWindowView {
+class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
  public:
   explicit Tzh_tarnF(TComponent* owner);
 
@@ -93,10 +101,7 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   // gives the converter its absolute value to end in.
   int Timeout() const { return timeout_; }
   void SetTimeout(int milliseconds) { timeout_ = milliseconds; }
-  // What runs the converter's command lines: ExecuteCommandLine, unless a
-  // test starts them as another Windows would.
-  using TCommandLineRunner = decltype(&ExecuteCommandLine);
-  void SetCommandLineRunner(TCommandLineRunner runner) { runCommandLine_ = runner; }
+  void SetCommandLineRunner(TCommandLineRunner runner) { launch_.runner = runner; }
   bool FilesMissing() const { return filesMissing_; }
   // Whether the program directory held tarn.exe when the window was made:
   // nothing is written into, or deleted from, a folder that did not.
@@ -105,8 +110,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   TComboBox& SpecularRgbField() override { return *edRGB; }
   TSpinEdit& SpecularPowerField() override { return *edPower; }
   TSpinEdit& SizeField() override { return *edSize; }
-  TSelectionOrigin SelectionOrigin() const { return selectionOrigin_; }
-  const std::wstring& SelectedPath() const { return selectedPath_; }
+  TSelectionOrigin SelectionOrigin() const { return selection_.origin; }
+  const std::wstring& SelectedPath() const { return selection_.path; }
   const std::wstring& WorkingCopyName() const { return workingCopyName_; }
 
   // The window's controls, in the order the window reads.
@@ -218,71 +223,57 @@ class Tzh_tarnF : public TForm, public TMainWindowView {
   void ShowUnderLog();
   void SetLabelsAtRest();
   TCommandSource CurrentSource() const;
-  void ListResultsOf(const std::wstring& baseName);
-  void PickModel(const std::wstring& path);
+  void ListResultsOf(const std::vector<std::wstring>& baseNames);
+  void PickModels(const std::vector<std::wstring>& paths);
 
-  // What one conversion run keeps from step to step.
-  struct TRun {
-    std::array<bool, 6> mayRun{};
-    // How the last command's converter run went.
-    TConverterOutcome outcome;
-    DWORD consoleLeft = 0;
-    DWORD consoleTop = 0;
-    DWORD consoleWidth = 0;
-    DWORD consoleHeight = 0;
-    // Whether the run has offered a DOS emulator.
-    bool emulatorOffered = false;
-    // The commands the run will run, and how many of them have started.
-    size_t toRun = 0;
-    size_t started = 0;
-  };
-  void RunConversion(TRun& run);
-  void LockForRun(TRun& run);
-  void WriteRunSettings();
-  void PrepareSelectedFile(const TRun& run);
-  void LogSelectedFile();
-  void PlaceConsole(TRun& run) const;
-  void RunCommand(size_t index, TRun& run);
-  std::wstring RunConverter(const ConverterCommand& command, bool withOperator, TRun& run);
-  bool AcceptDosEmulator(TRun& run);
-  void StartConverter(const std::wstring& commandLine, TRun& run);
-  void AcceptResult(size_t index);
-  void LogFailure(const ConverterCommand& command, const std::wstring& commandLine,
-                  const TConverterOutcome& outcome);
-  void AskToStop();
-  void FinishRun(const TRun& run);
-  void ShowEndOnTaskbar(const TRun& run, bool inFront);
+  // Sets the selection, from the folder and the name picked in a list.
+  void Select(TSelectionOrigin origin, const std::wstring& folder, const std::wstring& name);
+  // The files one press converts: the models selected, or the converted
+  // file.
+  std::vector<std::wstring> FilesToConvert() const;
+  TRunRequest RunRequest();
+  void LockForRun();
+  TConsolePlace PlaceConsole() const;
+  void FinishRun();
+  void ShowEndOnTaskbar(bool inFront);
   void ClearTaskbar();
-  void RemoveStaleConverted();
-  void RemoveConverted(const ConverterCommand& command);
+  void RemoveConverted(const std::wstring& name);
+  void AskToStop();
+  // What the queue of a press tells the window.
+  void LogLine(const std::wstring& line) override { Log(line); }
+  void LetMessagesThrough() override;
+  void ModelStarted(const std::wstring& path) override;
+  void CommandStarted(size_t index) override;
+  void CommandEnded(size_t index, bool passed) override;
+  void ResultAccepted(size_t index, const std::wstring& convertedName) override;
+  void ConvertedRemoved(const std::wstring& convertedName) override {
+    RemoveConverted(convertedName);
+  }
+  bool AcceptEmulator(const std::wstring& question) override;
   void Log(const std::wstring& line);
 
   std::wstring programDir_;
   int timeout_ = 300000;
   int dosTimeout_ = 0;
-  TCommandLineRunner runCommandLine_ = ExecuteCommandLine;
-  // The DosLauncher template, empty when the converter runs by itself.
-  std::wstring dosLauncher_;
+  // The DosLauncher template, and what runs the converter's command lines.
+  TConverterLaunch launch_;
   bool holdsConverter_ = false;
   bool filesMissing_ = false;
   TStartArguments startArguments_;
   std::wstring missingFileName_;
-  TSelectionOrigin selectionOrigin_ = TSelectionOrigin::soSourceList;
-  std::wstring selectedName_;
-  std::wstring selectedPath_;
-  std::wstring convertedFolder_;
+  TSelection selection_;
   std::wstring workingCopyName_ = L"CONVERT.MD";
-  // By command, the earlier converted files beside the selected file that
-  // the run in progress removes once its first command has passed.
-  std::array<bool, 6> staleConverted_{};
   // The controls the open log viewer hid.
   std::vector<TControl*> underLog_;
   bool runFailed_ = false;
   bool running_ = false;
-  // Set when the user chose to stop the run in progress, and once a command
-  // has stopped for it.
-  bool stopRequested_ = false;
-  bool stopTaken_ = false;
+  // The queue of the press in progress.
+  TConversionQueue* queue_ = nullptr;
+  // Of the press in progress: the commands each model runs, how many of all
+  // have started, and how many there are.
+  std::array<bool, 6> mayRun_{};
+  size_t started_ = 0;
+  size_t toRun_ = 0;
   // Whether the question that stops the run is open.
   bool askingToStop_ = false;
 };

@@ -2,7 +2,7 @@
 
 #include "dialogs/Unit1.h"
 #include "dialogs/Unit2.h"
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/file_names.h"
 
@@ -50,7 +50,8 @@ TCommandSource Tzh_tarnF::CurrentSource() const {
     return {TKind::skConverted, false, CommandByExtension(ExtensionOf(converted))};
   }
   if (MDL_f->Count() > 0 && MDL_f->ItemIndex() >= 0) {
-    return {TKind::skModel, IsFile(MDL_f->FileName()), nullptr};
+    const std::vector<std::wstring> models = MDL_f->FileNames();
+    return {TKind::skModel, std::all_of(models.begin(), models.end(), IsFile), nullptr};
   }
   return {};
 }
@@ -64,7 +65,7 @@ void Tzh_tarnF::dsFMouseUp(TComponent* sender, TMouseButton, TShiftState, int, i
   SetLabelsAtRest();
   const int page = IndexOf(CommandBoxes(), sender);
   if (page >= 0) dsPage->SetActivePageIndex(page);
-  if (selectionOrigin_ == TSelectionOrigin::soSourceList) {
+  if (selection_.origin == TSelectionOrigin::soSourceList) {
     MDL_fClick(this);
   } else {
     memo2Click(this);

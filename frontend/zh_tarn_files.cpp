@@ -1,4 +1,4 @@
-#include "frontend/file_copy.h"
+#include "frontend/converter/file_copy.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/file_names.h"
 #include "toolkit/interaction.h"
@@ -40,7 +40,7 @@ const wchar_t* SaveFilterFor(const std::wstring& extension) {
 }  // namespace
 
 std::wstring Tzh_tarnF::ConvertedPath(const std::wstring& name) const {
-  return convertedFolder_ + L"\\" + name;
+  return selection_.folder + L"\\" + name;
 }
 
 std::wstring Tzh_tarnF::SelectedConverted() const {
@@ -53,11 +53,10 @@ std::wstring Tzh_tarnF::SelectedConverted() const {
 // another folder.
 void Tzh_tarnF::buInsertClick(TComponent*) {
   if (running_) return;
-  selectedName_ = SelectedConverted();
-  selectedPath_ = ConvertedPath(selectedName_);
-  const std::wstring source = selectedPath_;
+  Select(selection_.origin, selection_.folder, SelectedConverted());
+  const std::wstring source = selection_.path;
   if (IsFile(source)) {
-    const std::wstring targetName = BaseNameOf(selectedName_) + L".mdl";
+    const std::wstring targetName = BaseNameOf(selection_.name) + L".mdl";
     const std::wstring target = ConvertedPath(targetName);
     const std::wstring question =
         L"   Do you want to replace the original  [" + targetName + L"]  file?      ";
@@ -75,8 +74,8 @@ void Tzh_tarnF::buInsertClick(TComponent*) {
 void Tzh_tarnF::buSaveasClick(TComponent*) {
   if (running_) return;
   const std::wstring converted = SelectedConverted();
-  const std::wstring path = converted.empty() ? selectedPath_ : ConvertedPath(converted);
-  SaveAsDlg->FileName = BaseNameOf(converted.empty() ? selectedName_ : converted);
+  const std::wstring path = converted.empty() ? selection_.path : ConvertedPath(converted);
+  SaveAsDlg->FileName = BaseNameOf(converted.empty() ? selection_.name : converted);
   SaveAsDlg->DefaultExt = L"mdl";
   SaveAsDlg->InitialDir = FolderOf(path);
   if (const wchar_t* filter = SaveFilterFor(ExtensionOf(converted))) {

@@ -2,7 +2,7 @@
 
 #include "controls/control_makers.h"
 #include "controls/palette.h"
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 #include "pictures/glyphs.h"
 #include "toolkit/file_names.h"
 

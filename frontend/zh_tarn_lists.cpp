@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "browsing/folder_listing.h"
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 #include "toolkit/file_names.h"
@@ -46,28 +46,34 @@ void Tzh_tarnF::MDL_fClick(TComponent*) {
   memo2->Clear();
   for (TxpButton* button : {buInsert, buSaveas, buConvert}) button->SetEnabled(false);
   if (MDL_f->Count() > 0) {
-    selectionOrigin_ = TSelectionOrigin::soSourceList;
-    convertedFolder_ = MDL_D->Directory();
-    md_files->SetDirectory(convertedFolder_);
     const int selected = MDL_f->ItemIndex();
-    ListResultsOf(selected < 0 ? L"" : BaseNameOf(MDL_f->Item(selected)));
+    Select(TSelectionOrigin::soSourceList, MDL_D->Directory(),
+           selected < 0 ? L"" : MDL_f->Item(selected));
+    md_files->SetDirectory(selection_.folder);
+    std::vector<std::wstring> baseNames;
+    for (const int index : MDL_f->SelectedIndices())
+      baseNames.push_back(BaseNameOf(MDL_f->Item(index)));
+    ListResultsOf(baseNames.empty() ? std::vector<std::wstring>{L""} : baseNames);
   }
   EnableControls(TSourcePick::spModel);
 }
 
-// Fills the converted list with the model's result files found beside it,
-// in chain order, each with its letter case on disk.
-void Tzh_tarnF::ListResultsOf(const std::wstring& baseName) {
+// Fills the converted list with each model's result files found beside it,
+// model by model in list order and each model's in chain order, each with
+// its letter case on disk.
+void Tzh_tarnF::ListResultsOf(const std::vector<std::wstring>& baseNames) {
   std::wstring mask;
-  for (const ConverterCommand& command : ConverterCommands()) {
-    mask += baseName + L"." + command.extension + L";";
+  for (const std::wstring& baseName : baseNames) {
+    for (const ConverterCommand& command : ConverterCommands()) {
+      mask += baseName + L"." + command.extension + L";";
+    }
   }
   md_files->SetMask(mask);
-  for (const ConverterCommand& command : ConverterCommands()) {
-    const std::wstring wanted = baseName + L"." + command.extension;
-    for (int i = 0; i < md_files->Count(); ++i) {
-      if (SameName(md_files->Item(i), wanted)) {
-        memo2->Add(md_files->Item(i));
+  for (const std::wstring& baseName : baseNames) {
+    for (const ConverterCommand& command : ConverterCommands()) {
+      const std::wstring wanted = baseName + L"." + command.extension;
+      for (int i = 0; i < md_files->Count(); ++i) {
+        if (SameName(md_files->Item(i), wanted)) memo2->Add(md_files->Item(i));
       }
     }
   }
@@ -76,7 +82,7 @@ void Tzh_tarnF::ListResultsOf(const std::wstring& baseName) {
 void Tzh_tarnF::memo2Click(TComponent*) {
   if (running_) return;
   ClearTaskbar();
-  selectionOrigin_ = TSelectionOrigin::soConvertedList;
+  Select(TSelectionOrigin::soConvertedList, selection_.folder, SelectedConverted());
   MDL_f->SetItemIndex(-1);
   buConvert->SetEnabled(false);
   if (const std::wstring selected = SelectedConverted(); !selected.empty()) {
@@ -89,28 +95,33 @@ void Tzh_tarnF::memo2Click(TComponent*) {
   EnableControls(TSourcePick::spConverted);
 }
 
-// Of the files dropped, the first model is picked, by its long name;
-// anything else (a folder named like a model too) is passed over, and so is
-// any drop during a run or while a question or dialog of the window is open
-// (which disables the window). A model on a drive the tree does not show
-// cannot be picked, and the user is told why.
+// Of the files dropped, the first model is picked, by its long name, with
+// the other models of its folder that came with it; anything else (a folder
+// named like a model too) is passed over, and so is any drop during a run
+// or while a question or dialog of the window is open (which disables the
+// window). A model on a drive the tree does not show cannot be picked, and
+// the user is told why.
 void Tzh_tarnF::FormDropFiles(TComponent*, const std::vector<std::wstring>& dropped) {
   if (running_ || !IsWindowEnabled(Handle())) return;
-  std::vector<std::wstring> files;
-  for (const std::wstring& path : dropped) files.push_back(LongPath(path));
-  const auto model = std::find_if(files.begin(), files.end(), [](const std::wstring& path) {
-    return IsModelName(path) && !FolderExists(path);
-  });
-  if (model == files.end()) return;
-  if (!OnFixedDrive(*model)) {
+  std::vector<std::wstring> models;
+  for (const std::wstring& path : dropped) {
+    const std::wstring file = LongPath(path);
+    if (IsModelName(file) && !FolderExists(file)) models.push_back(file);
+  }
+  if (models.empty()) return;
+  if (!OnFixedDrive(models.front())) {
     Interaction().MessageDialog(Handle(),
-                                FileNameOf(*model) +
+                                FileNameOf(models.front()) +
                                     L" lies on a drive that the folder tree does not show. Copy "
                                     L"it to a fixed drive to convert it.",
                                 Application().Title(), MB_OK | MB_ICONINFORMATION);
     return;
   }
-  if (IsFile(*model)) PickModel(*model);
+  const std::wstring folder = FolderOf(models.front());
+  std::erase_if(models, [&](const std::wstring& model) {
+    return !SameName(FolderOf(model), folder) || !IsFile(model);
+  });
+  if (!models.empty()) PickModels(models);
 }
 
 // A model handed over by a later start in the program folder is picked as
@@ -126,17 +137,19 @@ bool Tzh_tarnF::FormCopyText(TComponent*, ULONG_PTR tag, const std::wstring& tex
   return true;
 }
 
-// Picks the model as the user would: back to the tree if the log covers it,
-// a click on its folder in the tree, then on its entry in the list.
-void Tzh_tarnF::PickModel(const std::wstring& path) {
+// Picks the models, of one folder, as the user would: back to the tree if
+// the log covers it, a click on their folder in the tree, then on their
+// entries in the list.
+void Tzh_tarnF::PickModels(const std::vector<std::wstring>& paths) {
   if (OVC1->Visible()) buLogClick(this);
   if (Memo1->Visible()) Button1Click(this);
-  const std::wstring folder = FolderOf(path);
+  const std::wstring folder = FolderOf(paths.front());
   if (!SameName(folder, MDL_D->Directory())) {
     MDL_DChanging(this);
     MDL_D->SetDirectory(folder);
   }
   MDL_DClick(this);
-  MDL_f->SetItemIndex(MDL_f->IndexOf(FileNameOf(path)));
+  MDL_f->SetItemIndex(MDL_f->IndexOf(FileNameOf(paths.front())));
+  for (const std::wstring& path : paths) MDL_f->SetSelected(MDL_f->IndexOf(FileNameOf(path)));
   MDL_fClick(this);
 }

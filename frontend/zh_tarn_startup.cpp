@@ -3,7 +3,7 @@
 
 #include "controls/palette.h"
 #include "dialogs/Unit3.h"
-#include "frontend/settings.h"
+#include "frontend/converter/settings.h"
 #include "frontend/zh_tarn.h"
 #include "toolkit/application.h"
 #include "toolkit/exception.h"
@@ -157,7 +157,7 @@ void Tzh_tarnF::ReadSetParameters() {
     }
   };
 
-  dosLauncher_ = ini.ReadRawString(kFrontEndSection, kDosLauncherKey);
+  launch_.dosLauncher = ini.ReadRawString(kFrontEndSection, kDosLauncherKey);
   dosTimeout_ = ini.ReadInteger(kFrontEndSection, kDosTimeoutKey, 0);
   if (dosTimeout_ == 0 || !ini.ValueExists(kFrontEndSection, kDosTimeoutKey)) {
     writeDefault(kFrontEndSection, kDosTimeoutKey, kDefaultDosTimeout);

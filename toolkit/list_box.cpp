@@ -64,14 +64,50 @@ int TListBox::IndexOf(const std::wstring& item) const {
   return -1;
 }
 
+bool TListBox::MultiSelect() const {
+  return (GetWindowLongPtrW(Handle(), GWL_STYLE) & LBS_EXTENDEDSEL) != 0;
+}
+
 int TListBox::ItemIndex() const {
   ItemsNeeded();
-  return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+  if (!MultiSelect()) return static_cast<int>(SendMessageW(Handle(), LB_GETCURSEL, 0, 0));
+  const auto caret = static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
+  if (caret >= 0 && SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(caret), 0) > 0)
+    return caret;
+  const std::vector<int> selected = SelectedIndices();
+  return selected.empty() ? -1 : selected.front();
 }
 
 void TListBox::SetItemIndex(int index) {
   ItemsNeeded();
-  SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  if (!MultiSelect()) {
+    SendMessageW(Handle(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    return;
+  }
+  SendMessageW(Handle(), LB_SETSEL, FALSE, -1);
+  if (index < 0) return;
+  SendMessageW(Handle(), LB_SETSEL, TRUE, index);
+  SendMessageW(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+}
+
+void TListBox::SetSelected(int index) {
+  if (!MultiSelect()) {
+    SetItemIndex(index);
+  } else if (index >= 0) {
+    SendMessageW(Handle(), LB_SETSEL, TRUE, index);
+  }
+}
+
+std::vector<int> TListBox::SelectedIndices() const {
+  ItemsNeeded();
+  if (!MultiSelect()) {
+    const int index = ItemIndex();
+    return index < 0 ? std::vector<int>{} : std::vector<int>{index};
+  }
+  std::vector<int> indices(static_cast<size_t>(SendMessageW(Handle(), LB_GETSELCOUNT, 0, 0)));
+  if (indices.empty()) return indices;
+  SendMessageW(Handle(), LB_GETSELITEMS, indices.size(), reinterpret_cast<LPARAM>(indices.data()));
+  return indices;
 }
 
 void TListBox::SetItemHeight(int height) {
@@ -83,6 +119,17 @@ void TListBox::SetItemHeight(int height) {
 void TListBox::FontChanged() {
   TControl::FontChanged();
   if (itemHeight_ > 0) SetItemHeight(itemHeight_);
+}
+
+// Ctrl+A selects every item of a list that selects several, as a change by
+// the keyboard does.
+LRESULT TListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 && MultiSelect()) {
+    SendMessageW(Handle(), LB_SETSEL, TRUE, -1);
+    if (OnClick) OnClick(this);
+    return 0;
+  }
+  return TControl::WndProc(msg, wParam, lParam);
 }
 
 bool TListBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

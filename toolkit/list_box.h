@@ -4,8 +4,11 @@
 
 #include "toolkit/control.h"
 
-// A single-selection list of strings. OnClick follows every change of the
-// selection by mouse or keyboard; setting ItemIndex raises nothing.
+// A list of strings. OnClick follows every change of the selection by mouse
+// or keyboard; setting ItemIndex raises nothing. Made with LBS_EXTENDEDSEL it
+// selects several: Ctrl+click, Shift+click, Shift with the arrows, and
+// Ctrl+A; ItemIndex is then the item with the caret when it is selected, else
+// the first selected one, and setting it selects that one alone.
 class TListBox : public TControl {
  public:
   TListBox(TComponent* owner, TControl* parent, DWORD extraStyle = 0);
@@ -21,6 +24,11 @@ class TListBox : public TControl {
   int IndexOf(const std::wstring& item) const;
   int ItemIndex() const;
   void SetItemIndex(int index);
+  // Adds the item to the selection; in a list that selects one, selects it.
+  void SetSelected(int index);
+  // The selected items' indices, in list order.
+  std::vector<int> SelectedIndices() const;
+  bool MultiSelect() const;
   // The height of a row, drawn at 96 dpi.
   void SetItemHeight(int height);
 
@@ -28,6 +36,7 @@ class TListBox : public TControl {
 
  protected:
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+  LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void FontChanged() override;
   // Called before the items are read or changed: a list that fills itself
   // late fills itself here.

@@ -10,21 +10,8 @@
 #include <vector>
 
 #include "tests/frontend/main_window_fixture.h"
+#include "tests/support/variable.h"
 #include "toolkit/unique_handle.h"
-
-// An environment variable set for the stand-in converter while it lives.
-class Variable {
- public:
-  Variable(const wchar_t* name, const wchar_t* value) : name_(name) {
-    SetEnvironmentVariableW(name, value);
-  }
-  Variable(const Variable&) = delete;
-  Variable& operator=(const Variable&) = delete;
-  ~Variable() { SetEnvironmentVariableW(name_, nullptr); }
-
- private:
-  const wchar_t* name_;
-};
 
 inline const std::string kModel = "SAMPLE MODEL\r\n";
 
@@ -149,13 +136,7 @@ class ConversionTest : public MainWindowTest {
   }
   // The stand-in's log lines.
   std::vector<std::string> ConverterRuns() const {
-    std::vector<std::string> runs;
-    const std::string log = ReadFileBytes(programDir + L"\\CONVERT.LOG");
-    for (size_t start = 0, end; (end = log.find("\r\n", start)) != std::string::npos;
-         start = end + 2) {
-      runs.push_back(log.substr(start, end - start));
-    }
-    return runs;
+    return FileLines(programDir + L"\\CONVERT.LOG");
   }
   void ExpectPassed() { ExpectOutcome(true); }
   void ExpectFailed() { ExpectOutcome(false); }

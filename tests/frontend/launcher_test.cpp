@@ -3,10 +3,10 @@
 #include <string_view>
 #include <vector>
 
-#include "frontend/converter_start.h"
-#include "frontend/dos_emulators.h"
-#include "frontend/process_runner.h"
-#include "frontend/settings.h"
+#include "frontend/converter/converter_start.h"
+#include "frontend/converter/dos_emulators.h"
+#include "frontend/converter/process_runner.h"
+#include "frontend/converter/settings.h"
 #include "tests/frontend/conversion_fixture.h"
 #include "toolkit/exception.h"
 

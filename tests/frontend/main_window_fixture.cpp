@@ -63,11 +63,11 @@ std::wstring MainWindowTest::IniValue(const wchar_t* section, const wchar_t* key
   return value;
 }
 
-void MainWindowTest::ClickItem(TListBox* list, int index) {
+void MainWindowTest::ClickItem(TListBox* list, int index, WPARAM keys) {
   RECT item;
   SendMessageW(list->Handle(), LB_GETITEMRECT, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(&item));
-  ClickAt(list->Handle(), Middle(item), TMouseButton::mbLeft);
+  ClickAt(list->Handle(), Middle(item), TMouseButton::mbLeft, keys);
 }
 
 void MainWindowTest::ClickAsTheMouseWould(TControl* control) {

@@ -26,8 +26,9 @@ class MainWindowTest : public testing::Test {
   // Closes the window as the close box does.
   void CloseWindow();
 
-  // A left click in the middle of a list entry, as mouse messages.
-  static void ClickItem(TListBox* list, int index);
+  // A left click in the middle of a list entry, as mouse messages, with
+  // the keys held that they carry.
+  static void ClickItem(TListBox* list, int index, WPARAM keys = 0);
   // A left click in the middle of a control as the mouse gives it: to the
   // window that lies there, skipping those hidden or disabled, and the
   // children of a disabled one.

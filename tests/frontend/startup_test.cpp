@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "browsing/folder_listing.h"
-#include "frontend/settings.h"
+#include "frontend/converter/settings.h"
 #include "tests/frontend/main_window_fixture.h"
 #include "tests/support/other_process.h"
 #include "toolkit/temp_files.h"

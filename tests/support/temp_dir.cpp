@@ -46,4 +46,13 @@ bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+std::vector<std::string> FileLines(const std::wstring& path) {
+  std::vector<std::string> lines;
+  const std::string text = ReadFileBytes(path);
+  for (size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+       start = end + 2)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
 void PumpMessages() { Application().ProcessMessages(); }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // A fresh folder under the temporary folder, removed with its contents when
 // the object goes.
@@ -28,5 +29,7 @@ std::wstring BuildFolder();
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& path);
 bool FileExists(const std::wstring& path);
+// The file's lines, each ended by CR LF; none when it is missing.
+std::vector<std::string> FileLines(const std::wstring& path);
 // Lets pending window messages through.
 void PumpMessages();

@@ -38,12 +38,12 @@ bool FormExists(const wchar_t* caption) { return FindWindowW(kFormClass, caption
 
 // The release is queued before the press is sent: a tree view follows the
 // mouse after a press until a button message reaches its queue.
-void ClickAt(HWND window, POINT point, TMouseButton button) {
+void ClickAt(HWND window, POINT point, TMouseButton button, WPARAM keys) {
   const LPARAM where = MAKELPARAM(point.x, point.y);
   const bool left = button == TMouseButton::mbLeft;
-  PostMessageW(window, left ? WM_LBUTTONUP : WM_RBUTTONUP, 0, where);
-  SendMessageW(window, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN, left ? MK_LBUTTON : MK_RBUTTON,
-               where);
+  PostMessageW(window, left ? WM_LBUTTONUP : WM_RBUTTONUP, keys, where);
+  SendMessageW(window, left ? WM_LBUTTONDOWN : WM_RBUTTONDOWN,
+               (left ? MK_LBUTTON : MK_RBUTTON) | keys, where);
   Application().ProcessMessages();
 }
 
@@ -77,4 +77,14 @@ void PressKey(TControl& control, WORD key) {
   PostMessageW(control.Handle(), WM_KEYDOWN, key, 0);
   PostMessageW(control.Handle(), WM_KEYUP, key, 0xC0000001);
   Application().ProcessMessages();
+}
+
+void PressKeyHolding(WORD modifier, TControl& control, WORD key) {
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[modifier] = 0x80;
+  SetKeyboardState(keys);
+  PressKey(control, key);
+  keys[modifier] = 0;
+  SetKeyboardState(keys);
 }

@@ -21,8 +21,12 @@ bool FormExists(const wchar_t* caption);
 // message queue as typed keys arrive.
 void PressKey(TControl& control, WORD key);
 
-// A press and release of the button at a point of the window.
-void ClickAt(HWND window, POINT point, TMouseButton button);
+// The same with a modifier key (VK_CONTROL, VK_SHIFT) held down.
+void PressKeyHolding(WORD modifier, TControl& control, WORD key);
+
+// A press and release of the button at a point of the window, with the
+// keys held (MK_SHIFT, MK_CONTROL) that the mouse message carries.
+void ClickAt(HWND window, POINT point, TMouseButton button, WPARAM keys = 0);
 // A left click (or another button's) in the middle of a control.
 void Click(TControl* control, TMouseButton button = TMouseButton::mbLeft);
 

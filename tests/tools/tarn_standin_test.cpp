@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "frontend/converter_commands.h"
-#include "frontend/process_runner.h"
+#include "frontend/converter/converter_commands.h"
+#include "frontend/converter/process_runner.h"
 #include "tests/support/process_watch.h"
 #include "tests/support/start_retry.h"
 #include "tests/support/temp_dir.h"

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 #include "toolkit/unique_handle.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "frontend/dos_emulators.h"
+#include "frontend/converter/dos_emulators.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

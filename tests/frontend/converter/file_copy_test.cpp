@@ -1,4 +1,4 @@
-#include "frontend/file_copy.h"
+#include "frontend/converter/file_copy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "frontend/settings.h"
+#include "frontend/converter/settings.h"
 
 #include <gtest/gtest.h>
 

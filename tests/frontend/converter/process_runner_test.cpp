@@ -1,4 +1,4 @@
-#include "frontend/process_runner.h"
+#include "frontend/converter/process_runner.h"
 
 #include <gtest/gtest.h>
 

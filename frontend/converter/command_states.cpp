@@ -1,4 +1,4 @@
-#include "frontend/command_states.h"
+#include "frontend/converter/command_states.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "frontend/converter_start.h"
+#include "frontend/converter/converter_start.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include <array>
 #include <utility>
 
-#include "frontend/dos_emulators.h"
+#include "frontend/converter/dos_emulators.h"
 #include "toolkit/exception.h"
 #include "toolkit/file_names.h"
 

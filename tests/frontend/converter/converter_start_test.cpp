@@ -1,4 +1,4 @@
-#include "frontend/converter_start.h"
+#include "frontend/converter/converter_start.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,6 +1,6 @@
-#include "frontend/converter_outcome.h"
+#include "frontend/converter/converter_outcome.h"
 
-#include "frontend/converter_start.h"
+#include "frontend/converter/converter_start.h"
 #include "toolkit/exception.h"
 
 std::vector<std::wstring> FailureCauseLines(const TConverterOutcome& outcome,

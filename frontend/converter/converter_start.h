@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 #include "toolkit/file_names.h"
 
 // The command line that starts the converter for one command or, where no

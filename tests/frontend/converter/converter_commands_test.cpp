@@ -1,4 +1,4 @@
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 
 #include <gtest/gtest.h>
 

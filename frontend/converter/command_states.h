@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "frontend/converter_commands.h"
+#include "frontend/converter/converter_commands.h"
 
 // One check box of the command rules: whether it may be ticked, and whether
 // it is.

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "frontend/converter_commands.h"
-#include "frontend/converter_start.h"
+#include "frontend/converter/converter_commands.h"
+#include "frontend/converter/converter_start.h"
 
 // How one command's converter run went, as far as judging it needs. The
 // error codes are the system's; 0 where there was none.
