@@ -17,7 +17,8 @@
 // painting reaches the list.
 class TFileListBox : public TListBox {
  public:
-  TFileListBox(TComponent* owner, TControl* parent);
+  TFileListBox(TComponent* owner, TControl* parent,
+               const std::optional<TBounds>& bounds = std::nullopt);
 
   // Patterns separated by ';'; an empty mask lists nothing.
   const std::wstring& Mask() const { return mask_; }
@@ -45,7 +46,8 @@ class TFileListBox : public TListBox {
   std::function<void(const std::vector<std::wstring>& subFolders)> OnSubFolders;
 
  protected:
-  TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle);
+  TFileListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+               DWORD extraStyle);
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void ItemsNeeded() const override;
 
@@ -62,5 +64,6 @@ class TFileListBox : public TListBox {
 // The visible model list: a file list with a flat one-pixel frame.
 class TRzFileListBox : public TFileListBox {
  public:
-  TRzFileListBox(TComponent* owner, TControl* parent);
+  TRzFileListBox(TComponent* owner, TControl* parent,
+                 const std::optional<TBounds>& bounds = std::nullopt);
 };

@@ -8,7 +8,8 @@
 // selection by mouse or keyboard; setting ItemIndex raises nothing.
 class TListBox : public TControl {
  public:
-  TListBox(TComponent* owner, TControl* parent, DWORD extraStyle = 0);
+  TListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt,
+           DWORD extraStyle = 0);
 
   int Count() const;
   std::wstring Item(int index) const;
