@@ -39,8 +39,9 @@ bool DriveExists(const std::wstring& path) {
 
 }  // namespace
 
-TRzDirectoryTree::TRzDirectoryTree(TComponent* owner, TControl* parent)
-    : TControl(owner, parent,
+TRzDirectoryTree::TRzDirectoryTree(TComponent* owner, TControl* parent,
+                                   const std::optional<TBounds>& bounds)
+    : TControl(owner, parent, bounds,
                {WC_TREEVIEWW,
                 TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | WS_TABSTOP,
                 WS_EX_STATICEDGE, 145, 97}) {

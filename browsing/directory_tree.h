@@ -17,7 +17,8 @@ class TFileListBox;
 // reached. Starts on the process's current directory.
 class TRzDirectoryTree : public TControl {
  public:
-  TRzDirectoryTree(TComponent* owner, TControl* parent);
+  TRzDirectoryTree(TComponent* owner, TControl* parent,
+                   const std::optional<TBounds>& bounds = std::nullopt);
 
   // The selected folder without a trailing backslash; a drive root as "C:".
   std::wstring Directory() const;

@@ -9,11 +9,13 @@ constexpr UINT kReadDue = WM_APP + 1;
 
 }  // namespace
 
-TFileListBox::TFileListBox(TComponent* owner, TControl* parent)
-    : TFileListBox(owner, parent, 0) {}
+TFileListBox::TFileListBox(TComponent* owner, TControl* parent,
+                           const std::optional<TBounds>& bounds)
+    : TFileListBox(owner, parent, bounds, 0) {}
 
-TFileListBox::TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
-    : TListBox(owner, parent, extraStyle), directory_(CurrentFolder()) {}
+TFileListBox::TFileListBox(TComponent* owner, TControl* parent,
+                           const std::optional<TBounds>& bounds, DWORD extraStyle)
+    : TListBox(owner, parent, bounds, extraStyle), directory_(CurrentFolder()) {}
 
 void TFileListBox::SetMask(const std::wstring& mask) {
   mask_ = mask;
@@ -84,7 +86,8 @@ LRESULT TFileListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
-TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent)
-    : TFileListBox(owner, parent, WS_BORDER | LBS_EXTENDEDSEL) {
+TRzFileListBox::TRzFileListBox(TComponent* owner, TControl* parent,
+                               const std::optional<TBounds>& bounds)
+    : TFileListBox(owner, parent, bounds, WS_BORDER | LBS_EXTENDEDSEL) {
   SetBorder(false);
 }

@@ -17,7 +17,8 @@
 // painting reaches the list.
 class TFileListBox : public TListBox {
  public:
-  TFileListBox(TComponent* owner, TControl* parent);
+  TFileListBox(TComponent* owner, TControl* parent,
+               const std::optional<TBounds>& bounds = std::nullopt);
 
   // Patterns separated by ';'; an empty mask lists nothing.
   const std::wstring& Mask() const { return mask_; }
@@ -47,7 +48,8 @@ class TFileListBox : public TListBox {
   std::function<void(const std::vector<std::wstring>& subFolders)> OnSubFolders;
 
  protected:
-  TFileListBox(TComponent* owner, TControl* parent, DWORD extraStyle);
+  TFileListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+               DWORD extraStyle);
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void ItemsNeeded() const override;
 
@@ -65,5 +67,6 @@ class TFileListBox : public TListBox {
 // several models may be selected.
 class TRzFileListBox : public TFileListBox {
  public:
-  TRzFileListBox(TComponent* owner, TControl* parent);
+  TRzFileListBox(TComponent* owner, TControl* parent,
+                 const std::optional<TBounds>& bounds = std::nullopt);
 };

@@ -20,7 +20,8 @@ enum class TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };
 // controls made with it as parent are its children.
 class TDsGroup : public TCustomControl {
  public:
-  TDsGroup(TComponent* owner, TControl* parent);
+  TDsGroup(TComponent* owner, TControl* parent,
+           const std::optional<TBounds>& bounds = std::nullopt);
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }
@@ -72,7 +73,8 @@ class TDsGroup : public TCustomControl {
 // OnClick; a left click raises it once more before the change.
 class TDsCheck : public TCustomControl {
  public:
-  TDsCheck(TComponent* owner, TControl* parent);
+  TDsCheck(TComponent* owner, TControl* parent,
+           const std::optional<TBounds>& bounds = std::nullopt);
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }

@@ -13,8 +13,8 @@ constexpr size_t kMaxURL = 1023;
 
 }  // namespace
 
-TOvcURL::TOvcURL(TComponent* owner, TControl* parent)
-    : TLabel(owner, parent), timer_(Add<TTimer>()) {
+TOvcURL::TOvcURL(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TLabel(owner, parent, bounds), timer_(Add<TTimer>()) {
   Font().SetStyle(Font().Style() | fsUnderline);
   Font().SetColor(clBlue);
   SetTabStop(true);

@@ -12,7 +12,7 @@
 // released there click it.
 class TOvcURL : public TLabel {
  public:
-  TOvcURL(TComponent* owner, TControl* parent);
+  TOvcURL(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt);
 
   const std::wstring& Caption() const { return caption_; }
   void SetCaption(const std::wstring& caption);

@@ -11,7 +11,8 @@ void NameBy(TControl* field, const TControl* caption) {
 
 TxpButton* MakeButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,
                       const ButtonLook& look) {
-  auto* button = MadeAt(bounds, [&] { return ParentForm(*parent)->Add<TxpButton>(parent); });
+  auto* button = ParentForm(*parent)->Add<TxpButton>(parent, bounds);
+  button->Place(bounds);
   button->SetCaption(caption);
   button->SetColor(look.color);
   button->SetBackgroundColor(look.background);
@@ -81,16 +82,15 @@ TSpinEdit* MakeSpin(TControl* parent, const TBounds& bounds, int min, int max, i
 }
 
 TComboBox* MakeRgbCombo(TControl* parent, const TBounds& bounds) {
-  return MadeAt(bounds, [&] {
-    const TFont arial(L"Arial", 12);
-    auto* combo = parent->Add<TComboBox>(parent, &arial);
-    for (const wchar_t* item : {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8",
-                                L"0.9", L"1.0"}) {
-      combo->Add(item);
-    }
-    combo->SetItemHeight(15);
-    return combo;
-  });
+  const TFont arial(L"Arial", 12);
+  auto* combo = parent->Add<TComboBox>(parent, bounds, &arial);
+  for (const wchar_t* item :
+       {L"0.1", L"0.2", L"0.3", L"0.4", L"0.5", L"0.6", L"0.7", L"0.8", L"0.9", L"1.0"}) {
+    combo->Add(item);
+  }
+  combo->SetItemHeight(15);
+  combo->Place(bounds);
+  return combo;
 }
 
 TxpButton* MakeModalButton(TControl* parent, const TBounds& bounds, const wchar_t* caption,

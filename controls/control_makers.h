@@ -12,21 +12,14 @@
 // Helpers that build the controls the program's windows share, with the
 // properties every one of them has.
 
-// Makes a control by make() with its window made at bounds (drawn at 96
-// dpi); the bounds hold even where its class sized it otherwise.
-template <class Make>
-auto MadeAt(const TBounds& bounds, Make make) {
-  const TCreationBounds place(bounds);
-  auto* control = make();
-  control->Place(bounds);
-  return control;
-}
-
-// A control of class T made in parent and owned by it, at bounds; args go to
-// T's constructor after the parent.
+// A control of class T made in parent and owned by it, with its window made
+// at bounds (drawn at 96 dpi); the bounds hold even where its class sized it
+// otherwise. args go to T's constructor after the parent and the bounds.
 template <class T, class... Args>
 T* Placed(TControl* parent, const TBounds& bounds, Args&&... args) {
-  return MadeAt(bounds, [&] { return parent->Add<T>(parent, std::forward<Args>(args)...); });
+  auto* control = parent->Add<T>(parent, bounds, std::forward<Args>(args)...);
+  control->Place(bounds);
+  return control;
 }
 
 // What sets one push button apart from another.

@@ -22,7 +22,8 @@ TColor Unavailable(TColor usual) {
 
 }  // namespace
 
-TDsCheck::TDsCheck(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 81, 17) {
+TDsCheck::TDsCheck(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 81, 17) {
   SetParentColor(true);
 }
 

@@ -15,7 +15,8 @@ TControl* FirstFocusable(const TControl& control) {
 
 }  // namespace
 
-TDsGroup::TDsGroup(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 145, 105) {
+TDsGroup::TDsGroup(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 145, 105) {
   SetParentColor(true);
 }
 

@@ -44,8 +44,8 @@ bool IsInput(UINT msg) {
 
 }  // namespace
 
-TxpButton::TxpButton(TComponent* owner, TControl* parent)
-    : TCustomControl(owner, parent, 75, 25, WS_TABSTOP) {
+TxpButton::TxpButton(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 75, 25, WS_TABSTOP) {
   SetFont(TFont());
   SetText(L"XP Button");
   SetColor(kButtonFace);

@@ -12,7 +12,8 @@
 // and keeps its own font, whatever its parent's.
 class TxpButton : public TCustomControl {
  public:
-  TxpButton(TComponent* owner, TControl* parent);
+  TxpButton(TComponent* owner, TControl* parent,
+            const std::optional<TBounds>& bounds = std::nullopt);
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption);

@@ -32,7 +32,7 @@ TForm3::TForm3(TComponent* owner) : TToolDialog(owner, L"", 493, 182, TPosition:
   Label1->SetFont(TFont(L"Arial", 16, fsBold));
   Label1->SetCaption(L"  Missing files  ");
   Label1->SetColor(clWhite);
-  Memo1 = Add<TMemo>(this, TWordWrap::wwKeepLines);
+  Memo1 = Add<TMemo>(this, std::nullopt, TWordWrap::wwKeepLines);
   Memo1->Place({16, 48, 461, 73});
   Memo1->SetBorder(false);
   Memo1->SetColor(clWindow);

@@ -13,8 +13,9 @@ class TButtonControl : public TControl {
   TNotifyEvent OnClick;
 
  protected:
-  TButtonControl(TComponent* owner, TControl* parent, DWORD style, int width)
-      : TControl(owner, parent, {L"BUTTON", style | WS_TABSTOP, 0, width, 17}) {
+  TButtonControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+                 DWORD style, int width)
+      : TControl(owner, parent, bounds, {L"BUTTON", style | WS_TABSTOP, 0, width, 17}) {
     SetParentColor(true);
   }
   // Sets the mark alone, raising nothing.

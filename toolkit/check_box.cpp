@@ -1,7 +1,7 @@
 #include "toolkit/check_box.h"
 
-TCheckBox::TCheckBox(TComponent* owner, TControl* parent)
-    : TButtonControl(owner, parent, BS_AUTOCHECKBOX, 97) {}
+TCheckBox::TCheckBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TButtonControl(owner, parent, bounds, BS_AUTOCHECKBOX, 97) {}
 
 void TCheckBox::Toggle() {
   if (!Focusable()) return;

@@ -8,7 +8,8 @@
 // A box without a caption shows the focus around the box itself.
 class TCheckBox : public TButtonControl {
  public:
-  TCheckBox(TComponent* owner, TControl* parent);
+  TCheckBox(TComponent* owner, TControl* parent,
+            const std::optional<TBounds>& bounds = std::nullopt);
 
   void SetChecked(bool checked) { SetMark(checked); }
   // What Space does: focuses the box and flips its mark.

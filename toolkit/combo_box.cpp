@@ -2,8 +2,9 @@
 
 #include <commctrl.h>
 
-TComboBox::TComboBox(TComponent* owner, TControl* parent, const TFont* font)
-    : TControl(owner, parent,
+TComboBox::TComboBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+                     const TFont* font)
+    : TControl(owner, parent, bounds,
                {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0, 145, 21,
                 font}) {
   SetColor(clWindow);

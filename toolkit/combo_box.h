@@ -8,7 +8,8 @@ class TComboBox : public TControl {
  public:
   // Made in the font given, if any, rather than in its parent's: a combo
   // box given another font afterwards moves its drop-down list for nothing.
-  TComboBox(TComponent* owner, TControl* parent, const TFont* font = nullptr);
+  TComboBox(TComponent* owner, TControl* parent,
+            const std::optional<TBounds>& bounds = std::nullopt, const TFont* font = nullptr);
 
   int Count() const;
   std::wstring Item(int index) const;

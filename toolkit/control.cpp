@@ -63,19 +63,6 @@ void SetWindowBit(HWND window, int index, DWORD bit, bool on) {
   SetWindowLongW(window, index, static_cast<LONG>(on ? bits | bit : bits & ~bit));
 }
 
-std::optional<TBounds>& NextBounds() {
-  static std::optional<TBounds> next;
-  return next;
-}
-
-// The 96-dpi bounds set aside for a new control with a parent, if any; they
-// are used up.
-std::optional<TBounds> TakeCreationBounds(const TControl* parent) {
-  std::optional<TBounds>& next = NextBounds();
-  if (!parent) return std::nullopt;
-  return std::exchange(next, std::nullopt);
-}
-
 HWND CreateControlWindow(TControl* parent, const TCreateParams& params, const TBounds& bounds) {
   RegisterOwnClasses();
   HWND parentWindow = nullptr;
@@ -91,8 +78,8 @@ HWND CreateControlWindow(TControl* parent, const TCreateParams& params, const TB
   return window;
 }
 
-// The bounds of a new window: those set aside for it or its class's size
-// in the corner; a child's scaled by its parent's DPI, a top-level window's
+// The bounds of a new window: those it is made at or its class's size in
+// the corner; a child's scaled by its parent's DPI, a top-level window's
 // as they are, until it knows its DPI.
 TBounds ShownBounds(const TControl* parent, const TCreateParams& params,
                     const std::optional<TBounds>& placed) {
@@ -110,15 +97,8 @@ TBounds Scale(const TBounds& bounds, POINT origin, int dpi) {
           Scale(top + bounds.height, dpi) - Scale(top, dpi)};
 }
 
-TCreationBounds::TCreationBounds(const TBounds& bounds) { NextBounds() = bounds; }
-
-TCreationBounds::~TCreationBounds() { NextBounds().reset(); }
-
-TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& params)
-    : TControl(owner, parent, params, TakeCreationBounds(parent)) {}
-
-TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
-                   const std::optional<TBounds>& placed)
+TControl::TControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& placed,
+                   const TCreateParams& params)
     : TComponent(owner),
       handle_(CreateControlWindow(parent, params, ShownBounds(parent, params, placed))),
       dpi_(parent ? parent->Dpi() : WindowDpi(handle_)),
@@ -133,15 +113,12 @@ TControl::TControl(TComponent* owner, TControl* parent, const TCreateParams& par
   designBounds_ = placed;
   if (parent_) {
     parent_->children_.push_back(this);
-    // Windows puts a new child below its siblings; a control made later
-    // lies above them, and the first has none to rise above. While the form
-    // is built the control takes its place at its first move instead (see
-    // TakeCreationPlace).
+    // The first child has no sibling to rise above.
     if (parent_->children_.size() > 1) {
       if (parent_->EverShown()) {
         BringToFront();
       } else {
-        raisePending_ = true;
+        creationPlace_.Defer();
       }
     }
   }
@@ -350,21 +327,20 @@ RECT TControl::ClientRect() const {
 
 void TControl::SetBounds(int left, int top, int width, int height) {
   const bool moved = left != left_ || top != top_ || width != width_ || height != height_;
-  if (!moved && !raisePending_) return;
+  const bool placing = creationPlace_.Pending();
+  if (!moved && !placing) return;
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
-  // The youngest sibling, placed, rises with its move over the older ones
-  // it overlaps.
-  const bool placing = std::exchange(raisePending_, false);
-  const bool raise = placing && parent_->children_.back() == this && OverlapsOlderSibling();
+  // A control takes its place with its first move.
+  const bool raise = placing && RisesOverOlderSiblings(*this);
+  if (placing) creationPlace_.Take(raise);
   if (moved || raise) {
     SetWindowPos(handle_, raise ? HWND_TOP : nullptr, left, top, width, height,
                  (raise ? 0 : SWP_NOZORDER) | SWP_NOACTIVATE | QuietMove());
   }
-  if (placing && !raise) belowOlder_ = true;
-  if (OutOfCreationOrder()) parent_->RestoreCreationOrder();
+  if (OutOfCreationOrder(*this)) RestoreCreationOrder(parent_->children_);
   if (!moved) return;
   if (parent_ && align_ != TAlign::alNone) parent_->Realign();
   if (showHint_) HintChanged(*this);
@@ -530,55 +506,15 @@ void TControl::Realign() {
 }
 
 void TControl::BringToFront() {
-  raisePending_ = false;
-  belowOlder_ = false;
+  creationPlace_.Raised();
   SetWindowPos(handle_, HWND_TOP, 0, 0, 0, 0,
                SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | QuietMove());
 }
 
 void TControl::TakeCreationPlace() {
-  if (!std::exchange(raisePending_, false)) return;
-  belowOlder_ = true;
-  if (OutOfCreationOrder()) parent_->RestoreCreationOrder();
-}
-
-bool TControl::Overlaps(const TControl& other) const {
-  const RECT own = BoundsRect();
-  const RECT others = other.BoundsRect();
-  RECT common;
-  return IntersectRect(&common, &own, &others) != FALSE;
-}
-
-bool TControl::OverlapsOlderSibling() const {
-  for (const TControl* sibling : parent_->children_) {
-    if (sibling == this) return false;
-    if (Overlaps(*sibling)) return true;
-  }
-  return false;
-}
-
-// Two overlapping siblings lie out of order when the younger was left below
-// its elders: the top ones lie in the order they were made, above those
-// left below, which lie in the opposite order.
-bool TControl::OutOfCreationOrder() const {
-  if (!parent_) return false;
-  bool younger = false;
-  for (const TControl* sibling : parent_->children_) {
-    if (sibling == this) {
-      younger = true;
-    } else if ((younger ? sibling->belowOlder_ : belowOlder_) && Overlaps(*sibling)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-// Raises every child from the first one left below its elders on, in the
-// order they were made.
-void TControl::RestoreCreationOrder() {
-  const auto first = std::find_if(children_.begin(), children_.end(),
-                                  [](const TControl* child) { return child->belowOlder_; });
-  for (auto child = first; child != children_.end(); ++child) (*child)->BringToFront();
+  if (!creationPlace_.Pending()) return;
+  creationPlace_.Take(false);
+  if (OutOfCreationOrder(*this)) RestoreCreationOrder(parent_->children_);
 }
 
 bool TControl::EverShown() const { return !parent_ || parent_->EverShown(); }

@@ -11,6 +11,7 @@
 #include "toolkit/colors.h"
 #include "toolkit/contrast.h"
 #include "toolkit/component.h"
+#include "toolkit/creation_order.h"
 #include "toolkit/dpi.h"
 #include "toolkit/font.h"
 #include "toolkit/gdi.h"
@@ -51,18 +52,6 @@ struct TBounds {
 // deep the controls that make them lie.
 TBounds Scale(const TBounds& bounds, POINT origin, int dpi);
 
-// While it lives, the next control made with a parent has its window made at
-// these bounds (drawn at 96 dpi, scaled by the parent's DPI), not at its
-// class's size in the parent's corner: a window made where it is to stay
-// costs no move.
-class TCreationBounds {
- public:
-  explicit TCreationBounds(const TBounds& bounds);
-  TCreationBounds(const TCreationBounds&) = delete;
-  TCreationBounds& operator=(const TCreationBounds&) = delete;
-  ~TCreationBounds();
-};
-
 // The window classes of the toolkit's own controls and forms.
 extern const wchar_t* const kControlClass;
 extern const wchar_t* const kFormClass;
@@ -72,7 +61,11 @@ extern const wchar_t* const kFormClass;
 // colour requests, owner drawing) are handed back to the child's object.
 class TControl : public TComponent, public TAccessibleSource {
  public:
-  TControl(TComponent* owner, TControl* parent, const TCreateParams& params);
+  // A control made with a parent and bounds (drawn at 96 dpi) has its window
+  // made there, scaled by the parent's DPI, not at its class's size in the
+  // parent's corner: a window made where it is to stay costs no move.
+  TControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+           const TCreateParams& params);
   ~TControl() override;
 
   HWND Handle() const { return handle_; }
@@ -157,13 +150,10 @@ class TControl : public TComponent, public TAccessibleSource {
   TAlign Align() const { return align_; }
   void SetAlign(TAlign align);
   void BringToFront();
-  // Siblings lie in the order they were made, the last on top, wherever
-  // they overlap. A control made while its form is built takes that place
-  // at its first move, or when the form is first shown (TakeCreationPlace):
-  // it is raised over the older siblings it overlaps, and where it overlaps
-  // none it stays below them, where Windows made it, which costs nothing.
-  // Once any control so left below overlaps a sibling after a move, the
-  // parent puts its children back in the order they were made.
+  // Where the control stands in the order its siblings were made in (see
+  // creation_order.h). A control made while its form is built takes its
+  // place at its first move, or here, when the form is first shown.
+  const TCreationPlace& CreationPlace() const { return creationPlace_; }
   void TakeCreationPlace();
 
   const std::wstring& Hint() const { return hint_; }
@@ -255,16 +245,8 @@ class TControl : public TComponent, public TAccessibleSource {
   HBRUSH BackgroundBrush();
 
  private:
-  TControl(TComponent* owner, TControl* parent, const TCreateParams& params,
-           const std::optional<TBounds>& placed);
   // Bounds drawn at 96 dpi, at the control's DPI in its parent.
   TBounds InParent(const TBounds& bounds) const;
-  bool Overlaps(const TControl& other) const;
-  bool OverlapsOlderSibling() const;
-  // Whether the control overlaps a sibling in an order other than the one
-  // they were made in.
-  bool OutOfCreationOrder() const;
-  void RestoreCreationOrder();
   static LRESULT CALLBACK BoundProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
   void Bind();
   void Detach();
@@ -297,9 +279,7 @@ class TControl : public TComponent, public TAccessibleSource {
   bool applyingParentFont_ = false;
   TAlign align_ = TAlign::alNone;
   bool aligning_ = false;
-  bool raisePending_ = false;
-  // Left below the older siblings, which it did not overlap when placed.
-  bool belowOlder_ = false;
+  TCreationPlace creationPlace_;
   std::wstring hint_;
   bool showHint_ = false;
   ::Brush brush_;

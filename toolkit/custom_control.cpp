@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <utility>
 
-TCustomControl::TCustomControl(TComponent* owner, TControl* parent, int width, int height,
+TCustomControl::TCustomControl(TComponent* owner, TControl* parent,
+                               const std::optional<TBounds>& bounds, int width, int height,
                                DWORD style)
-    : TControl(owner, parent, {kControlClass, style | WS_CLIPCHILDREN, 0, width, height}) {}
+    : TControl(owner, parent, bounds, {kControlClass, style | WS_CLIPCHILDREN, 0, width, height}) {}
 
 void TCustomControl::PaintTo(HDC dc) {
   const RECT rect = ClientRect();

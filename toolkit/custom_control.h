@@ -9,8 +9,8 @@
 // pointer entering and leaving.
 class TCustomControl : public TControl {
  public:
-  TCustomControl(TComponent* owner, TControl* parent, int width, int height,
-                 DWORD style = 0);
+  TCustomControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+                 int width, int height, DWORD style = 0);
 
   // Fills dc with the background colour and paints the control into it, as
   // a repaint would.

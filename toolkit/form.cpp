@@ -96,7 +96,7 @@ std::optional<std::wstring> CopiedText(const COPYDATASTRUCT& data) {
 
 }  // namespace
 
-TForm::TForm(TComponent* owner) : TControl(owner, nullptr, FormParams()) {
+TForm::TForm(TComponent* owner) : TControl(owner, nullptr, std::nullopt, FormParams()) {
   if (HWND ownerWindow = OwnerWindow(owner)) {
     SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(ownerWindow));
   }

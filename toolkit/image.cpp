@@ -51,7 +51,8 @@ void DrawBitmap(HDC dc, HBITMAP bitmap, const RECT& rect, bool transparent) {
   }
 }
 
-TImage::TImage(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 105, 105) {
+TImage::TImage(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 105, 105) {
   SetParentColor(true);
 }
 

@@ -11,7 +11,7 @@ SIZE BitmapSize(HBITMAP bitmap);
 // stretched over the control.
 class TImage : public TCustomControl {
  public:
-  TImage(TComponent* owner, TControl* parent);
+  TImage(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt);
 
   // Takes the bitmap over.
   void SetPicture(Bitmap picture);

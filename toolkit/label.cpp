@@ -4,8 +4,8 @@
 #include "toolkit/check_box.h"
 #include "toolkit/hot_key.h"
 
-TLabel::TLabel(TComponent* owner, TControl* parent)
-    : TControl(owner, parent, {L"STATIC", SS_LEFT | SS_NOTIFY, 0, 65, 13}) {
+TLabel::TLabel(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TControl(owner, parent, bounds, {L"STATIC", SS_LEFT | SS_NOTIFY, 0, 65, 13}) {
   SetParentColor(true);
 }
 
@@ -65,7 +65,8 @@ bool TLabel::DialogChar(wchar_t ch) {
   return true;
 }
 
-TStaticText::TStaticText(TComponent* owner, TControl* parent) : TLabel(owner, parent) {
+TStaticText::TStaticText(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TLabel(owner, parent, bounds) {
   SetAutoSize(false);
   SetStyleBit(SS_CENTERIMAGE, true);
 }

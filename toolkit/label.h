@@ -10,7 +10,7 @@ enum class TAlignment { taLeftJustify, taCenter, taRightJustify };
 // an auto-size label takes the size of its text. Clicks raise OnClick.
 class TLabel : public TControl {
  public:
-  TLabel(TComponent* owner, TControl* parent);
+  TLabel(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt);
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }
@@ -40,5 +40,6 @@ class TLabel : public TControl {
 // One line of text on its own background, centred vertically.
 class TStaticText : public TLabel {
  public:
-  TStaticText(TComponent* owner, TControl* parent);
+  TStaticText(TComponent* owner, TControl* parent,
+              const std::optional<TBounds>& bounds = std::nullopt);
 };

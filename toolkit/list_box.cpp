@@ -1,7 +1,8 @@
 #include "toolkit/list_box.h"
 
-TListBox::TListBox(TComponent* owner, TControl* parent, DWORD extraStyle)
-    : TControl(owner, parent,
+TListBox::TListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+                   DWORD extraStyle)
+    : TControl(owner, parent, bounds,
                {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | extraStyle,
                 WS_EX_CLIENTEDGE, 121, 97}) {
   SetColor(clWindow);

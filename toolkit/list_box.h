@@ -11,7 +11,8 @@
 // the first selected one, and setting it selects that one alone.
 class TListBox : public TControl {
  public:
-  TListBox(TComponent* owner, TControl* parent, DWORD extraStyle = 0);
+  TListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt,
+           DWORD extraStyle = 0);
 
   int Count() const;
   std::wstring Item(int index) const;

@@ -1,7 +1,8 @@
 #include "toolkit/memo.h"
 
-TMemo::TMemo(TComponent* owner, TControl* parent, TWordWrap wrap)
-    : TControl(owner, parent,
+TMemo::TMemo(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+             TWordWrap wrap)
+    : TControl(owner, parent, bounds,
                {L"EDIT",
                 static_cast<DWORD>(ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_TABSTOP |
                                    (wrap == TWordWrap::wwKeepLines ? ES_AUTOHSCROLL : 0)),

@@ -12,7 +12,8 @@ enum class TWordWrap { wwWrap, wwKeepLines };
 // end does not start another line.
 class TMemo : public TControl {
  public:
-  TMemo(TComponent* owner, TControl* parent, TWordWrap wrap = TWordWrap::wwWrap);
+  TMemo(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt,
+        TWordWrap wrap = TWordWrap::wwWrap);
 
   std::vector<std::wstring> Lines() const;
   void SetLines(const std::vector<std::wstring>& lines);

@@ -13,13 +13,15 @@ bool SwitchesPages(UINT msg) {
 }  // namespace
 
 TTabSheet::TTabSheet(TComponent* owner, TPageControl* pageControl, const std::wstring& caption)
-    : TCustomControl(owner, pageControl, 10, 10) {
+    : TCustomControl(owner, pageControl, std::nullopt, 10, 10) {
   SetText(caption);
   SetColor(clBtnFace);
 }
 
-TPageControl::TPageControl(TComponent* owner, TControl* parent)
-    : TControl(owner, parent, {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, 289, 193}) {}
+TPageControl::TPageControl(TComponent* owner, TControl* parent,
+                           const std::optional<TBounds>& bounds)
+    : TControl(owner, parent, bounds,
+               {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, 289, 193}) {}
 
 TTabSheet* TPageControl::AddPage(const std::wstring& caption) {
   // Made in the corner and then put where the tab control shows pages: the

@@ -19,7 +19,8 @@ class TTabSheet : public TCustomControl {
 // small fixed-size buttons.
 class TPageControl : public TControl {
  public:
-  TPageControl(TComponent* owner, TControl* parent);
+  TPageControl(TComponent* owner, TControl* parent,
+               const std::optional<TBounds>& bounds = std::nullopt);
 
   TTabSheet* AddPage(const std::wstring& caption);
   int PageCount() const { return static_cast<int>(pages_.size()); }

@@ -1,6 +1,7 @@
 #include "toolkit/panel.h"
 
-TPanel::TPanel(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 185, 41) {
+TPanel::TPanel(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 185, 41) {
   SetColor(clBtnFace);
 }
 

@@ -8,7 +8,7 @@ enum class TBevelCut { bvNone, bvLowered, bvRaised };
 // centred caption. Aligned children are laid out inside the bevels.
 class TPanel : public TCustomControl {
  public:
-  TPanel(TComponent* owner, TControl* parent);
+  TPanel(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt);
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }

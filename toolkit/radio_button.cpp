@@ -2,8 +2,9 @@
 
 #include <vector>
 
-TRadioButton::TRadioButton(TComponent* owner, TControl* parent)
-    : TButtonControl(owner, parent, BS_RADIOBUTTON, 113) {}
+TRadioButton::TRadioButton(TComponent* owner, TControl* parent,
+                           const std::optional<TBounds>& bounds)
+    : TButtonControl(owner, parent, bounds, BS_RADIOBUTTON, 113) {}
 
 void TRadioButton::SetChecked(bool checked) {
   if (checked == Checked()) return;

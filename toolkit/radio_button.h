@@ -9,7 +9,8 @@
 // can take the focus, round from the last to the first.
 class TRadioButton : public TButtonControl {
  public:
-  TRadioButton(TComponent* owner, TControl* parent);
+  TRadioButton(TComponent* owner, TControl* parent,
+               const std::optional<TBounds>& bounds = std::nullopt);
 
   void SetChecked(bool checked);
 

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-TShape::TShape(TComponent* owner, TControl* parent) : TCustomControl(owner, parent, 65, 65) {
+TShape::TShape(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 65, 65) {
   SetParentColor(true);
 }
 

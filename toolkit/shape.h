@@ -7,7 +7,7 @@ enum class TShapeType { stRectangle, stEllipse, stCircle };
 // A rectangle, ellipse or circle drawn with a pen and a brush.
 class TShape : public TCustomControl {
  public:
-  TShape(TComponent* owner, TControl* parent);
+  TShape(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt);
 
   void SetShape(TShapeType shape);
   void SetPen(const TPen& pen);

@@ -20,8 +20,9 @@ SIZE CaptionExtent(TCanvas& canvas, const std::wstring& caption) {
 
 }  // namespace
 
-TSpeedButton::TSpeedButton(TComponent* owner, TControl* parent)
-    : TCustomControl(owner, parent, 23, 22, WS_TABSTOP) {
+TSpeedButton::TSpeedButton(TComponent* owner, TControl* parent,
+                           const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 23, 22, WS_TABSTOP) {
   SetParentColor(true);
 }
 

@@ -9,7 +9,8 @@
 // does Alt with the caption's accelerator letter.
 class TSpeedButton : public TCustomControl {
  public:
-  TSpeedButton(TComponent* owner, TControl* parent);
+  TSpeedButton(TComponent* owner, TControl* parent,
+               const std::optional<TBounds>& bounds = std::nullopt);
 
   std::wstring Caption() const { return Text(); }
   void SetCaption(const std::wstring& caption) { SetText(caption); }

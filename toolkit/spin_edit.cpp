@@ -28,8 +28,8 @@ bool ParseInteger(const std::wstring& text, int& value) {
   return true;
 }
 
-TSpinEdit::TSpinEdit(TComponent* owner, TControl* parent)
-    : TControl(owner, parent,
+TSpinEdit::TSpinEdit(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds)
+    : TControl(owner, parent, bounds,
                {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP | WS_CLIPCHILDREN, WS_EX_CLIENTEDGE, 121, 22}),
       arrows_(CreateWindowExW(0, UPDOWN_CLASSW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, kArrowWidth,
                               10, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr)) {

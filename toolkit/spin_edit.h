@@ -9,7 +9,8 @@
 // Increment. OnChange follows every change of the text.
 class TSpinEdit : public TControl {
  public:
-  TSpinEdit(TComponent* owner, TControl* parent);
+  TSpinEdit(TComponent* owner, TControl* parent,
+            const std::optional<TBounds>& bounds = std::nullopt);
 
   int Value() const;
   void SetValue(int value);

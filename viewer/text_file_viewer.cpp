@@ -32,8 +32,9 @@ TEXTMETRICW Metrics(const TFont& font, int dpi) {
 
 }  // namespace
 
-TOvcTextFileViewer::TOvcTextFileViewer(TComponent* owner, TControl* parent)
-    : TCustomControl(owner, parent, 193, 88, WS_VSCROLL | WS_TABSTOP) {
+TOvcTextFileViewer::TOvcTextFileViewer(TComponent* owner, TControl* parent,
+                                       const std::optional<TBounds>& bounds)
+    : TCustomControl(owner, parent, bounds, 193, 88, WS_VSCROLL | WS_TABSTOP) {
   bookmarks_.fill(-1);
   SetColor(clWindow);
   Font().SetName(L"Courier");

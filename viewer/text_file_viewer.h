@@ -17,7 +17,8 @@ class TOvcTextFileViewer : public TCustomControl {
  public:
   static constexpr int kBookmarks = 10;
 
-  TOvcTextFileViewer(TComponent* owner, TControl* parent);
+  TOvcTextFileViewer(TComponent* owner, TControl* parent,
+                     const std::optional<TBounds>& bounds = std::nullopt);
 
   // The key commands come from the controller's active tables; without one,
   // from the default table.

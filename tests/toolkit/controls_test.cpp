@@ -138,7 +138,8 @@ TEST_F(ControlsTest, SpinFieldMaximumLengthLimitsTyping) {
 }
 
 TEST_F(ControlsTest, BorderTurnsTheClientEdgeAloneOnAndOff) {
-  TControl edged(nullptr, form.get(), {L"STATIC", 0, WS_EX_STATICEDGE | WS_EX_CLIENTEDGE, 40, 20});
+  TControl edged(nullptr, form.get(), std::nullopt,
+                 {L"STATIC", 0, WS_EX_STATICEDGE | WS_EX_CLIENTEDGE, 40, 20});
   const auto edges = [&] {
     return GetWindowLongW(edged.Handle(), GWL_EXSTYLE) & (WS_EX_STATICEDGE | WS_EX_CLIENTEDGE);
   };
@@ -241,30 +242,21 @@ TEST_F(ControlsTest, PageControlShowsOnePageChosenByIndex) {
   EXPECT_EQ(pages->ActivePageIndex(), 1);
 }
 
-// Bounds set aside go to the next control made alone, and its window is
-// made there; a control made after it, or after bounds no control took,
-// takes its class's size in the corner.
-TEST_F(ControlsTest, CreationBoundsPlaceTheNextControlOnly) {
+// A control made with bounds has its window made there; one made without,
+// after it, takes its class's size in the corner.
+TEST_F(ControlsTest, CreationBoundsPlaceTheirControlOnly) {
   const auto windowBounds = [&](const TControl* control) {
     RECT rect;
     GetWindowRect(control->Handle(), &rect);
     MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&rect), 2);
     return std::vector<long>{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
   };
-  TPanel* placed;
-  TPanel* next;
-  {
-    const TCreationBounds bounds({10, 20, 30, 40});
-    placed = form->Add<TPanel>(form.get());
-    next = form->Add<TPanel>(form.get());
-  }
-  { const TCreationBounds unused({50, 60, 70, 80}); }
+  auto* placed = form->Add<TPanel>(form.get(), TBounds{10, 20, 30, 40});
   auto* later = form->Add<TPanel>(form.get());
   EXPECT_EQ(windowBounds(placed), (std::vector<long>{10, 20, 30, 40}));
   EXPECT_EQ((std::vector<long>{placed->Left(), placed->Top(), placed->Width(), placed->Height()}),
             windowBounds(placed));
-  for (TControl* control : {next, later})
-    EXPECT_EQ(windowBounds(control), (std::vector<long>{0, 0, 185, 41}));
+  EXPECT_EQ(windowBounds(later), (std::vector<long>{0, 0, 185, 41}));
 }
 
 // Own controls paint through one memory bitmap: a control larger than any

@@ -21,7 +21,9 @@ namespace {
 class Probe : public TCustomControl {
  public:
   Probe(TComponent* owner, TControl* parent, wchar_t hotKey, bool consumes)
-      : TCustomControl(owner, parent, 40, 20, WS_TABSTOP), hotKey_(hotKey), consumes_(consumes) {}
+      : TCustomControl(owner, parent, std::nullopt, 40, 20, WS_TABSTOP),
+        hotKey_(hotKey),
+        consumes_(consumes) {}
 
   bool DialogKey(WORD key) override {
     keys.push_back(key);
