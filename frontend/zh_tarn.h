@@ -231,8 +231,9 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   // The files one press converts: the models selected, or the converted
   // file.
   std::vector<std::wstring> FilesToConvert() const;
-  TRunRequest RunRequest();
-  void LockForRun();
+  TRunRequest RunRequest(const std::array<bool, 6>& mayRun);
+  // Returns which command boxes were enabled at the press.
+  std::array<bool, 6> LockForRun();
   TConsolePlace PlaceConsole() const;
   void FinishRun();
   void ShowEndOnTaskbar(bool inFront);
@@ -269,9 +270,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   bool running_ = false;
   // The queue of the press in progress.
   TConversionQueue* queue_ = nullptr;
-  // Of the press in progress: the commands each model runs, how many of all
-  // have started, and how many there are.
-  std::array<bool, 6> mayRun_{};
+  // Of the press in progress: how many commands of all have started, and
+  // how many there are.
   size_t started_ = 0;
   size_t toRun_ = 0;
   // Whether the question that stops the run is open.

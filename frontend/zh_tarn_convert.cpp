@@ -74,7 +74,7 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
   TConversionQueue queue(FilesToConvert(), launch_, *this);
   // Where the stop question finds it.
   const TSetWhile<TConversionQueue*> held(queue_, &queue);
-  LockForRun();
+  const std::array<bool, 6> mayRun = LockForRun();
   ClearTaskbar();
   runFailed_ = true;
   if (!holdsConverter_) {
@@ -86,8 +86,9 @@ void Tzh_tarnF::buConvertClick(TComponent*) {
   Label8->Font().SetColor(clBlack);
   Label8->SetCaption(L"converting..wait");
   Label8->Repaint();
-  const TRunRequest request = RunRequest();
-  toRun_ = std::count(mayRun_.begin(), mayRun_.end(), true) * queue.Entries().size();
+  const TRunRequest request = RunRequest(mayRun);
+  toRun_ = std::count(request.commands.begin(), request.commands.end(), true) *
+           queue.Entries().size();
   try {
     runFailed_ = !queue.Run(request);
   } catch (...) {
@@ -108,17 +109,16 @@ std::vector<std::wstring> Tzh_tarnF::FilesToConvert() const {
 }
 
 // Only a command whose box was enabled as the press came may run.
-TRunRequest Tzh_tarnF::RunRequest() {
+TRunRequest Tzh_tarnF::RunRequest(const std::array<bool, 6>& mayRun) {
   TRunRequest request;
   request.programDir = programDir_;
   request.fromModel = selection_.origin == TSelectionOrigin::soSourceList;
   const auto boxes = CommandBoxes();
   for (size_t i = 0; i < boxes.size(); ++i) {
-    request.commands[i] = mayRun_[i] && boxes[i]->Checked();
+    request.commands[i] = mayRun[i] && boxes[i]->Checked();
     const TDsCheck* op = OperatorBox(*this, ConverterCommands()[i].letter);
     request.operators[i] = op && op->Checked();
   }
-  mayRun_ = request.commands;
   request.sizeRadius = edSize->Value();
   request.power = edPower->Value();
   request.specular = edRGB->Text();
@@ -129,14 +129,15 @@ TRunRequest Tzh_tarnF::RunRequest() {
   return request;
 }
 
-void Tzh_tarnF::LockForRun() {
+std::array<bool, 6> Tzh_tarnF::LockForRun() {
   for (TxpButton* button : {buConvert, buInsert, buSaveas, buLog, buClose}) {
     button->SetEnabled(false);
   }
   for (TxpButton* button : {buConvert, buInsert, buSaveas}) button->Repaint();
   for (TLabel* label : CommandLabels()) ShowRunning(*label, false);
   const auto boxes = CommandBoxes();
-  for (size_t i = 0; i < boxes.size(); ++i) mayRun_[i] = boxes[i]->Enabled();
+  std::array<bool, 6> mayRun{};
+  for (size_t i = 0; i < boxes.size(); ++i) mayRun[i] = boxes[i]->Enabled();
   started_ = 0;
   toRun_ = 0;
   for (TDsGroup* group : {DsGroup1, DsGroup3, DsGroup4}) group->SetEnabled(false);
@@ -152,6 +153,7 @@ void Tzh_tarnF::LockForRun() {
   Application().ProcessMessages();
   buInsert->SetEnabled(false);
   buSaveas->SetEnabled(false);
+  return mayRun;
 }
 
 // The console's place, just inside the main window, and never off the
