@@ -67,7 +67,6 @@ void TConversionRun::WriteSettings() {
 void TConversionRun::PrepareSelectedFile() {
   const std::wstring workingCopy = ProgramFile(kWorkingCopyName);
   DeleteFileW(workingCopy.c_str());
-  selectedName_ = FileNameOf(request_.selectedPath);
   FileCopy(request_.selectedPath, workingCopy);
   for (size_t i = 0; i < staleConverted_.size(); ++i) {
     staleConverted_[i] = request_.fromModel && !request_.commands[i];
@@ -80,7 +79,7 @@ void TConversionRun::LogSelectedFile() {
     throw Exception(LastErrorText());
   }
   const ULONGLONG size = (ULONGLONG{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
-  report_.LogLine(L"Convert Aircraft model file: " + selectedName_ + L" ");
+  report_.LogLine(L"Convert Aircraft model file: " + FileNameOf(request_.selectedPath) + L" ");
   report_.LogLine(L"File size : " + std::to_wstring(size) + L" bytes");
   report_.LogLine(L"Conversion may take several minutes");
   report_.LogLine(L"Conversion starting..");
@@ -219,5 +218,5 @@ void TConversionRun::RemoveStaleConverted() {
 }
 
 std::wstring TConversionRun::ConvertedName(size_t index) const {
-  return WithResultExtension(selectedName_, ConverterCommands()[index]);
+  return WithResultExtension(FileNameOf(request_.selectedPath), ConverterCommands()[index]);
 }

@@ -115,7 +115,6 @@ class TConversionRun {
   TConverterLaunch& launch_;
   TRunReport& report_;
   const bool& stop_;
-  std::wstring selectedName_;
   // How the last command's converter run went.
   TConverterOutcome outcome_;
   TRunResult result_;
