@@ -1,11 +1,13 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <tlhelp32.h>
 
 #include <deque>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -63,6 +65,22 @@ inline void CALLBACK StepWhileConverting(HWND, UINT, UINT_PTR, DWORD) {
   stepping = false;
 }
 
+// What a test does when the log gets a line holding a text.
+struct LineAction {
+  const wchar_t* text;
+  std::function<void()> act;
+};
+
+inline LRESULT CALLBACK ActAtLine(HWND memo, UINT message, WPARAM wParam, LPARAM lParam,
+                                  UINT_PTR, DWORD_PTR actions) {
+  if (message == EM_REPLACESEL) {
+    const std::wstring_view line(reinterpret_cast<const wchar_t*>(lParam));
+    for (const LineAction& action : *reinterpret_cast<std::vector<LineAction>*>(actions))
+      if (line.find(action.text) != std::wstring_view::npos) action.act();
+  }
+  return DefSubclassProc(memo, message, wParam, lParam);
+}
+
 // The stand-in converter in the program directory and a model folder
 // opened in the tree, with plane.MDL in it.
 class ConversionTest : public MainWindowTest {
@@ -70,6 +88,17 @@ class ConversionTest : public MainWindowTest {
   ConversionTest() {
     InstallConverter(dir.Path());
     UseModelFolder(dir / L"models");
+  }
+  ~ConversionTest() override {
+    if (!lineActions.empty()) RemoveWindowSubclass(window->Memo1->Handle(), ActAtLine, 1);
+  }
+
+  // Acts each time the log gets a line holding the text.
+  void AtLine(const wchar_t* text, std::function<void()> act) {
+    if (lineActions.empty())
+      SetWindowSubclass(window->Memo1->Handle(), ActAtLine, 1,
+                        reinterpret_cast<DWORD_PTR>(&lineActions));
+    lineActions.push_back({text, std::move(act)});
   }
 
   // Copies the stand-in converter and its runtime into a program directory.
@@ -160,12 +189,14 @@ class ConversionTest : public MainWindowTest {
     EXPECT_FALSE(window->MDL_D->Visible());
   }
   std::vector<std::wstring> Log() const { return window->Memo1->Lines(); }
-  std::vector<std::wstring> Header() const {
-    return {L"Convert Aircraft model file: plane.MDL ",
+  // The log's opening lines for a model.
+  static std::vector<std::wstring> Header(const std::wstring& name = L"plane.MDL") {
+    return {L"Convert Aircraft model file: " + name + L" ",
             L"File size : " + std::to_wstring(kModel.size()) + L" bytes",
             L"Conversion may take several minutes", L"Conversion starting..", L""};
   }
 
   std::wstring programDir = dir.Path();
   std::wstring models;
+  std::vector<LineAction> lineActions;
 };

@@ -1,10 +1,6 @@
 #include <windows.h>
-#include <commctrl.h>
 
-#include <functional>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -12,23 +8,6 @@
 #include "tests/support/process_watch.h"
 
 namespace {
-
-// What the test does when the log gets a line holding a text.
-struct LineAction {
-  const wchar_t* text;
-  std::function<void()> act;
-};
-std::vector<LineAction>* lineActions = nullptr;
-
-LRESULT CALLBACK ActAtLine(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                           DWORD_PTR) {
-  if (message == EM_REPLACESEL && lineActions) {
-    const std::wstring_view line(reinterpret_cast<const wchar_t*>(lParam));
-    for (const LineAction& action : *lineActions)
-      if (line.find(action.text) != std::wstring_view::npos) action.act();
-  }
-  return DefSubclassProc(memo, message, wParam, lParam);
-}
 
 // plane.MDL, plane2.MDL and plane3.MDL in the model folder, picked by a
 // click on the first and a Shift+click on the third.
@@ -39,37 +18,26 @@ class QueueTest : public ConversionTest {
     OpenFolder(models);
     ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
     ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane3.MDL"), MK_SHIFT);
-    SetWindowSubclass(window->Memo1->Handle(), ActAtLine, 1, 0);
-    lineActions = &actions;
-  }
-  ~QueueTest() override {
-    lineActions = nullptr;
-    RemoveWindowSubclass(window->Memo1->Handle(), ActAtLine, 1);
   }
 
   // The stand-in set as the variable says for the second model only.
   void ForTheSecondModel(const wchar_t* name, const wchar_t* value) {
-    actions.push_back({L"Model 2 of 3", [this, name, value] { set.emplace_back(name, value); }});
-    actions.push_back({L"Model 3 of 3", [this] { set.clear(); }});
+    AtLine(L"Model 2 of 3", [this, name, value] { set.emplace_back(name, value); });
+    AtLine(L"Model 3 of 3", [this] { set.clear(); });
   }
   // The log of one model whose z passed.
   static std::vector<std::wstring> PassedZ(int number, const std::wstring& name) {
-    return {L"Model " + std::to_wstring(number) + L" of 3: " + name,
-            L"Convert Aircraft model file: " + name + L" ",
-            L"File size : " + std::to_wstring(kModel.size()) + L" bytes",
-            L"Conversion may take several minutes",
-            L"Conversion starting..",
-            L"",
-            L"Start set model size (MDZ)",
-            L"Conversion sucsessfull",
-            L""};
+    std::vector<std::wstring> log = {L"Model " + std::to_wstring(number) + L" of 3: " + name};
+    for (const std::wstring& line : Header(name)) log.push_back(line);
+    for (const wchar_t* line : {L"Start set model size (MDZ)", L"Conversion sucsessfull", L""})
+      log.push_back(line);
+    return log;
   }
   std::vector<std::wstring> Summary() const {
     const std::vector<std::wstring> log = Log();
     return {log.end() - 4, log.end()};
   }
 
-  std::vector<LineAction> actions;
   std::deque<Variable> set;
 };
 

@@ -1,10 +1,8 @@
 #include <windows.h>
-#include <commctrl.h>
 
 #include <functional>
 #include <map>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,17 +17,6 @@ HCURSOR CursorOver(TControl* control) {
   SendMessageW(control->Handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(control->Handle()),
                MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   return GetCursor();
-}
-
-// Asks to close the memo's window, as its close box does, once the log
-// gets a line holding the text given.
-LRESULT CALLBACK CloseAtLine(HWND memo, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                             DWORD_PTR text) {
-  if (message == EM_REPLACESEL && std::wstring_view(reinterpret_cast<const wchar_t*>(lParam))
-                                          .find(reinterpret_cast<const wchar_t*>(text)) !=
-                                      std::wstring_view::npos)
-    PostMessageW(GetAncestor(memo, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
-  return DefSubclassProc(memo, message, wParam, lParam);
 }
 
 // The window is asked to paint itself anew while the converter sleeps: it
@@ -203,11 +190,11 @@ TEST_F(ConversionTest, OneStopQuestionAtATimeAndALateYesIsSaid) {
   ExpectPassed();
 
   const wchar_t* const success = L"Conversion sucsessfull";
-  SetWindowSubclass(window->Memo1->Handle(), CloseAtLine, 1, reinterpret_cast<DWORD_PTR>(success));
+  // The close box, pressed as the result's line is logged.
+  AtLine(success, [&] { PostMessageW(window->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0); });
   desktop.boxAnswers = {IDYES};
   ClickItem(window->MDL_f, window->MDL_f->IndexOf(L"plane.MDL"));
   Start();
-  RemoveWindowSubclass(window->Memo1->Handle(), CloseAtLine, 1);
   EXPECT_EQ(desktop.boxes.size(), 2u);
   std::vector<std::wstring> expected = Header();
   for (const wchar_t* line : {L"Start set model size (MDZ)", success, L"",
