@@ -183,35 +183,30 @@ TEST_F(LauncherTest, AConverterThatCannotStartSaysWhy) {
 }
 
 // A launcher with a window of its own is idle while its converter works;
-// with a negative time-out the run still waits for the launcher's end,
-// letting messages through, and judges the command then: the result is
-// taken and no converter is left at work when the run is over.
-TEST_F(LauncherTest, AWindowedLauncherIsJudgedWhenItsConverterHasEnded) {
-  ReopenIn(dir.Path(), "[ZH_TARN]\r\nDosTimeout=-1\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
-                           "\\WinLauncher.exe\"\r\n");
+// one that hands on ends as soon as it has started it. Either way the run
+// waits for the converter, letting messages through, with a negative
+// time-out too, and judges the command at its end: the result is taken and
+// no converter is left at work when the run is over.
+TEST_F(LauncherTest, ALauncherIsJudgedWhenItsConverterHasEnded) {
   const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"1500");
-  size_t atWork = 0;
-  Tick({window->dsZ});
-  ASSERT_TRUE(StartAndActWhileConverting({[&] { atWork = WorkingConverters().size(); }}));
-  EXPECT_EQ(atWork, 1u);
-  EXPECT_TRUE(WorkingConverters().empty());
-  EXPECT_EQ(ConverterRuns().size(), 1u);
-  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
-  ExpectPassed();
-}
-
-// A launcher that ends as soon as it has started the converter: the run
-// waits for the converter, and takes what it writes at its end.
-TEST_F(LauncherTest, ALauncherThatHandsOnIsJudgedWhenItsConverterHasEnded) {
-  ReopenIn(dir.Path(), "[ZH_TARN]\r\nDosTimeout=20\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
-                           "\\WinLauncher.exe\"\r\n");
-  const Variable slow(L"TARN_STANDIN_SLEEP_MS", L"1500");
-  const Variable handOn(L"WINLAUNCHER_HAND_ON", L"1");
-  Tick({window->dsZ});
-  Start();
-  EXPECT_EQ(ConverterRuns().size(), 1u);
-  EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
-  ExpectPassed();
+  for (const bool handOn : {false, true}) {
+    ReopenIn(dir.Path(), "[ZH_TARN]\r\nDosTimeout=" + std::string(handOn ? "20" : "-1") +
+                             "\r\nDosLauncher=\"" + Narrow(BuildFolder()) +
+                             "\\WinLauncher.exe\"\r\n");
+    DeleteFileW((programDir + L"\\CONVERT.LOG").c_str());
+    const Variable handing(L"WINLAUNCHER_HAND_ON", handOn ? L"1" : nullptr);
+    size_t atWork = 1;
+    Tick({window->dsZ});
+    if (handOn)
+      Start();
+    else
+      ASSERT_TRUE(StartAndActWhileConverting({[&] { atWork = WorkingConverters().size(); }}));
+    EXPECT_EQ(atWork, 1u);
+    EXPECT_TRUE(WorkingConverters().empty());
+    EXPECT_EQ(ConverterRuns().size(), 1u);
+    EXPECT_EQ(Converted(), std::vector<std::wstring>{L"plane.MDZ"});
+    ExpectPassed();
+  }
 }
 
 // The DOS stand-in, a real 16-bit DOS program, run by Debian's DOSBox
