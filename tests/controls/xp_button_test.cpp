@@ -1,5 +1,6 @@
 #include "controls/xpButton.h"
 #include "tests/controls/control_fixture.h"
+#include "tests/support/pending_paint.h"
 #include "tests/support/temp_dir.h"
 
 #include <functional>
@@ -312,7 +313,7 @@ TEST_F(ButtonTest, ColourSettersRepaintAtOnceAndFlagSettersOnlyOnAChange) {
   const auto paintedAtOnce = [&](const std::function<void()>& set) {
     button->Invalidate();
     set();
-    return GetUpdateRect(button->Handle(), nullptr, FALSE) == FALSE;
+    return !PendingPaint(*button);
   };
   EXPECT_TRUE(paintedAtOnce([&] { button->SetColor(button->Color()); }));
   EXPECT_TRUE(paintedAtOnce([&] { button->SetFocusColor(button->FocusColor()); }));

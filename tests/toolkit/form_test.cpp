@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "tests/support/fake_interaction.h"
+#include "tests/support/pending_paint.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/application.h"
 #include "toolkit/check_box.h"
@@ -199,7 +200,7 @@ TEST_F(FormTest, AnErrorInAHandlerIsShownAndTheLoopGoesOn) {
   EXPECT_EQ(paints, 1);
   ASSERT_EQ(desktop.boxes.size(), 3u);
   EXPECT_EQ(desktop.boxes[2].text, L"Cannot paint");
-  EXPECT_FALSE(GetUpdateRect(first->Handle(), nullptr, FALSE));
+  EXPECT_FALSE(PendingPaint(*first));
 }
 
 TEST_F(FormTest, ClientSizeAndCentring) {
@@ -319,12 +320,6 @@ TEST_F(FormTest, HintsShowOverEnabledAndDisabledControlsThatAskForThem) {
   EXPECT_EQ(SendMessageW(FindTooltip(), TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
-}  // namespace
-
-bool PendingPaint(const TControl& control) {
-  return GetUpdateRect(control.Handle(), nullptr, FALSE) != FALSE;
-}
-
 TEST_F(FormTest, AChangeOfTheColourSettingsRepaintsTheWholeFormOthersDoNot) {
   SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETWORKAREA, 0);
   EXPECT_FALSE(PendingPaint(*first) || PendingPaint(*second));
@@ -335,3 +330,5 @@ TEST_F(FormTest, AChangeOfTheColourSettingsRepaintsTheWholeFormOthersDoNot) {
                reinterpret_cast<LPARAM>(L"ImmersiveColorSet"));
   EXPECT_TRUE(PendingPaint(*first) && PendingPaint(*second));
 }
+
+}  // namespace
