@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "toolkit/exception.h"
+#include "toolkit/file_names.h"
 #include "toolkit/unique_handle.h"
 
 TempFolder::TempFolder(const wchar_t* prefix) {
@@ -41,17 +42,19 @@ void MakeProgramFolder(const std::wstring& folder, const std::wstring& lastDirec
 }
 
 void CopyStandIn(const std::wstring& folder) {
-  const std::wstring own = OwnFolder();
   for (const wchar_t* name : {L"tarn.exe", L"rtm.exe"}) {
-    const std::wstring from = own.substr(0, own.find_last_of(L'\\')) + L'\\' + name;
+    const std::wstring from = BuiltFile(name);
     if (!CopyFileW(from.c_str(), (folder + L'\\' + name).c_str(), FALSE))
       throw Exception(L"Cannot copy " + from + L": " + LastErrorText());
   }
 }
 
 std::wstring OwnFolder() {
-  wchar_t path[MAX_PATH];
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  const std::wstring own(path, length);
+  const std::wstring own = ModulePath();
   return own.substr(0, own.find_last_of(L'\\'));
+}
+
+std::wstring BuiltFile(const wchar_t* name) {
+  const std::wstring own = OwnFolder();
+  return own.substr(0, own.find_last_of(L'\\')) + L'\\' + name;
 }

@@ -33,3 +33,7 @@ void CopyStandIn(const std::wstring& folder);
 // The folder the running benchmark program lies in, without a trailing
 // backslash.
 std::wstring OwnFolder();
+
+// A file the build made one folder above the benchmark programs, such as
+// zh_tarn.exe.
+std::wstring BuiltFile(const wchar_t* name);

@@ -155,9 +155,7 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("usage: click_bench.exe FOLDERS [PROGRAM]\n");
     return 2;
   }
-  const std::wstring own = OwnFolder();
-  const std::wstring program =
-      argc > 2 ? argv[2] : own.substr(0, own.find_last_of(L'\\')) + L"\\zh_tarn.exe";
+  const std::wstring program = argc > 2 ? argv[2] : BuiltFile(L"zh_tarn.exe");
   return BenchMain("click benchmark", [&] {
     const ClickBench bench(argv[1], program);
     for (const int size : kSizes) bench.Measure(size);

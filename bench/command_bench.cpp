@@ -4,6 +4,7 @@
 // and a wait for its end.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "bench/bench_files.h"
@@ -35,8 +36,12 @@ DWORD BareCommand(const std::wstring& folder, const ConverterCommand& command) {
   return exitCode;
 }
 
-void Expect(DWORD exitCode, const wchar_t* side) {
+// The seconds one run of the command took; a failed run ends the benchmark.
+double TimedCommand(const wchar_t* side, const std::function<DWORD()>& run) {
+  DWORD exitCode = 1;
+  const double seconds = Seconds([&] { exitCode = run(); });
   if (exitCode != 0) throw Exception(std::wstring(side) + L": the converter failed");
+  return seconds;
 }
 
 int Run() {
@@ -52,19 +57,15 @@ int Run() {
 
   const Timings timings = Interleave(
       [&] {
-        DWORD exitCode = 1;
-        const double seconds = Seconds([&] {
+        return TimedCommand(L"the process runner", [&] {
+          DWORD exitCode = 1;
           ExecuteAndWait(ConverterProgram(folder.Path()), ConverterParameters(command, false),
                          kTimeout, true, exitCode, 0, 0, 640, 480);
+          return exitCode;
         });
-        Expect(exitCode, L"the process runner");
-        return seconds;
       },
       [&] {
-        DWORD exitCode = 1;
-        const double seconds = Seconds([&] { exitCode = BareCommand(folder.Path(), command); });
-        Expect(exitCode, L"the bare start");
-        return seconds;
+        return TimedCommand(L"the bare start", [&] { return BareCommand(folder.Path(), command); });
       },
       {81, 60});
   Report("one command (f)", timings, 1.1);

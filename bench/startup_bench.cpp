@@ -107,8 +107,6 @@ int Run(const std::wstring& program) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const std::wstring own = OwnFolder();
-  const std::wstring program =
-      argc > 1 ? argv[1] : own.substr(0, own.find_last_of(L'\\')) + L"\\zh_tarn.exe";
+  const std::wstring program = argc > 1 ? argv[1] : BuiltFile(L"zh_tarn.exe");
   return BenchMain("start-up benchmark", [&] { return Run(program); });
 }

@@ -142,6 +142,20 @@ start_xvfb() {
   export DISPLAY=":$number"
 }
 
+# Wine reads the screen's DPI from the user's desktop settings when a
+# program starts. set_dpi N sets it; reset_dpi takes back a setting made by
+# set_dpi, to the prefix's default that the tests run at.
+DESKTOP_KEY='HKCU\Control Panel\Desktop'
+DPI_SET=
+set_dpi() {
+  DPI_SET=yes
+  "$WINE64" reg add "$DESKTOP_KEY" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+reset_dpi() {
+  [ -z "$DPI_SET" ] || "$WINE64" reg delete "$DESKTOP_KEY" /v LogPixels /f >/dev/null 2>&1 || true
+  DPI_SET=
+}
+
 # Stops the given processes, skipping empty ids, and waits for those that are
 # children of this shell. Never fails, so an EXIT trap keeps the script's
 # own exit status.

@@ -12,6 +12,7 @@
 #include "resources/resource_ids.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/gdi.h"
+#include "toolkit/unique_handle.h"
 
 namespace {
 
@@ -32,20 +33,15 @@ struct GroupEntry {
 // An icon image's size and bits per pixel.
 using Format = std::pair<int, int>;
 
-std::wstring ProgramPath() { return BuildFolder() + L"\\zh_tarn.exe"; }
-
 struct ModuleCloser {
   void operator()(HMODULE module) const { FreeLibrary(module); }
-};
-struct IconCloser {
-  void operator()(HICON icon) const { DestroyIcon(icon); }
 };
 
 // The built program, loaded for its resources only.
 class ProgramResources : public testing::Test {
  protected:
   ProgramResources()
-      : module_(LoadLibraryExW(ProgramPath().c_str(), nullptr,
+      : module_(LoadLibraryExW(BuiltProgram().c_str(), nullptr,
                                LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
 
   // A resource's bytes; empty when there is no such resource.
@@ -82,7 +78,7 @@ PixelBitmap DrawnOverWhite(std::string_view image, int size) {
   MemoryDC dc;
   SelectGuard select(dc.Get(), bitmap.Handle());
   PatBlt(dc.Get(), 0, 0, size, size, WHITENESS);
-  const UniqueHandle<HICON, IconCloser> icon(CreateIconFromResourceEx(
+  const IconHandle icon(CreateIconFromResourceEx(
       reinterpret_cast<PBYTE>(const_cast<char*>(image.data())), static_cast<DWORD>(image.size()),
       TRUE, 0x00030000, size, size, LR_DEFAULTCOLOR));
   EXPECT_TRUE(icon) << size;
@@ -160,7 +156,7 @@ TEST_F(ProgramResources, ManifestDeclaresSupportedSystemsLongPathsAndDpiAwarenes
 // The version information names the program's maker and its rights, as
 // Explorer's Details page shows them.
 TEST(ProgramVersion, NamesMakerAndRights) {
-  const std::wstring program = ProgramPath();
+  const std::wstring program = BuiltProgram();
   std::string info(GetFileVersionInfoSizeW(program.c_str(), nullptr), '\0');
   ASSERT_FALSE(info.empty());
   ASSERT_TRUE(

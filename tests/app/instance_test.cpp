@@ -19,18 +19,6 @@ namespace {
 constexpr DWORD kPatience = 30000;
 constexpr DWORD kPoll = 50;
 
-// A program folder with the converter's files.
-class ProgramFolder : public TempDir {
- public:
-  ProgramFolder() {
-    for (const wchar_t* name : {L"tarn.exe", L"tarn.ini", L"rtm.exe", L"dictguid.txt"}) {
-      WriteFileBytes(*this / name, "");
-    }
-  }
-};
-
-std::wstring BuiltProgram() { return BuildFolder() + L"\\zh_tarn.exe"; }
-
 // The program, started in a folder as a user starts it there, with the
 // arguments given.
 class Program {

@@ -121,8 +121,14 @@ class ScaledWindows : public MainWindowTest {
     notice = CreateForm<TForm3>(window.get());
   }
 
-  std::string Layouts() {
-    return Layout(*window) + Layout(*shining) + Layout(*size) + Layout(*notice);
+  std::vector<TForm*> Forms() const {
+    return {window.get(), shining.get(), size.get(), notice.get()};
+  }
+
+  std::string Layouts() const {
+    std::string layouts;
+    for (TForm* form : Forms()) layouts += Layout(*form);
+    return layouts;
   }
 
   std::unique_ptr<TForm1> shining;
@@ -137,10 +143,7 @@ TEST_F(ScaledWindows, ClientAreasScaleAndEveryTextFits) {
   ExpectClientSize(*shining, 648, 472);
   ExpectClientSize(*size, 464, 253);
   ExpectClientSize(*notice, 493, 182);
-  for (TForm* form : {static_cast<TForm*>(window.get()), static_cast<TForm*>(shining.get()),
-                      static_cast<TForm*>(size.get()), static_cast<TForm*>(notice.get())}) {
-    ExpectTextsFit(*form);
-  }
+  for (TForm* form : Forms()) ExpectTextsFit(*form);
   // Above 96 dpi the title bar shows the icon's own picture of its size.
   if (window->Dpi() != kDesignDpi) {
     const auto icon = reinterpret_cast<HICON>(
@@ -169,8 +172,7 @@ TEST_F(ScaledWindows, AtHighDpiAndAfterAMoveToIt) {
   const std::wstring report144 = dir / L"layout144.txt";
   EXPECT_EQ(0u, RunAtDpi(144, report144));
   EXPECT_EQ(0u, RunAtDpi(192, dir / L"layout192.txt"));
-  for (TForm* form : {static_cast<TForm*>(window.get()), static_cast<TForm*>(shining.get()),
-                      static_cast<TForm*>(size.get()), static_cast<TForm*>(notice.get())}) {
+  for (TForm* form : Forms()) {
     RECT suggested{};
     GetWindowRect(form->Handle(), &suggested);
     SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),

@@ -76,9 +76,7 @@ void Save(TForm& form, const std::wstring& path) {
 
 // The windows at this process's DPI, in both looks.
 void SaveWindows(const std::wstring& folder) {
-  TempDir dir;
-  for (const wchar_t* name : {L"tarn.exe", L"tarn.ini", L"rtm.exe", L"dictguid.txt"})
-    WriteFileBytes(dir / name, "");
+  const ProgramFolder dir;
   const std::wstring previous = CurrentDirectory();
   SetCurrentDirectoryW(dir.Path().c_str());
   auto window = CreateForm<Tzh_tarnF>(nullptr);

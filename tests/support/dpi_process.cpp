@@ -1,5 +1,6 @@
 #include "tests/support/dpi_process.h"
 
+#include "tests/support/variable.h"
 #include "toolkit/file_names.h"
 #include "toolkit/unique_handle.h"
 
@@ -15,14 +16,15 @@ DWORD RunSelfAtDpi(int dpi, const std::wstring& arguments, const wchar_t* name,
   if (RegSetKeyValueW(HKEY_CURRENT_USER, kDesktop, L"LogPixels", REG_DWORD, &setting,
                       sizeof(setting)) != ERROR_SUCCESS)
     return 1;
-  SetEnvironmentVariableW(name, value.c_str());
   std::wstring command = L'"' + ModulePath() + L"\" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION info{};
-  const BOOL started = CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
-                                      nullptr, nullptr, &startup, &info);
-  SetEnvironmentVariableW(name, nullptr);
+  const BOOL started = [&] {
+    const Variable passed(name, value.c_str());
+    return CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &info);
+  }();
   DWORD code = 1;
   if (started) {
     const KernelHandle process(info.hProcess), thread(info.hThread);

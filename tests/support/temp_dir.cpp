@@ -25,11 +25,19 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
+ProgramFolder::ProgramFolder() {
+  for (const wchar_t* name : {L"tarn.exe", L"tarn.ini", L"rtm.exe", L"dictguid.txt"}) {
+    WriteFileBytes(*this / name, "");
+  }
+}
+
 std::wstring BuildFolder() {
   std::wstring folder = ModulePath();
   for (int up = 0; up < 3; ++up) folder.resize(folder.find_last_of(L'\\'));
   return folder;
 }
+
+std::wstring BuiltProgram() { return BuildFolder() + L"\\zh_tarn.exe"; }
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
   std::ofstream out(std::filesystem::path(path), std::ios::binary);

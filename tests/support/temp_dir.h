@@ -22,9 +22,18 @@ class TempDir {
   std::wstring path_;
 };
 
+// A fresh folder with the converter's four files, empty: a program folder
+// the main window starts in without a missing files notice.
+class ProgramFolder : public TempDir {
+ public:
+  ProgramFolder();
+};
+
 // The folder the built programs lie in, two levels above the test
 // executables.
 std::wstring BuildFolder();
+// The built program, zh_tarn.exe, in that folder.
+std::wstring BuiltProgram();
 
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 std::string ReadFileBytes(const std::wstring& path);

@@ -8,28 +8,9 @@
 #include "tests/support/process_watch.h"
 #include "tests/support/start_retry.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/variable.h"
 
 namespace {
-
-std::wstring OwnFolder() {
-  wchar_t path[MAX_PATH];
-  const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-  return self.substr(0, self.find_last_of(L'\\'));
-}
-
-// Sets an environment variable, which the converter inherits, while it lives.
-class ScopedVariable {
- public:
-  ScopedVariable(const wchar_t* name, const std::wstring& value) : name_(name) {
-    SetEnvironmentVariableW(name, value.c_str());
-  }
-  ScopedVariable(const ScopedVariable&) = delete;
-  ScopedVariable& operator=(const ScopedVariable&) = delete;
-  ~ScopedVariable() { SetEnvironmentVariableW(name_, nullptr); }
-
- private:
-  const wchar_t* name_;
-};
 
 struct Outcome {
   DWORD exitCode = 0;
@@ -42,8 +23,7 @@ class TarnStandinTest : public testing::Test {
  protected:
   TarnStandinTest() {
     CreateDirectoryW(programDir.c_str(), nullptr);
-    CopyFileW((OwnFolder() + L"\\" ZH_STANDIN_FROM_TESTS).c_str(), File(L"tarn.exe").c_str(),
-              FALSE);
+    CopyFileW((BuildFolder() + L"\\tarn.exe").c_str(), File(L"tarn.exe").c_str(), FALSE);
     WriteFileBytes(File(L"tarn.ini"),
                    "[MDLH_SECTION]\r\nsize_radius=7\r\n[BGL_MATERIAL_LIST]\r\npower=120\r\n"
                    "specular_r=0.3\r\nspecular_g=0.3\r\nspecular_b=0.3\r\n");
@@ -127,29 +107,27 @@ TEST_F(TarnStandinTest, AMissingWorkingCopyFails) {
 }
 
 TEST_F(TarnStandinTest, TheFailureVariablesDoWhatTheySay) {
-  const std::wstring result = File(ResultFileName(zCommand));
-  {
-    const ScopedVariable fail(L"TARN_STANDIN_EXIT_CODE", L"5");
-    EXPECT_EQ(Start(zCommand).exitCode, 5u);
-    EXPECT_FALSE(AnyResult());
-  }
-  {
-    const ScopedVariable noResult(L"TARN_STANDIN_NO_RESULT", L"1");
-    EXPECT_EQ(Start(zCommand).exitCode, 0u);
-    EXPECT_FALSE(AnyResult());
-  }
-  {
-    const ScopedVariable resultThenFail(L"TARN_STANDIN_RESULT_THEN_EXIT", L"4");
-    EXPECT_EQ(Start(zCommand).exitCode, 4u);
-    EXPECT_TRUE(FileExists(result));
+  struct Case {
+    const wchar_t* variable;
+    const wchar_t* value;
+    DWORD exitCode;
+    bool writesResult;
+  };
+  for (const Case& c : {Case{L"TARN_STANDIN_EXIT_CODE", L"5", 5, false},
+                        Case{L"TARN_STANDIN_NO_RESULT", L"1", 0, false},
+                        Case{L"TARN_STANDIN_RESULT_THEN_EXIT", L"4", 4, true}}) {
+    const Variable set(c.variable, c.value);
+    EXPECT_EQ(Start(zCommand).exitCode, c.exitCode) << c.variable;
+    EXPECT_EQ(FileExists(File(ResultFileName(zCommand))), c.writesResult) << c.variable;
+    EXPECT_EQ(AnyResult(), c.writesResult) << c.variable;
   }
 }
 
 // The stand-in and the sleeping copy it starts both outlive the time-out;
 // the runner stops both.
 TEST_F(TarnStandinTest, ASleepingStandinAndItsCopyAreStoppedByTheTimeOut) {
-  const ScopedVariable sleep(L"TARN_STANDIN_SLEEP_MS", L"60000");
-  const ScopedVariable grandchild(L"TARN_STANDIN_GRANDCHILD_MS", L"60000");
+  const Variable sleep(L"TARN_STANDIN_SLEEP_MS", L"60000");
+  const Variable grandchild(L"TARN_STANDIN_GRANDCHILD_MS", L"60000");
   const Outcome run = Start(ConverterParameters(zCommand, false), 2000);
   EXPECT_TRUE(run.timedOut);
   EXPECT_FALSE(AnyResult());
@@ -164,7 +142,7 @@ TEST_F(TarnStandinTest, ASleepingStandinAndItsCopyAreStoppedByTheTimeOut) {
 
 TEST_F(TarnStandinTest, ReportsHowItWasStarted) {
   const std::wstring report = dir / L"startup.txt";
-  const ScopedVariable variable(L"TARN_STANDIN_STARTUP_REPORT", report);
+  const Variable variable(L"TARN_STANDIN_STARTUP_REPORT", report.c_str());
   EXPECT_EQ(Start(ConverterParameters(zCommand, false), 20000, false).exitCode, 0u);
   const std::string folder(programDir.begin(), programDir.end());
   EXPECT_EQ(ReadFileBytes(report),
