@@ -77,12 +77,11 @@ HWND ProgramProcess::MainWindow() const {
   throw Exception(commandLine_ + L" never showed a window");
 }
 
-size_t ProgramProcess::PrivateBytes() const {
+size_t PrivateBytesOf(HANDLE process) {
   PROCESS_MEMORY_COUNTERS_EX counters{};
   counters.cb = sizeof(counters);
-  if (!K32GetProcessMemoryInfo(process_.Get(),
-                               reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
+  if (!K32GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
                                sizeof(counters)))
-    throw Exception(L"Cannot read the memory of " + commandLine_ + L": " + LastErrorText());
+    throw Exception(L"Cannot read the memory of a process: " + LastErrorText());
   return counters.PagefileUsage;
 }

@@ -6,6 +6,10 @@
 
 #include "toolkit/unique_handle.h"
 
+// The bytes a process holds for itself alone; raises an Exception when
+// they cannot be read.
+size_t PrivateBytesOf(HANDLE process);
+
 // A program started by a benchmark as a user starts it, in its own process,
 // asked to close (as its close box would) when the object goes.
 class ProgramProcess {
@@ -24,8 +28,7 @@ class ProgramProcess {
   void WaitForInputIdle() const;
   // The program's shown top window, waited for up to a minute.
   HWND MainWindow() const;
-  // The bytes the process holds for itself alone.
-  size_t PrivateBytes() const;
+  size_t PrivateBytes() const { return PrivateBytesOf(process_.Get()); }
 
  private:
   std::wstring commandLine_;
