@@ -15,6 +15,11 @@
 
 namespace {
 
+// The form's timer that makes its tool tip, and its wait in milliseconds:
+// well inside the pause before a hint shows.
+constexpr UINT_PTR kMakeTooltip = 0x5A48;
+constexpr UINT kTooltipWait = 100;
+
 HWND OwnerWindow(TComponent* owner) {
   for (; owner; owner = owner->Owner()) {
     if (auto* form = dynamic_cast<TForm*>(owner)) return form->Handle();
@@ -324,6 +329,10 @@ LRESULT TForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
       if (wParam && OnShow) OnShow(this);
       return TControl::WndProc(msg, wParam, lParam);
+    case WM_TIMER:
+      if (wParam != kMakeTooltip) return TControl::WndProc(msg, wParam, lParam);
+      MakeDueTooltip();
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = GetFocus();
@@ -431,9 +440,12 @@ bool ShowsHint(const TControl& control) { return control.ShowHint() && !control.
 // parent, which gets the mouse over it while it is disabled. The windows'
 // own procedures hand their mouse messages to the tool tip (RelayToHint):
 // letting the tool tip subclass them would cost Wine a round trip to its
-// server for every message those windows get. The tool tip is made at the
-// first mouse message after a control asks for a hint, with the tools of
-// every hinted control then: made at once, it cost each start about 3 ms.
+// server for every message those windows get. The tool tip is made a moment
+// after the first mouse message once a control asks for a hint, with the
+// tools of every hinted control then, and told where the pointer lies:
+// made with the window it cost each start about 3 ms, and made at the first
+// mouse message it still did, the pointer lying over a new window as often
+// as not.
 void TForm::HintChanged(TControl& control) {
   if (tooltip_) {
     SetTool(control);
@@ -457,13 +469,28 @@ void TForm::SetBusyCursor(bool busy) {
 
 void TForm::RelayToHint(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!tooltip_) {
-    if (!hintsWanted_) return;
+    if (hintsWanted_ && !tooltipDue_)
+      tooltipDue_ = SetTimer(Handle(), kMakeTooltip, kTooltipWait, nullptr) != 0;
+    if (tooltipDue_ || !hintsWanted_) return;
     MakeTooltip();
   }
   const DWORD at = GetMessagePos();
   MSG relayed{window, msg, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
               {GET_X_LPARAM(at), GET_Y_LPARAM(at)}};
   SendMessageW(tooltip_.Get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
+}
+
+void TForm::MakeDueTooltip() {
+  KillTimer(Handle(), kMakeTooltip);
+  tooltipDue_ = false;
+  if (tooltip_) return;
+  MakeTooltip();
+  POINT at;
+  if (!GetCursorPos(&at)) return;
+  const HWND under = WindowFromPoint(at);
+  if (under != Handle() && !IsChild(Handle(), under)) return;
+  ScreenToClient(under, &at);
+  RelayToHint(under, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
 }
 
 void TForm::MakeTooltip() {

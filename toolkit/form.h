@@ -104,6 +104,8 @@ class TForm : public TControl {
   bool DoClose();
   bool PreviewKeyDown(const MSG& msg);
   void MakeTooltip();
+  // The tool tip's timer is up: the tool tip is made and shown the pointer.
+  void MakeDueTooltip();
   // Adds, changes or removes the tools of a control.
   void SetTool(TControl& control);
   void ThemeChanged();
@@ -127,6 +129,7 @@ class TForm : public TControl {
   HWND lastFocus_ = nullptr;
   WindowHandle tooltip_;
   bool hintsWanted_ = false;
+  bool tooltipDue_ = false;
   bool busyCursor_ = false;
   SIZE clientSize_{0, 0};
   IconHandle smallIcon_;
