@@ -54,8 +54,7 @@ bool TDsGroup::DialogChar(wchar_t ch) {
 }
 
 RECT TDsGroup::AlignRect() const {
-  WindowDC dc(Handle());
-  TCanvas canvas(dc.Get(), Dpi());
+  TCanvas canvas(MeasuringDC(), Dpi());
   canvas.Font().Assign(Font());
   RECT rect = ClientRect();
   rect.top += canvas.TextHeight(L"0");

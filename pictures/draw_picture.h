@@ -4,11 +4,10 @@
 #include "toolkit/gdi.h"
 
 // A picture of the given size, filled with the background colour and then
-// painted.
+// painted: a 32-bit top-down DIB section.
 template <class Paint>
 Bitmap DrawPicture(int width, int height, TColor background, const Paint& paint) {
-  WindowDC screen;
-  Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  Bitmap bitmap = TopDownBitmap(width, height);
   MemoryDC dc;
   SelectGuard select(dc.Get(), bitmap.Get());
   TCanvas canvas(dc.Get());

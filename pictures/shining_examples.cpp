@@ -162,14 +162,11 @@ unsigned Pixel(const Scene& scene, int x, int y, int power, double specular) {
 
 Bitmap ShiningExample(int power, double specular) {
   static const Scene scene;
-  std::vector<unsigned> pixels(static_cast<size_t>(kShiningWidth) * kShiningHeight);
+  unsigned* pixels = nullptr;
+  Bitmap bitmap = TopDownBitmap(kShiningWidth, kShiningHeight, &pixels);
   for (int y = 0; y < kShiningHeight; ++y) {
     for (int x = 0; x < kShiningWidth; ++x)
       pixels[static_cast<size_t>(y) * kShiningWidth + x] = Pixel(scene, x, y, power, specular);
   }
-  const BITMAPINFO info = TopDownInfo(kShiningWidth, kShiningHeight);
-  WindowDC screen;
-  Bitmap bitmap(CreateCompatibleBitmap(screen.Get(), kShiningWidth, kShiningHeight));
-  SetDIBits(screen.Get(), bitmap.Get(), 0, kShiningHeight, pixels.data(), &info, DIB_RGB_COLORS);
   return bitmap;
 }

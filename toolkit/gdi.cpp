@@ -13,18 +13,30 @@ BITMAPINFO TopDownInfo(int width, int height) {
   return info;
 }
 
-PixelBitmap::PixelBitmap(int width, int height) : width_(width), height_(height) {
+Bitmap TopDownBitmap(int width, int height, unsigned** bits) {
   const BITMAPINFO info = TopDownInfo(width, height);
-  void* bits = nullptr;
-  bitmap_.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!bitmap_) throw std::runtime_error("CreateDIBSection failed");
-  bits_ = static_cast<const unsigned*>(bits);
+  void* pixels = nullptr;
+  Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+  if (!bitmap) throw std::runtime_error("CreateDIBSection failed");
+  if (bits) *bits = static_cast<unsigned*>(pixels);
+  return bitmap;
+}
+
+PixelBitmap::PixelBitmap(int width, int height) : width_(width), height_(height) {
+  unsigned* bits = nullptr;
+  bitmap_ = TopDownBitmap(width, height, &bits);
+  bits_ = bits;
 }
 
 COLORREF PixelBitmap::Pixel(int x, int y) const {
   GdiFlush();
   const unsigned bgr = bits_[static_cast<size_t>(y) * width_ + x];
   return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+}
+
+HDC MeasuringDC() {
+  static const MemoryDC dc;
+  return dc.Get();
 }
 
 void DrawFocusAround(HWND window) {

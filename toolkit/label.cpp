@@ -26,17 +26,6 @@ void TLabel::FontChanged() {
   FitText();
 }
 
-namespace {
-
-// Text is measured on one memory device context kept for the purpose: a
-// screen one was asked for and given back for every measure.
-HDC MeasuringDC() {
-  static const MemoryDC dc;
-  return dc.Get();
-}
-
-}  // namespace
-
 SIZE TLabel::FittingSize(const TFont& font, const std::wstring& text, int dpi) {
   TCanvas canvas(MeasuringDC(), dpi);
   canvas.Font().Assign(font);

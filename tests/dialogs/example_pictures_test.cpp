@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "pictures/aircraft_views.h"
+#include "pictures/glyphs.h"
 #include "pictures/shining_examples.h"
 
 namespace {
@@ -109,6 +110,37 @@ TEST(AircraftViewTest, LargerTypesFillMoreOfThePicture) {
     previous = pixels;
   }
   EXPECT_LT(previous, kAircraftViewWidth * kAircraftViewHeight / 2);
+}
+
+// A glyph's greyed twin, pixel for pixel: a shadow pixel for each dark one,
+// a highlight one step down and right of a dark one where no shadow lies,
+// and the left-out colour elsewhere.
+TEST(GlyphTest, TheGreyedTwinShadowsEachDarkPixelAndLightsBelowRightOfIt) {
+  constexpr int kSize = 16;
+  for (TGlyph (*make)() : {QuestionGlyph, BookGlyph, WritingHandGlyph}) {
+    const TGlyph glyph = make();
+    const PixelBitmap normal = Pixels(glyph.normal, kSize, kSize);
+    const PixelBitmap greyed = Pixels(glyph.disabled, kSize, kSize);
+    const auto dark = [&](int x, int y) {
+      const COLORREF pixel = normal.Pixel(x, y);
+      return pixel != kTransparentKey &&
+             GetRValue(pixel) * 3 + GetGValue(pixel) * 6 + GetBValue(pixel) <= 1800;
+    };
+    int darkPixels = 0;
+    for (int y = 0; y < kSize; ++y) {
+      for (int x = 0; x < kSize; ++x) {
+        COLORREF expected = kTransparentKey;
+        if (dark(x, y)) {
+          expected = GetSysColor(COLOR_BTNSHADOW);
+          ++darkPixels;
+        } else if (x > 0 && y > 0 && dark(x - 1, y - 1)) {
+          expected = GetSysColor(COLOR_BTNHIGHLIGHT);
+        }
+        EXPECT_EQ(greyed.Pixel(x, y), expected) << x << ", " << y;
+      }
+    }
+    EXPECT_GT(darkPixels, 20);
+  }
 }
 
 }  // namespace
