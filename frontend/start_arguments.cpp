@@ -41,14 +41,30 @@ const wchar_t* WhyPassedOver(const std::wstring& argument, const std::wstring& p
   return nullptr;
 }
 
+// Whether anything follows the program's name, which ends, as
+// CommandLineToArgvW reads it, at its closing quote when quoted, else at the
+// first blank.
+bool HasArguments(std::wstring_view line) {
+  size_t end = 0;
+  if (!line.empty() && line[0] == L'"') {
+    end = line.find(L'"', 1);
+    end = end == std::wstring_view::npos ? line.size() : end + 1;
+  } else {
+    end = std::min(line.find_first_of(L" \t"), line.size());
+  }
+  return line.find_first_not_of(L" \t", end) != std::wstring_view::npos;
+}
+
 }  // namespace
 
-std::vector<std::wstring> CommandLineArguments() {
+// Most starts have no arguments: the shell, which splits them, is loaded
+// only when there are some, as it costs a start some 3 ms.
+std::vector<std::wstring> CommandLineArguments(const wchar_t* commandLine) {
+  if (!HasArguments(commandLine)) return {};
   const auto split =
       SystemFunction<decltype(CommandLineToArgvW)>(L"shell32.dll", "CommandLineToArgvW");
   int count = 0;
-  const std::unique_ptr<LPWSTR, LocalCloser> words(split ? split(GetCommandLineW(), &count)
-                                                         : nullptr);
+  const std::unique_ptr<LPWSTR, LocalCloser> words(split ? split(commandLine, &count) : nullptr);
   if (!words || count < 2) return {};
   return {words.get() + 1, words.get() + count};
 }

@@ -15,7 +15,7 @@ struct TStartArguments {
 };
 
 // The arguments after the program's name, split by the Windows rules.
-std::vector<std::wstring> CommandLineArguments();
+std::vector<std::wstring> CommandLineArguments(const wchar_t* commandLine = GetCommandLineW());
 
 // Sorts the arguments: the first existing .mdl file, its path made full
 // from the current directory, is the model; options, paths that do not

@@ -6,6 +6,21 @@
 
 namespace {
 
+// The program's name ends at its closing quote, or at the first blank; what
+// follows is split by the Windows rules, and blanks alone are no argument.
+TEST(StartArgumentsTest, TheCommandLineAfterTheProgramsNameIsSplit) {
+  using Words = std::vector<std::wstring>;
+  const std::pair<const wchar_t*, Words> lines[] = {
+      {L"zh_tarn.exe", {}},
+      {L"\"C:\\Program Files\\zh_tarn.exe\"", {}},
+      {L"\"C:\\Program Files\\zh_tarn.exe\" \t ", {}},
+      {L"\"C:\\zh tarn\\zh_tarn.exe\"x.mdl", {L"x.mdl"}},
+      {L"C:\\zh\\zh_tarn.exe \"D:\\My planes\\a.mdl\"  b.mdl", {L"D:\\My planes\\a.mdl", L"b.mdl"}},
+      {L"zh_tarn.exe\t\"\"", {L""}},
+  };
+  for (const auto& [line, words] : lines) EXPECT_EQ(CommandLineArguments(line), words) << line;
+}
+
 // The first existing model, named relative to the current folder, is taken
 // by its full path; everything else is passed over, each with its reason.
 TEST(StartArgumentsTest, OneExistingModelIsTakenAndTheRestPassedOver) {
