@@ -26,6 +26,8 @@ int TListBox::Add(const std::wstring& item) {
 
 void TListBox::SetItems(const std::vector<std::wstring>& items) {
   ItemsNeeded();
+  // An empty list left empty is not redrawn.
+  if (items.empty() && Count() == 0) return;
   const bool shown = Showing();
   if (shown) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   Clear();
