@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -78,10 +79,31 @@ bool SameLetter(wchar_t a, wchar_t b) {
   return CompareStringOrdinal(&a, 1, &b, 1, TRUE) == CSTR_EQUAL;
 }
 
-bool MatchesAny(std::wstring_view name, const std::vector<std::wstring>& patterns) {
-  return std::any_of(patterns.begin(), patterns.end(),
-                     [name](const std::wstring& pattern) { return MatchesPattern(name, pattern); });
-}
+// The patterns of a mask, matched against every name of a folder: those
+// without wildcards, such as the result files of thousands of models,
+// through the set of their keys, the others one by one.
+class PatternSet {
+ public:
+  explicit PatternSet(const std::vector<std::wstring>& patterns) {
+    for (const std::wstring& pattern : patterns) {
+      if (pattern.find_first_of(L"*?") == std::wstring::npos) {
+        names_.insert(NameKey(pattern));
+      } else {
+        wildcards_.push_back(pattern);
+      }
+    }
+  }
+
+  bool Matches(std::wstring_view name) const {
+    if (!names_.empty() && names_.contains(NameKey(name))) return true;
+    return std::any_of(wildcards_.begin(), wildcards_.end(),
+                       [name](const std::wstring& pattern) { return MatchesPattern(name, pattern); });
+  }
+
+ private:
+  std::unordered_set<std::wstring> names_;
+  std::vector<std::wstring> wildcards_;
+};
 
 // What Windows is asked to enumerate for the patterns: the one pattern, or
 // the literal start they share followed by '*'. Windows then skips the
@@ -103,9 +125,7 @@ std::wstring EnumerationPattern(const std::vector<std::wstring>& patterns) {
 // told apart by their names in capitals.
 bool FirstListing(const std::wstring& folder) {
   static std::set<std::wstring> listed;
-  std::wstring key = folder;
-  CharUpperBuffW(key.data(), static_cast<DWORD>(key.size()));
-  return listed.insert(std::move(key)).second;
+  return listed.insert(NameKey(folder)).second;
 }
 
 std::wstring Trim(const std::wstring& text) {
@@ -149,13 +169,14 @@ std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
   const bool seesAll = pattern == L"*";
   if (firstListing && !seesAll) RemoveLeftoverTempFiles(folder);
   const bool sweepAlong = firstListing && seesAll;
+  const PatternSet wanted(patterns);
   ForEachEntry(folder, pattern, [&](std::wstring_view name, bool isFolder) {
     if (isFolder) {
       if (subFolders) subFolders->emplace_back(name);
       return;
     }
     const bool removed = sweepAlong && RemoveIfLeftover(folder, name);
-    if (!removed && MatchesAny(name, patterns)) names.emplace_back(name);
+    if (!removed && wanted.Matches(name)) names.emplace_back(name);
   });
   SortNames(names);
   if (subFolders) SortNames(*subFolders);

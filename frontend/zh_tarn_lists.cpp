@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <unordered_map>
 
 #include "browsing/folder_listing.h"
 #include "frontend/converter/converter_commands.h"
@@ -60,22 +61,23 @@ void Tzh_tarnF::MDL_fClick(TComponent*) {
 
 // Fills the converted list with each model's result files found beside it,
 // model by model in list order and each model's in chain order, each with
-// its letter case on disk.
+// its letter case on disk. The files found are looked up by name, not
+// searched for each name: all models of a big folder may be selected.
 void Tzh_tarnF::ListResultsOf(const std::vector<std::wstring>& baseNames) {
+  std::vector<std::wstring> wanted;
   std::wstring mask;
   for (const std::wstring& baseName : baseNames) {
     for (const ConverterCommand& command : ConverterCommands()) {
-      mask += baseName + L"." + command.extension + L";";
+      wanted.push_back(baseName + L"." + command.extension);
+      mask += wanted.back() + L";";
     }
   }
   md_files->SetMask(mask);
-  for (const std::wstring& baseName : baseNames) {
-    for (const ConverterCommand& command : ConverterCommands()) {
-      const std::wstring wanted = baseName + L"." + command.extension;
-      for (int i = 0; i < md_files->Count(); ++i) {
-        if (SameName(md_files->Item(i), wanted)) memo2->Add(md_files->Item(i));
-      }
-    }
+  std::unordered_map<std::wstring, int> found;
+  for (int i = 0; i < md_files->Count(); ++i) found.emplace(NameKey(md_files->Item(i)), i);
+  for (const std::wstring& name : wanted) {
+    if (const auto file = found.find(NameKey(name)); file != found.end())
+      memo2->Add(md_files->Item(file->second));
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 namespace {
 
 // Where the extension's dot stands in the name, or npos.
@@ -17,6 +19,20 @@ size_t LastSeparatorOf(const std::wstring& path) { return path.find_last_of(L"\\
 bool SameName(std::wstring_view a, std::wstring_view b) {
   return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(),
                               static_cast<int>(b.size()), TRUE) == CSTR_EQUAL;
+}
+
+// ASCII names, most of what folders hold, without a call.
+std::wstring NameKey(std::wstring_view name) {
+  std::wstring key(name);
+  if (std::all_of(key.begin(), key.end(), [](wchar_t c) { return c < 0x80; })) {
+    for (wchar_t& c : key) {
+      if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - (L'a' - L'A'));
+    }
+  } else if (!key.empty()) {
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()),
+                  key.data(), static_cast<int>(key.size()), nullptr, nullptr, 0);
+  }
+  return key;
 }
 
 std::wstring ExtensionOf(const std::wstring& name) {

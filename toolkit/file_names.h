@@ -6,6 +6,9 @@
 // Whether two names are the same as the file system compares them: letter
 // case aside, character for character.
 bool SameName(std::wstring_view a, std::wstring_view b);
+// The name in capitals, so that names the file system takes for the same
+// have equal keys: for sets and maps of names.
+std::wstring NameKey(std::wstring_view name);
 // The extension of a file name with its dot (".MD8", in the name's letter
 // case), or empty when the name has none.
 std::wstring ExtensionOf(const std::wstring& name);

@@ -53,6 +53,15 @@ TEST_F(FileListTest, ListsMatchingFilesOnceSortedWithTheirNamesOnDisk) {
   EXPECT_EQ(list->Count(), 0);
 }
 
+// Names without wildcards, as many as a folder's models have results, match
+// whole names in any letter case and never a folder; wildcards still work
+// beside them.
+TEST_F(FileListTest, WholeNamesInTheMaskMatchInAnyCase) {
+  list->SetMask(L"A.MDL;notes;long_name.mdl;folder.mdl;*.md2");
+  list->SetDirectory(temp.Path());
+  EXPECT_EQ(Items(*list), (std::vector<std::wstring>{L"a.mdl", L"C.MD2", L"NOTES"}));
+}
+
 // Punctuation, digits, letter case and accents, in the order lstrcmpiW
 // gives them.
 TEST_F(FileListTest, SortsAsLstrcmpiCompares) {
