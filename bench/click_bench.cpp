@@ -47,7 +47,7 @@ struct Listing {
 Listing RawListing(const std::wstring& folder) {
   Listing listing;
   WIN32_FIND_DATAW found;
-  const UniqueHandle<HANDLE, FindCloser> find(FindFirstFileW((folder + L"\\*").c_str(), &found));
+  const FindHandle find(FindFirstFileW((folder + L"\\*").c_str(), &found));
   if (!find) return listing;
   do {
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;

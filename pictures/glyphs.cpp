@@ -13,15 +13,6 @@ constexpr TColor kRed = 0x0000D0;
 
 using Painter = void (*)(TCanvas&);
 
-// A DIB pixel (blue in the low byte) as a colour, and back.
-COLORREF ColourOf(unsigned pixel) {
-  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
-}
-unsigned PixelOf(COLORREF colour) {
-  return static_cast<unsigned>(GetRValue(colour)) << 16 | GetGValue(colour) << 8 |
-         GetBValue(colour);
-}
-
 // The greyed twin of a glyph drawn by DrawPicture: every dark pixel becomes
 // a shadow pixel with a highlight one step down and right, as the system
 // draws disabled pictures; light pixels vanish. Made in the pixels
@@ -33,11 +24,11 @@ Bitmap Greyed(const Bitmap& normal) {
   const auto* pixels = static_cast<const unsigned*>(section.dsBm.bmBits);
   unsigned* greyed = nullptr;
   Bitmap bitmap = TopDownBitmap(kGlyphSize, kGlyphSize, &greyed);
-  std::fill_n(greyed, kGlyphSize * kGlyphSize, PixelOf(kTransparentKey));
-  const unsigned shadow = PixelOf(GetSysColor(COLOR_BTNSHADOW));
-  const unsigned highlight = PixelOf(GetSysColor(COLOR_BTNHIGHLIGHT));
+  std::fill_n(greyed, kGlyphSize * kGlyphSize, DibPixel(kTransparentKey));
+  const unsigned shadow = DibPixel(GetSysColor(COLOR_BTNSHADOW));
+  const unsigned highlight = DibPixel(GetSysColor(COLOR_BTNHIGHLIGHT));
   const auto dark = [&](int x, int y) {
-    const COLORREF pixel = ColourOf(pixels[y * kGlyphSize + x]);
+    const COLORREF pixel = DibColour(pixels[y * kGlyphSize + x]);
     const int light = GetRValue(pixel) * 3 + GetGValue(pixel) * 6 + GetBValue(pixel);
     return pixel != kTransparentKey && light <= 1800;
   };

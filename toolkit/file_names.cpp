@@ -29,8 +29,9 @@ std::wstring NameKey(std::wstring_view name) {
       if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - (L'a' - L'A'));
     }
   } else if (!key.empty()) {
-    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(), static_cast<int>(name.size()),
-                  key.data(), static_cast<int>(key.size()), nullptr, nullptr, 0);
+    LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_UPPERCASE, name.data(),
+                  static_cast<int>(name.size()), key.data(), static_cast<int>(key.size()), nullptr,
+                  nullptr, 0);
   }
   return key;
 }

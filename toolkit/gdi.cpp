@@ -30,8 +30,7 @@ PixelBitmap::PixelBitmap(int width, int height) : width_(width), height_(height)
 
 COLORREF PixelBitmap::Pixel(int x, int y) const {
   GdiFlush();
-  const unsigned bgr = bits_[static_cast<size_t>(y) * width_ + x];
-  return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+  return DibColour(bits_[static_cast<size_t>(y) * width_ + x]);
 }
 
 HDC MeasuringDC() {

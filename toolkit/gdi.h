@@ -79,6 +79,15 @@ void DrawFocusAround(HWND window);
 // The header of a 32-bit top-down device-independent bitmap.
 BITMAPINFO TopDownInfo(int width, int height);
 
+// A pixel of a 32-bit DIB (blue in the low byte) as a colour, and back.
+inline COLORREF DibColour(unsigned pixel) {
+  return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+}
+inline unsigned DibPixel(COLORREF colour) {
+  return static_cast<unsigned>(GetRValue(colour)) << 16 | GetGValue(colour) << 8 |
+         GetBValue(colour);
+}
+
 // A 32-bit top-down DIB section, which needs no screen device context (Wine
 // takes a third of a millisecond to hand one out); bits, when given, gets
 // its pixels, row by row from the top, blue in the low byte. Raises

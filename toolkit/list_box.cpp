@@ -94,6 +94,7 @@ void TListBox::SetItemIndex(int index) {
 }
 
 void TListBox::SetSelected(int index) {
+  ItemsNeeded();
   if (!MultiSelect()) {
     SetItemIndex(index);
   } else if (index >= 0) {
