@@ -45,8 +45,9 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 #pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
 
 // The window's standard object with the control's own role, name, state and
-// default action laid over it for the window itself; its children,
-// navigation and location stay the standard object's.
+// default action laid over it for the window itself, and the names of the
+// items a control keeps itself; the rest of its children, navigation and
+// location stay the standard object's.
 class TAccessibleObject final : public IAccessible, public IOleWindow {
  public:
   TAccessibleObject(HWND window, TAccessibleSource& source, IAccessible* proxy)
@@ -119,8 +120,13 @@ class TAccessibleObject final : public IAccessible, public IOleWindow {
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!source_) return CO_E_OBJNOTCONNECTED;
+    if (!IsSelf(child)) {
+      const std::optional<std::wstring> own =
+          child.vt == VT_I4 ? source_->AccessibleChildName(child.lVal) : std::nullopt;
+      return own ? ToBstr(*own, name) : Forward(&IAccessible::get_accName, child, name);
+    }
     const TAccessibleFacts facts = source_->AccessibleFacts();
-    if (!IsSelf(child) || facts.name.empty()) return Forward(&IAccessible::get_accName, child, name);
+    if (facts.name.empty()) return Forward(&IAccessible::get_accName, child, name);
     return ToBstr(facts.name, name);
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {

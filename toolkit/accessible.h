@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <oleacc.h>
 
+#include <optional>
 #include <string>
 
 // What a screen reader is told about a control's window beyond what Windows
@@ -27,6 +28,9 @@ class TAccessibleSource {
   // Asks the control to do its default action once the current message is
   // handled: a screen reader waits for the answer, not for the action.
   virtual void PostDefaultAction() = 0;
+  // The name of a child (1 for the first item) of a control that keeps its
+  // items' names itself; nothing leaves the name to the standard answer.
+  virtual std::optional<std::wstring> AccessibleChildName(long) const { return std::nullopt; }
 
  protected:
   ~TAccessibleSource() = default;

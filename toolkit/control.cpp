@@ -289,7 +289,8 @@ bool TControl::Notification(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {
 
 LRESULT TControl::AnswerAccessibleObject(WPARAM wParam, LPARAM lParam) {
   const TAccessibleFacts facts = AccessibleFacts();
-  if (static_cast<LONG>(lParam) == OBJID_CLIENT && (facts.role != 0 || !facts.name.empty())) {
+  if (static_cast<LONG>(lParam) == OBJID_CLIENT &&
+      (facts.role != 0 || !facts.name.empty() || NamesAccessibleChildren())) {
     if (!accessible_) accessible_ = std::make_unique<TAccessibleLink>(handle_, *this);
     if (const LRESULT answer = accessible_->Answer(wParam)) return answer;
   }

@@ -227,6 +227,8 @@ class TControl : public TComponent, public TAccessibleSource {
   virtual void DoExit();
   // What a screen reader's default action does: press, check, jump.
   virtual void DoDefaultAction() {}
+  // Whether the control names its children for a screen reader itself.
+  virtual bool NamesAccessibleChildren() const { return false; }
   // The window's state for a screen reader: invisible, unavailable,
   // focusable, focused.
   long AccessibleState() const;

@@ -1,27 +1,46 @@
 #include "toolkit/list_box.h"
 
+#include <algorithm>
+
+#include "toolkit/gdi.h"
+
 TListBox::TListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
                    DWORD extraStyle)
     : TControl(owner, parent, bounds,
-               {L"LISTBOX", LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | extraStyle,
+               {L"LISTBOX",
+                LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_NODATA | WS_VSCROLL |
+                    WS_TABSTOP | extraStyle,
                 WS_EX_CLIENTEDGE, 121, 97}) {
   SetColor(clWindow);
+  ApplyItemHeight();
 }
 
 int TListBox::Count() const {
   ItemsNeeded();
-  return static_cast<int>(SendMessageW(Handle(), LB_GETCOUNT, 0, 0));
+  return static_cast<int>(starts_.size() - 1);
 }
 
 std::wstring TListBox::Item(int index) const {
   ItemsNeeded();
-  return ItemText(Handle(), LB_GETTEXTLEN, LB_GETTEXT, index);
+  return std::wstring(ItemView(index));
+}
+
+std::wstring_view TListBox::ItemView(int index) const {
+  if (index < 0 || static_cast<size_t>(index) + 1 >= starts_.size()) return {};
+  const uint32_t start = starts_[static_cast<size_t>(index)];
+  return std::wstring_view(texts_).substr(start, starts_[static_cast<size_t>(index) + 1] - start - 1);
+}
+
+void TListBox::AppendText(std::wstring_view item) {
+  texts_.append(item);
+  texts_.push_back(L'\0');
+  starts_.push_back(static_cast<uint32_t>(texts_.size()));
 }
 
 int TListBox::Add(const std::wstring& item) {
   ItemsNeeded();
-  return static_cast<int>(
-      SendMessageW(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str())));
+  AppendText(item);
+  return static_cast<int>(SendMessageW(Handle(), LB_ADDSTRING, 0, 0));
 }
 
 void TListBox::SetItems(const std::vector<std::wstring>& items) {
@@ -33,14 +52,12 @@ void TListBox::SetItems(const std::vector<std::wstring>& items) {
   Clear();
   size_t characters = 0;
   for (const std::wstring& item : items) characters += item.size() + 1;
-  SendMessageW(Handle(), LB_INITSTORAGE, items.size(), characters * sizeof(wchar_t));
-  // Straight to the list's own procedure: a message sent item by item goes
-  // through the window's subclass chain first, which for thousands of items
-  // costs more than the list's own work.
-  const auto procedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Handle(), GCLP_WNDPROC));
-  for (const std::wstring& item : items) {
-    CallWindowProcW(procedure, Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-  }
+  // A new buffer, so that a smaller folder gives back a larger one's room.
+  std::wstring().swap(texts_);
+  texts_.reserve(characters);
+  starts_.reserve(items.size() + 1);
+  for (const std::wstring& item : items) AppendText(item);
+  SendMessageW(Handle(), LB_SETCOUNT, items.size(), 0);
   if (!shown) return;
   // The list shows its new scroll bar while hidden from drawing, so the bar
   // is drawn once with the items rather than at once and again with them.
@@ -52,17 +69,25 @@ void TListBox::SetItems(const std::vector<std::wstring>& items) {
 
 void TListBox::Delete(int index) {
   ItemsNeeded();
+  if (index < 0 || index >= Count()) return;
+  const auto at = static_cast<size_t>(index);
+  const uint32_t length = starts_[at + 1] - starts_[at];
+  texts_.erase(starts_[at], length);
+  starts_.erase(starts_.begin() + static_cast<ptrdiff_t>(at));
+  for (size_t i = at; i < starts_.size(); ++i) starts_[i] -= length;
   SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
 void TListBox::Clear() {
   ItemsNeeded();
+  texts_.clear();
+  starts_.assign(1, 0);
   SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
 }
 
 int TListBox::IndexOf(const std::wstring& item) const {
   for (int i = 0, n = Count(); i < n; ++i) {
-    if (lstrcmpiW(Item(i).c_str(), item.c_str()) == 0) return i;
+    if (lstrcmpiW(ItemView(i).data(), item.c_str()) == 0) return i;
   }
   return -1;
 }
@@ -91,6 +116,7 @@ void TListBox::SetItemIndex(int index) {
   if (index < 0) return;
   SendMessageW(Handle(), LB_SETSEL, TRUE, index);
   SendMessageW(Handle(), LB_SETCARETINDEX, static_cast<WPARAM>(index), FALSE);
+  SendMessageW(Handle(), LB_SETANCHORINDEX, static_cast<WPARAM>(index), 0);
 }
 
 void TListBox::SetSelected(int index) {
@@ -116,22 +142,96 @@ std::vector<int> TListBox::SelectedIndices() const {
 
 void TListBox::SetItemHeight(int height) {
   itemHeight_ = height;
-  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(Scaled(height), 0));
+  ApplyItemHeight();
   Invalidate();
+}
+
+// A row is as high as asked, or else as the font's characters.
+void TListBox::ApplyItemHeight() {
+  int height = Scaled(itemHeight_);
+  if (itemHeight_ <= 0) {
+    const SelectGuard font(MeasuringDC(), Font().Handle(Dpi()));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(MeasuringDC(), &metrics);
+    height = metrics.tmHeight;
+  }
+  SendMessageW(Handle(), LB_SETITEMHEIGHT, 0, MAKELPARAM(height, 0));
 }
 
 void TListBox::FontChanged() {
   TControl::FontChanged();
-  if (itemHeight_ > 0) SetItemHeight(itemHeight_);
+  ApplyItemHeight();
+}
+
+std::optional<std::wstring> TListBox::AccessibleChildName(long child) const {
+  if (child < 1 || child > Count()) return std::nullopt;
+  return std::wstring(ItemView(static_cast<int>(child - 1)));
+}
+
+LRESULT TListBox::CopyItemText(WPARAM index, LPARAM buffer) const {
+  ItemsNeeded();
+  if (index >= static_cast<WPARAM>(Count())) return LB_ERR;
+  const std::wstring_view text = ItemView(static_cast<int>(index));
+  if (buffer) std::copy_n(text.data(), text.size() + 1, reinterpret_cast<wchar_t*>(buffer));
+  return static_cast<LRESULT>(text.size());
+}
+
+// Drawn as a list of strings draws its items: the text one pixel in, on the
+// list's colours or the selection's, with a focus rectangle on the caret's.
+void TListBox::DrawItem(const DRAWITEMSTRUCT& item) const {
+  const bool focusShown = !(item.itemState & ODS_NOFOCUSRECT);
+  if (item.itemAction == ODA_FOCUS || item.itemID == static_cast<UINT>(-1)) {
+    if (focusShown) DrawFocusRect(item.hDC, &item.rcItem);
+    return;
+  }
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  COLORREF text = ColorToRGB(ShownTextColor());
+  if (selected) {
+    text = GetSysColor(COLOR_HIGHLIGHTTEXT);
+  } else if (item.itemState & ODS_DISABLED) {
+    text = GetSysColor(COLOR_GRAYTEXT);
+  }
+  const SelectGuard font(item.hDC, Font().Handle(Dpi()));
+  const COLORREF oldText = SetTextColor(item.hDC, text);
+  const COLORREF oldBack =
+      SetBkColor(item.hDC, selected ? GetSysColor(COLOR_HIGHLIGHT) : ColorToRGB(ShownColor()));
+  const std::wstring_view name = ItemView(static_cast<int>(item.itemID));
+  ExtTextOutW(item.hDC, item.rcItem.left + 1, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
+              &item.rcItem, name.data(), static_cast<UINT>(name.size()), nullptr);
+  SetTextColor(item.hDC, oldText);
+  SetBkColor(item.hDC, oldBack);
+  if ((item.itemState & ODS_FOCUS) && focusShown) DrawFocusRect(item.hDC, &item.rcItem);
+}
+
+void TListBox::GoToTyped(wchar_t ch) {
+  const auto caret = static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
+  const int index = typeAhead_.Next(ch, static_cast<DWORD>(GetMessageTime()), caret, Count(),
+                                    [this](int i) { return ItemView(i); });
+  if (index < 0) return;
+  SetItemIndex(index);
+  if (OnClick) OnClick(this);
 }
 
 // Ctrl+A selects every item of a list that selects several, as a change by
-// the keyboard does.
+// the keyboard does; a typed character goes to a matching item; the items'
+// texts are answered from here, since the window keeps none.
 LRESULT TListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0 && MultiSelect()) {
-    SendMessageW(Handle(), LB_SETSEL, TRUE, -1);
-    if (OnClick) OnClick(this);
-    return 0;
+  switch (msg) {
+    case WM_KEYDOWN:
+      if (wParam != 'A' || GetKeyState(VK_CONTROL) >= 0 || !MultiSelect()) break;
+      SendMessageW(Handle(), LB_SETSEL, TRUE, -1);
+      if (OnClick) OnClick(this);
+      return 0;
+    case WM_CHAR:
+      if (wParam < L' ') break;
+      GoToTyped(static_cast<wchar_t>(wParam));
+      return 0;
+    case LB_GETTEXT:
+      return CopyItemText(wParam, lParam);
+    case LB_GETTEXTLEN:
+      return CopyItemText(wParam, 0);
+    default:
+      break;
   }
   return TControl::WndProc(msg, wParam, lParam);
 }
@@ -139,6 +239,11 @@ LRESULT TListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 bool TListBox::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (msg == WM_COMMAND && HIWORD(wParam) == LBN_SELCHANGE) {
     if (OnClick) OnClick(this);
+    return true;
+  }
+  if (msg == WM_DRAWITEM) {
+    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    result = TRUE;
     return true;
   }
   return TControl::Notification(msg, wParam, lParam, result);

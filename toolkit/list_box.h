@@ -1,14 +1,23 @@
 #pragma once
 
+#include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/type_ahead.h"
 
 // A list of strings. OnClick follows every change of the selection by mouse
 // or keyboard; setting ItemIndex raises nothing. Made with LBS_EXTENDEDSEL it
 // selects several: Ctrl+click, Shift+click, Shift with the arrows, and
 // Ctrl+A; ItemIndex is then the item with the caret when it is selected, else
 // the first selected one, and setting it selects that one alone.
+//
+// The strings are kept here, end to end in one buffer, and drawn here: the
+// window keeps no data of its items but their selection, so that a folder
+// of 100,000 names costs little more than the names. Typing the start of a
+// name goes to it (toolkit/type_ahead.h); LB_GETTEXT and a screen reader's
+// object give the items' names.
 class TListBox : public TControl {
  public:
   TListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt,
@@ -39,10 +48,24 @@ class TListBox : public TControl {
   bool Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
   void FontChanged() override;
+  std::optional<std::wstring> AccessibleChildName(long child) const override;
+  bool NamesAccessibleChildren() const override { return true; }
   // Called before the items are read or changed: a list that fills itself
   // late fills itself here.
   virtual void ItemsNeeded() const {}
 
  private:
+  std::wstring_view ItemView(int index) const;
+  void AppendText(std::wstring_view item);
+  LRESULT CopyItemText(WPARAM index, LPARAM buffer) const;
+  void DrawItem(const DRAWITEMSTRUCT& item) const;
+  void ApplyItemHeight();
+  void GoToTyped(wchar_t ch);
+
+  // Every item followed by a nul; item i starts at starts_[i], and the last
+  // entry is the buffer's end.
+  std::wstring texts_;
+  std::vector<uint32_t> starts_{0};
   int itemHeight_ = 0;
+  TTypeAhead typeAhead_;
 };

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/instance_lock.h"
+#include "tests/support/accessible_client.h"
 #include "tests/support/process_watch.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/control.h"
@@ -89,6 +90,20 @@ class Program {
   std::unique_ptr<ProcessWatch> watch_;
 };
 
+// A reader in another process reaches the program's objects through COM.
+class ComApartment {
+ public:
+  ComApartment() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+  ~ComApartment() {
+    if (entered_) CoUninitialize();
+  }
+
+ private:
+  bool entered_;
+};
+
 // The texts of the entries selected in the window's visible lists.
 std::vector<std::wstring> SelectedEntries(HWND window) {
   std::vector<std::wstring> selected;
@@ -96,9 +111,10 @@ std::vector<std::wstring> SelectedEntries(HWND window) {
        list = FindWindowExW(window, list, L"ListBox", nullptr)) {
     const LRESULT index = SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (index < 0 || !IsWindowVisible(list)) continue;
-    std::wstring text(SendMessageW(list, LB_GETTEXTLEN, index, 0), L'\0');
-    SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    selected.push_back(text);
+    // The lists keep their texts in the program, where a screen reader asks
+    // for them.
+    const ComApartment com;
+    selected.push_back(AccessibleClient(list).Name(static_cast<long>(index) + 1));
   }
   for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     for (std::wstring& text : SelectedEntries(child)) selected.push_back(std::move(text));

@@ -4,12 +4,14 @@
 
 namespace {
 
-VARIANT Self() {
-  VARIANT self{};
-  self.vt = VT_I4;
-  self.lVal = CHILDID_SELF;
-  return self;
+VARIANT Child(long child) {
+  VARIANT variant{};
+  variant.vt = VT_I4;
+  variant.lVal = child;
+  return variant;
 }
+
+VARIANT Self() { return Child(CHILDID_SELF); }
 
 }  // namespace
 
@@ -25,10 +27,11 @@ AccessibleClient::~AccessibleClient() {
   if (object_) object_->Release();
 }
 
-std::wstring AccessibleClient::Text(HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, BSTR*)) {
+std::wstring AccessibleClient::Text(HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, BSTR*),
+                                   long child) {
   static auto* const release = SystemFunction<decltype(SysFreeString)>(L"oleaut32.dll", "SysFreeString");
   BSTR text = nullptr;
-  status_ = object_ ? (object_->*read)(Self(), &text) : E_POINTER;
+  status_ = object_ ? (object_->*read)(Child(child), &text) : E_POINTER;
   std::wstring result = text ? text : L"";
   if (text) release(text);
   return result;
@@ -42,6 +45,7 @@ long AccessibleClient::Number(HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VAR
 
 long AccessibleClient::Role() { return Number(&IAccessible::get_accRole); }
 std::wstring AccessibleClient::Name() { return Text(&IAccessible::get_accName); }
+std::wstring AccessibleClient::Name(long child) { return Text(&IAccessible::get_accName, child); }
 long AccessibleClient::State() { return Number(&IAccessible::get_accState); }
 std::wstring AccessibleClient::DefaultAction() { return Text(&IAccessible::get_accDefaultAction); }
 

@@ -19,12 +19,15 @@ class AccessibleClient {
 
   long Role();
   std::wstring Name();
+  // The name of a child: 1 for the first.
+  std::wstring Name(long child);
   long State();
   std::wstring DefaultAction();
   HRESULT DoDefaultAction();
 
  private:
-  std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, BSTR*));
+  std::wstring Text(HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, BSTR*),
+                    long child = CHILDID_SELF);
   long Number(HRESULT (STDMETHODCALLTYPE IAccessible::*read)(VARIANT, VARIANT*));
 
   IAccessible* object_ = nullptr;

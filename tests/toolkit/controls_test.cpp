@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <functional>
+#include <set>
 #include <vector>
 
+#include "tests/support/accessible_client.h"
 #include "tests/support/temp_dir.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/form.h"
@@ -183,6 +185,81 @@ TEST_F(ControlsTest, ListBoxKeepsOrderAndReportsSelectionByKeyboard) {
   list->Delete(0);
   EXPECT_EQ(list->Count(), 1);
   EXPECT_EQ(list->IndexOf(L"plane.md2"), 0);
+}
+
+// The list keeps its texts itself: every way of reading an item (the class,
+// LB_GETTEXT, a screen reader) gives the same names after changes in the
+// middle of the list.
+TEST_F(ControlsTest, ListBoxAnswersForTheTextsItKeeps) {
+  auto* list = form->Add<TListBox>(form.get());
+  list->SetItems({L"alpha.mdl", L"Beta.mdl", L"bravo.mdl"});
+  list->Add(L"charlie.mdl");
+  list->Delete(1);
+  const std::vector<std::wstring> expected{L"alpha.mdl", L"bravo.mdl", L"charlie.mdl"};
+  ASSERT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 3);
+  AccessibleClient reader(list->Handle());
+  for (int i = 0; i < 3; ++i) {
+    const auto index = static_cast<WPARAM>(i);
+    wchar_t text[32] = {};
+    EXPECT_EQ(SendMessageW(list->Handle(), LB_GETTEXTLEN, index, 0), 9 + (i == 2 ? 2 : 0));
+    SendMessageW(list->Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
+    EXPECT_EQ(text, expected[index]);
+    EXPECT_EQ(list->Item(i), expected[index]);
+    EXPECT_EQ(reader.Name(i + 1), expected[index]);
+  }
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETTEXTLEN, 3, 0), LB_ERR);
+  EXPECT_EQ(list->IndexOf(L"CHARLIE.MDL"), 2);
+}
+
+// Typing goes to the first item from the caret on that starts with what was
+// typed, selects it alone and reports it, as a move by the arrows does.
+TEST_F(ControlsTest, ListBoxGoesToTypedNames) {
+  auto* list = form->Add<TListBox>(form.get(), std::nullopt, LBS_EXTENDEDSEL);
+  list->SetItems({L"alpha", L"Beta", L"bravo", L"charlie"});
+  int clicks = 0;
+  list->OnClick = [&](TComponent*) { ++clicks; };
+  list->SetFocus();
+  list->SetSelected(3);
+  SendMessageW(list->Handle(), WM_CHAR, L'b', 0);
+  EXPECT_EQ(list->SelectedIndices(), std::vector<int>{1});
+  SendMessageW(list->Handle(), WM_CHAR, L'R', 0);
+  EXPECT_EQ(list->SelectedIndices(), std::vector<int>{2});
+  EXPECT_EQ(clicks, 2);
+  SendMessageW(list->Handle(), WM_CHAR, L'z', 0);
+  EXPECT_EQ(list->SelectedIndices(), std::vector<int>{2});
+  EXPECT_EQ(clicks, 2);
+}
+
+// Rows as high as the font's characters; the selected one in the system's
+// selection colours, the others in the list's.
+TEST_F(ControlsTest, ListBoxDrawsItsItemsInTheirColours) {
+  auto* list = form->Add<TListBox>(form.get());
+  list->SetBounds(0, 0, 120, 60);
+  list->SetItems({L"WWWW", L"WWWW"});
+  list->SetItemIndex(1);
+  TEXTMETRICW metrics{};
+  {
+    HDC dc = GetDC(list->Handle());
+    const HGDIOBJ old = SelectObject(dc, list->Font().Handle(list->Dpi()));
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(list->Handle(), dc);
+  }
+  const auto height = static_cast<int>(SendMessageW(list->Handle(), LB_GETITEMHEIGHT, 0, 0));
+  EXPECT_EQ(height, metrics.tmHeight);
+  list->Repaint();
+  const auto colours = [&](int row) {
+    std::set<COLORREF> seen;
+    HDC dc = GetDC(list->Handle());
+    for (int y = row * height; y < (row + 1) * height; ++y) {
+      for (int x = 0; x < 60; ++x) seen.insert(GetPixel(dc, x, y));
+    }
+    ReleaseDC(list->Handle(), dc);
+    return seen;
+  };
+  EXPECT_EQ(colours(0), (std::set<COLORREF>{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)}));
+  EXPECT_EQ(colours(1),
+            (std::set<COLORREF>{GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)}));
 }
 
 // A refill of a list on screen leaves it on screen, with the scroll bar its
