@@ -156,10 +156,10 @@ std::vector<std::wstring> SubFolderNames(const std::wstring& folder) {
   return names;
 }
 
-std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
-                                            const std::vector<std::wstring>& patterns,
-                                            std::vector<std::wstring>* subFolders) {
-  std::vector<std::wstring> names;
+TPackedStrings MatchingFileNames(const std::wstring& folder,
+                                 const std::vector<std::wstring>& patterns,
+                                 std::vector<std::wstring>* subFolders) {
+  TPackedStrings names;
   if (subFolders) subFolders->clear();
   if (patterns.empty() && !subFolders) return names;
   const std::wstring pattern = subFolders ? L"*" : EnumerationPattern(patterns);
@@ -176,7 +176,7 @@ std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
       return;
     }
     const bool removed = sweepAlong && RemoveIfLeftover(folder, name);
-    if (!removed && wanted.Matches(name)) names.emplace_back(name);
+    if (!removed && wanted.Matches(name)) names.Append(name);
   });
   SortNames(names);
   if (subFolders) SortNames(*subFolders);

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "toolkit/packed_strings.h"
+
 // Reading folders from disk for the tree and the file lists. A folder is
 // named without a trailing backslash; a drive root is "C:".
 
@@ -20,9 +22,9 @@ std::vector<std::wstring> SubFolderNames(const std::wstring& folder);
 // in every entry, not only those the patterns may match). The first listing
 // of a folder in a process also removes the program's leftover temporary
 // files from it (toolkit/temp_files.h).
-std::vector<std::wstring> MatchingFileNames(const std::wstring& folder,
-                                            const std::vector<std::wstring>& patterns,
-                                            std::vector<std::wstring>* subFolders = nullptr);
+TPackedStrings MatchingFileNames(const std::wstring& folder,
+                                 const std::vector<std::wstring>& patterns,
+                                 std::vector<std::wstring>* subFolders = nullptr);
 
 // Whether the name matches the pattern: '*' stands for any run of
 // characters, '?' for any one, "*.*" for every name, and letter case is

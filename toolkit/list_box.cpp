@@ -17,7 +17,7 @@ TListBox::TListBox(TComponent* owner, TControl* parent, const std::optional<TBou
 
 int TListBox::Count() const {
   ItemsNeeded();
-  return static_cast<int>(starts_.size() - 1);
+  return static_cast<int>(items_.Size());
 }
 
 std::wstring TListBox::Item(int index) const {
@@ -26,38 +26,25 @@ std::wstring TListBox::Item(int index) const {
 }
 
 std::wstring_view TListBox::ItemView(int index) const {
-  if (index < 0 || static_cast<size_t>(index) + 1 >= starts_.size()) return {};
-  const uint32_t start = starts_[static_cast<size_t>(index)];
-  return std::wstring_view(texts_).substr(start, starts_[static_cast<size_t>(index) + 1] - start - 1);
-}
-
-void TListBox::AppendText(std::wstring_view item) {
-  texts_.append(item);
-  texts_.push_back(L'\0');
-  starts_.push_back(static_cast<uint32_t>(texts_.size()));
+  if (index < 0 || static_cast<size_t>(index) >= items_.Size()) return {};
+  return items_[static_cast<size_t>(index)];
 }
 
 int TListBox::Add(const std::wstring& item) {
   ItemsNeeded();
-  AppendText(item);
+  items_.Append(item);
   return static_cast<int>(SendMessageW(Handle(), LB_ADDSTRING, 0, 0));
 }
 
-void TListBox::SetItems(const std::vector<std::wstring>& items) {
+void TListBox::SetItems(TPackedStrings items) {
   ItemsNeeded();
   // An empty list left empty is not redrawn.
-  if (items.empty() && Count() == 0) return;
+  if (items.Empty() && Count() == 0) return;
   const bool shown = Showing();
   if (shown) SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
   Clear();
-  size_t characters = 0;
-  for (const std::wstring& item : items) characters += item.size() + 1;
-  // A new buffer, so that a smaller folder gives back a larger one's room.
-  std::wstring().swap(texts_);
-  texts_.reserve(characters);
-  starts_.reserve(items.size() + 1);
-  for (const std::wstring& item : items) AppendText(item);
-  SendMessageW(Handle(), LB_SETCOUNT, items.size(), 0);
+  items_ = std::move(items);
+  SendMessageW(Handle(), LB_SETCOUNT, items_.Size(), 0);
   if (!shown) return;
   // The list shows its new scroll bar while hidden from drawing, so the bar
   // is drawn once with the items rather than at once and again with them.
@@ -70,18 +57,13 @@ void TListBox::SetItems(const std::vector<std::wstring>& items) {
 void TListBox::Delete(int index) {
   ItemsNeeded();
   if (index < 0 || index >= Count()) return;
-  const auto at = static_cast<size_t>(index);
-  const uint32_t length = starts_[at + 1] - starts_[at];
-  texts_.erase(starts_[at], length);
-  starts_.erase(starts_.begin() + static_cast<ptrdiff_t>(at));
-  for (size_t i = at; i < starts_.size(); ++i) starts_[i] -= length;
+  items_.Erase(static_cast<size_t>(index));
   SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
 void TListBox::Clear() {
   ItemsNeeded();
-  texts_.clear();
-  starts_.assign(1, 0);
+  items_.Clear();
   SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
 }
 

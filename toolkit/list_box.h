@@ -1,10 +1,10 @@
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "toolkit/control.h"
+#include "toolkit/packed_strings.h"
 #include "toolkit/type_ahead.h"
 
 // A list of strings. OnClick follows every change of the selection by mouse
@@ -28,7 +28,7 @@ class TListBox : public TControl {
   int Add(const std::wstring& item);
   // Replaces the items by these, in this order; the list is painted once,
   // when all are in.
-  void SetItems(const std::vector<std::wstring>& items);
+  void SetItems(TPackedStrings items);
   void Delete(int index);
   void Clear();
   int IndexOf(const std::wstring& item) const;
@@ -56,16 +56,12 @@ class TListBox : public TControl {
 
  private:
   std::wstring_view ItemView(int index) const;
-  void AppendText(std::wstring_view item);
   LRESULT CopyItemText(WPARAM index, LPARAM buffer) const;
   void DrawItem(const DRAWITEMSTRUCT& item) const;
   void ApplyItemHeight();
   void GoToTyped(wchar_t ch);
 
-  // Every item followed by a nul; item i starts at starts_[i], and the last
-  // entry is the buffer's end.
-  std::wstring texts_;
-  std::vector<uint32_t> starts_{0};
+  TPackedStrings items_;
   int itemHeight_ = 0;
   TTypeAhead typeAhead_;
 };

@@ -41,7 +41,8 @@ std::vector<std::wstring> RandomNames(size_t count, const std::wstring &others) 
 
 // Folders large enough for the plain characters' own weights to be used:
 // one of plain names alone, one with hyphens, apostrophes and accented
-// letters among them, which the locale weighs apart.
+// letters among them, which the locale weighs apart. Names packed in one
+// buffer come out in the same order.
 TEST(NameOrderTest, KeysAndOrderAreTheSystemsForPlainAndOtherNames) {
   for (const std::wstring &others : {std::wstring(), std::wstring(L"'-\u00e9\u00c4")}) {
     std::vector<std::wstring> names = RandomNames(1000, others);
@@ -53,6 +54,11 @@ TEST(NameOrderTest, KeysAndOrderAreTheSystemsForPlainAndOtherNames) {
       EXPECT_LE(lstrcmpiW(names[i - 1].c_str(), names[i].c_str()), 0)
           << names[i - 1] << L" before " << names[i];
     }
+    TPackedStrings packed;
+    for (const std::wstring &name : given) packed.Append(name);
+    SortNames(packed);
+    ASSERT_EQ(packed.Size(), names.size());
+    for (size_t i = 0; i < names.size(); ++i) EXPECT_EQ(packed[i], names[i]) << i;
     std::vector<std::wstring> kept = names;
     std::vector<std::wstring> expected = given;
     std::sort(kept.begin(), kept.end());

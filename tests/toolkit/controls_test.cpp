@@ -268,7 +268,9 @@ TEST_F(ControlsTest, ARefilledListStaysShownWithItsScrollBar) {
   auto* list = form->Add<TListBox>(form.get());
   list->SetBounds(0, 0, 120, 60);
   PumpMessages();
-  list->SetItems(std::vector<std::wstring>(40, L"plane.mdl"));
+  TPackedStrings items;
+  for (int i = 0; i < 40; ++i) items.Append(L"plane.mdl");
+  list->SetItems(std::move(items));
   EXPECT_TRUE(IsWindowVisible(list->Handle()));
   EXPECT_TRUE(GetUpdateRect(list->Handle(), nullptr, FALSE));
   SCROLLBARINFO bar{};
