@@ -1,6 +1,8 @@
 #include "bench/remote_window.h"
 
 #include <array>
+#include <initializer_list>
+#include <vector>
 
 #include "toolkit/exception.h"
 
@@ -43,21 +45,34 @@ HWND ChildOfClass(HWND top, const wchar_t* className, DWORD style) {
   throw Exception(std::wstring(L"The window has no ") + className);
 }
 
-void SendClick(HWND window, POINT point) {
+namespace {
+
+// Mouse input at a point of the window's client area: moves there, and does
+// what the flags add.
+void SendMouse(HWND window, POINT point, std::initializer_list<DWORD> flags) {
   ClientToScreen(window, &point);
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT inputs[3]{};
-  for (INPUT& input : inputs) {
+  std::vector<INPUT> inputs;
+  for (const DWORD more : flags) {
+    INPUT input{};
     input.type = INPUT_MOUSE;
     input.mi.dx = (point.x * 65535 + width / 2) / (width - 1);
     input.mi.dy = (point.y * 65535 + height / 2) / (height - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | more;
+    inputs.push_back(input);
   }
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  if (SendInput(3, inputs, sizeof(INPUT)) != 3)
-    throw Exception(L"Cannot send the click: " + LastErrorText());
+  const auto count = static_cast<UINT>(inputs.size());
+  if (SendInput(count, inputs.data(), sizeof(INPUT)) != count)
+    throw Exception(L"Cannot send mouse input: " + LastErrorText());
+}
+
+}  // namespace
+
+void SendPointerTo(HWND window, POINT point) { SendMouse(window, point, {0}); }
+
+void SendClick(HWND window, POINT point) {
+  SendMouse(window, point, {0, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
 }
 
 void WaitUntilIdle(HWND list, int count, const std::vector<HWND>& windows) {

@@ -12,6 +12,9 @@
 // The first shown child of the class whose style has all of the bits.
 HWND ChildOfClass(HWND top, const wchar_t* className, DWORD style = 0);
 
+// The pointer moved to a point of a window's client area, as mouse input.
+void SendPointerTo(HWND window, POINT point);
+
 // A left click at a point of a window's client area, sent as mouse input:
 // the pointer moves there, presses and releases.
 void SendClick(HWND window, POINT point);
