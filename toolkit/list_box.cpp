@@ -61,8 +61,11 @@ void TListBox::Delete(int index) {
   SendMessageW(Handle(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
 }
 
+// An empty list is left as it is: emptied again, the window would be
+// redrawn for nothing at every click that clears it.
 void TListBox::Clear() {
   ItemsNeeded();
+  if (items_.Empty()) return;
   items_.Clear();
   SendMessageW(Handle(), LB_RESETCONTENT, 0, 0);
 }

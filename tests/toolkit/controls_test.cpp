@@ -280,6 +280,21 @@ TEST_F(ControlsTest, ARefilledListStaysShownWithItsScrollBar) {
   EXPECT_EQ(list->Count(), 40);
 }
 
+// Emptied or filled with nothing, an empty list on screen is not redrawn.
+TEST_F(ControlsTest, AnEmptyListIsNotRedrawnForNothing) {
+  auto* list = form->Add<TListBox>(form.get());
+  list->SetBounds(0, 0, 120, 60);
+  PumpMessages();
+  ASSERT_FALSE(GetUpdateRect(list->Handle(), nullptr, FALSE));
+  list->Clear();
+  list->SetItems({});
+  EXPECT_FALSE(GetUpdateRect(list->Handle(), nullptr, FALSE));
+  list->Add(L"plane.mdl");
+  list->Clear();
+  EXPECT_TRUE(GetUpdateRect(list->Handle(), nullptr, FALSE));
+  EXPECT_EQ(list->Count(), 0);
+}
+
 TEST_F(ControlsTest, MemoLinesRoundTrip) {
   auto* memo = form->Add<TMemo>(form.get());
   memo->SetLines({L"Fix the model animation.", L"", L"model. ", L""});
