@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "toolkit/canvas.h"
 #include "toolkit/gdi.h"
 
 TListBox::TListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
@@ -33,7 +34,9 @@ std::wstring_view TListBox::ItemView(int index) const {
 int TListBox::Add(const std::wstring& item) {
   ItemsNeeded();
   items_.Append(item);
-  return static_cast<int>(SendMessageW(Handle(), LB_ADDSTRING, 0, 0));
+  const auto index = static_cast<int>(SendMessageW(Handle(), LB_ADDSTRING, 0, 0));
+  if (index < 0) items_.Erase(items_.Size() - 1);
+  return index;
 }
 
 void TListBox::SetItems(TPackedStrings items) {
@@ -162,39 +165,45 @@ LRESULT TListBox::CopyItemText(WPARAM index, LPARAM buffer) const {
 }
 
 // Drawn as a list of strings draws its items: the text one pixel in, on the
-// list's colours or the selection's, with a focus rectangle on the caret's.
+// list's colours or the selection's, with a focus rectangle on the caret's
+// (drawn over, it goes again: a change of focus alone draws it once more).
 void TListBox::DrawItem(const DRAWITEMSTRUCT& item) const {
-  const bool focusShown = !(item.itemState & ODS_NOFOCUSRECT);
-  if (item.itemAction == ODA_FOCUS || item.itemID == static_cast<UINT>(-1)) {
-    if (focusShown) DrawFocusRect(item.hDC, &item.rcItem);
-    return;
+  TCanvas canvas(item.hDC, Dpi());
+  if (item.itemAction != ODA_FOCUS && item.itemID != static_cast<UINT>(-1)) {
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    TColor text = ShownTextColor();
+    if (selected) {
+      text = clHighlightText;
+    } else if (item.itemState & ODS_DISABLED) {
+      text = clGrayText;
+    }
+    canvas.Font().Assign(Font());
+    canvas.Font().SetColor(text);
+    canvas.Brush().color = selected ? clHighlight : ShownColor();
+    canvas.TextRect(item.rcItem, item.rcItem.left + 1, item.rcItem.top,
+                    std::wstring(ItemView(static_cast<int>(item.itemID))));
   }
-  const bool selected = (item.itemState & ODS_SELECTED) != 0;
-  COLORREF text = ColorToRGB(ShownTextColor());
-  if (selected) {
-    text = GetSysColor(COLOR_HIGHLIGHTTEXT);
-  } else if (item.itemState & ODS_DISABLED) {
-    text = GetSysColor(COLOR_GRAYTEXT);
-  }
-  const SelectGuard font(item.hDC, Font().Handle(Dpi()));
-  const COLORREF oldText = SetTextColor(item.hDC, text);
-  const COLORREF oldBack =
-      SetBkColor(item.hDC, selected ? GetSysColor(COLOR_HIGHLIGHT) : ColorToRGB(ShownColor()));
-  const std::wstring_view name = ItemView(static_cast<int>(item.itemID));
-  ExtTextOutW(item.hDC, item.rcItem.left + 1, item.rcItem.top, ETO_OPAQUE | ETO_CLIPPED,
-              &item.rcItem, name.data(), static_cast<UINT>(name.size()), nullptr);
-  SetTextColor(item.hDC, oldText);
-  SetBkColor(item.hDC, oldBack);
-  if ((item.itemState & ODS_FOCUS) && focusShown) DrawFocusRect(item.hDC, &item.rcItem);
+  const bool focus = item.itemAction == ODA_FOCUS || (item.itemState & ODS_FOCUS);
+  if (focus && !(item.itemState & ODS_NOFOCUSRECT)) canvas.DrawFocusRect(item.rcItem);
 }
 
+// Typed on an item that is not selected, as in a list just filled, a name
+// is looked for from the top. A change of the selection is reported.
 void TListBox::GoToTyped(wchar_t ch) {
-  const auto caret = static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
+  auto caret = static_cast<int>(SendMessageW(Handle(), LB_GETCARETINDEX, 0, 0));
+  if (caret >= 0 && SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(caret), 0) <= 0) {
+    caret = -1;
+  }
   const int index = typeAhead_.Next(ch, static_cast<DWORD>(GetMessageTime()), caret, Count(),
                                     [this](int i) { return ItemView(i); });
-  if (index < 0) return;
+  if (index < 0 || IsSoleSelection(index)) return;
   SetItemIndex(index);
   if (OnClick) OnClick(this);
+}
+
+bool TListBox::IsSoleSelection(int index) const {
+  return SendMessageW(Handle(), LB_GETSEL, static_cast<WPARAM>(index), 0) > 0 &&
+         (!MultiSelect() || SendMessageW(Handle(), LB_GETSELCOUNT, 0, 0) == 1);
 }
 
 // Ctrl+A selects every item of a list that selects several, as a change by
@@ -212,9 +221,12 @@ LRESULT TListBox::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
       GoToTyped(static_cast<wchar_t>(wParam));
       return 0;
     case LB_GETTEXT:
-      return CopyItemText(wParam, lParam);
     case LB_GETTEXTLEN:
-      return CopyItemText(wParam, 0);
+      // Windows sizes another thread's buffer for a list that keeps no
+      // strings at one number: the texts go to the window's own thread
+      // alone, others read them through the accessible object.
+      if (InSendMessageEx(nullptr) != ISMEX_NOSEND) break;
+      return CopyItemText(wParam, msg == LB_GETTEXT ? lParam : 0);
     default:
       break;
   }

@@ -16,8 +16,9 @@
 // The strings are kept here, end to end in one buffer, and drawn here: the
 // window keeps no data of its items but their selection, so that a folder
 // of 100,000 names costs little more than the names. Typing the start of a
-// name goes to it (toolkit/type_ahead.h); LB_GETTEXT and a screen reader's
-// object give the items' names.
+// name goes to it (toolkit/type_ahead.h). The items' names are given by
+// LB_GETTEXT to the window's own thread, and by the accessible object to
+// screen readers and other processes.
 class TListBox : public TControl {
  public:
   TListBox(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds = std::nullopt,
@@ -60,6 +61,7 @@ class TListBox : public TControl {
   void DrawItem(const DRAWITEMSTRUCT& item) const;
   void ApplyItemHeight();
   void GoToTyped(wchar_t ch);
+  bool IsSoleSelection(int index) const;
 
   TPackedStrings items_;
   int itemHeight_ = 0;

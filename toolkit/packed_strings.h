@@ -14,10 +14,11 @@ class TPackedStrings {
   TPackedStrings() = default;
   TPackedStrings(std::initializer_list<std::wstring_view> strings);
 
-  size_t Size() const { return starts_.size() - 1; }
-  bool Empty() const { return starts_.size() == 1; }
+  size_t Size() const { return ends_.size(); }
+  bool Empty() const { return ends_.empty(); }
   std::wstring_view operator[](size_t index) const;
 
+  // Throws std::length_error past four billion characters.
   void Append(std::wstring_view text);
   void Erase(size_t index);
   void Clear();
@@ -25,7 +26,9 @@ class TPackedStrings {
   TPackedStrings Permuted(const std::vector<uint32_t>& order) const;
 
  private:
+  uint32_t Start(size_t index) const { return index == 0 ? 0 : ends_[index - 1]; }
+
   std::wstring texts_;
-  // Where each string starts in texts_, and last the end of the last.
-  std::vector<uint32_t> starts_{0};
+  // Where each string's nul ends, one past it.
+  std::vector<uint32_t> ends_;
 };

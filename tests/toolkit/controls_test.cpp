@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <set>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "toolkit/panel.h"
 #include "toolkit/radio_button.h"
 #include "toolkit/spin_edit.h"
+#include "toolkit/unique_handle.h"
 
 namespace {
 
@@ -212,22 +214,55 @@ TEST_F(ControlsTest, ListBoxAnswersForTheTextsItKeeps) {
 }
 
 // Typing goes to the first item from the caret on that starts with what was
-// typed, selects it alone and reports it, as a move by the arrows does.
+// typed (from the top while the caret's item is not selected), selects it
+// alone and reports it, as a move by the arrows does; a key that leaves the
+// selection as it was reports nothing.
 TEST_F(ControlsTest, ListBoxGoesToTypedNames) {
+  const TPackedStrings names{L"beta", L"alpha", L"Bravo", L"charlie"};
   auto* list = form->Add<TListBox>(form.get(), std::nullopt, LBS_EXTENDEDSEL);
-  list->SetItems({L"alpha", L"Beta", L"bravo", L"charlie"});
+  list->SetItems(names);
   int clicks = 0;
   list->OnClick = [&](TComponent*) { ++clicks; };
   list->SetFocus();
-  list->SetSelected(3);
-  SendMessageW(list->Handle(), WM_CHAR, L'b', 0);
-  EXPECT_EQ(list->SelectedIndices(), std::vector<int>{1});
-  SendMessageW(list->Handle(), WM_CHAR, L'R', 0);
+  list->SetItemIndex(1);
+  for (const wchar_t ch : {L'b', L'R', L'z'}) SendMessageW(list->Handle(), WM_CHAR, ch, 0);
   EXPECT_EQ(list->SelectedIndices(), std::vector<int>{2});
-  EXPECT_EQ(clicks, 2);
-  SendMessageW(list->Handle(), WM_CHAR, L'z', 0);
-  EXPECT_EQ(list->SelectedIndices(), std::vector<int>{2});
-  EXPECT_EQ(clicks, 2);
+  EXPECT_EQ(clicks, 1);
+
+  auto* fresh = form->Add<TListBox>(form.get(), std::nullopt, LBS_EXTENDEDSEL);
+  fresh->SetItems(names);
+  SendMessageW(fresh->Handle(), LB_SETCARETINDEX, 1, FALSE);
+  SendMessageW(fresh->Handle(), WM_CHAR, L'b', 0);
+  EXPECT_EQ(fresh->SelectedIndices(), std::vector<int>{0});
+}
+
+// Another thread that asks for an item's text is given no more than the
+// number the system makes room for.
+TEST_F(ControlsTest, ListBoxGivesItsTextsToItsOwnThreadAlone) {
+  auto* list = form->Add<TListBox>(form.get());
+  list->SetItems({L"a rather long model name.mdl"});
+  std::array<wchar_t, 64> buffer;
+  buffer.fill(L'#');
+  struct Ask {
+    HWND list;
+    wchar_t* buffer;
+  } ask{list->Handle(), buffer.data()};
+  const KernelHandle asker(CreateThread(
+      nullptr, 0,
+      [](void* asked) -> DWORD {
+        const auto* question = static_cast<const Ask*>(asked);
+        SendMessageW(question->list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(question->buffer));
+        return 0;
+      },
+      &ask, 0, nullptr));
+  ASSERT_TRUE(asker);
+  const HANDLE thread = asker.Get();
+  while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+    PumpMessages();
+  const size_t room = sizeof(ULONG_PTR) / sizeof(wchar_t);
+  EXPECT_TRUE(
+      std::all_of(buffer.begin() + room, buffer.end(), [](wchar_t ch) { return ch == L'#'; }));
+  EXPECT_EQ(list->Item(0), L"a rather long model name.mdl");
 }
 
 // Rows as high as the font's characters; the selected one in the system's
@@ -257,7 +292,8 @@ TEST_F(ControlsTest, ListBoxDrawsItsItemsInTheirColours) {
     ReleaseDC(list->Handle(), dc);
     return seen;
   };
-  EXPECT_EQ(colours(0), (std::set<COLORREF>{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)}));
+  EXPECT_EQ(colours(0),
+            (std::set<COLORREF>{GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)}));
   EXPECT_EQ(colours(1),
             (std::set<COLORREF>{GetSysColor(COLOR_HIGHLIGHT), GetSysColor(COLOR_HIGHLIGHTTEXT)}));
 }
@@ -290,9 +326,10 @@ TEST_F(ControlsTest, AnEmptyListIsNotRedrawnForNothing) {
   list->SetItems({});
   EXPECT_FALSE(GetUpdateRect(list->Handle(), nullptr, FALSE));
   list->Add(L"plane.mdl");
+  PumpMessages();
   list->Clear();
   EXPECT_TRUE(GetUpdateRect(list->Handle(), nullptr, FALSE));
-  EXPECT_EQ(list->Count(), 0);
+  EXPECT_EQ(SendMessageW(list->Handle(), LB_GETCOUNT, 0, 0), 0);
 }
 
 TEST_F(ControlsTest, MemoLinesRoundTrip) {
