@@ -83,15 +83,19 @@ class ClickedWindow {
  private:
   // A user's pointer comes to rest on the window before it clicks: what the
   // window does when the pointer first enters it (the X cursor's making,
-  // the hints' window, a hundred milliseconds after the first mouse message)
-  // is done before the first click is timed, as it is for a user.
+  // the hints' window, made a moment after the first mouse message) is done
+  // before the first click is timed, as it is for a user.
   void RestPointerOnTree() const {
+    const int hints = ThreadWindowsOfClass(window_, TOOLTIPS_CLASSW);
     SendPointerTo(tree_.Handle(), tree_.ItemPoint(parent_));
-    Sleep(kRest);
+    for (const ULONGLONG until = GetTickCount64() + kHintWait;
+         ThreadWindowsOfClass(window_, TOOLTIPS_CLASSW) == hints && GetTickCount64() < until;) {
+      Sleep(5);
+    }
     WaitUntilIdle(list_, 0, windows_);
   }
 
-  static constexpr DWORD kRest = 250;
+  static constexpr ULONGLONG kHintWait = 2000;
 
   HWND window_;
   RemoteTree tree_;

@@ -69,6 +69,23 @@ void SendMouse(HWND window, POINT point, std::initializer_list<DWORD> flags) {
 
 }  // namespace
 
+int ThreadWindowsOfClass(HWND window, const wchar_t* className) {
+  struct Count {
+    const wchar_t* className;
+    int found;
+  } count{className, 0};
+  EnumThreadWindows(
+      GetWindowThreadProcessId(window, nullptr),
+      [](HWND top, LPARAM counted) WINAPI -> BOOL {
+        auto* tally = reinterpret_cast<Count*>(counted);
+        wchar_t name[64];
+        if (GetClassNameW(top, name, 64) && lstrcmpiW(name, tally->className) == 0) ++tally->found;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.found;
+}
+
 void SendPointerTo(HWND window, POINT point) { SendMouse(window, point, {0}); }
 
 void SendClick(HWND window, POINT point) {

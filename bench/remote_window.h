@@ -12,6 +12,10 @@
 // The first shown child of the class whose style has all of the bits.
 HWND ChildOfClass(HWND top, const wchar_t* className, DWORD style = 0);
 
+// How many windows of the class the thread of the window has at the top
+// level (tool tips, pop-ups).
+int ThreadWindowsOfClass(HWND window, const wchar_t* className);
+
 // The pointer moved to a point of a window's client area, as mouse input.
 void SendPointerTo(HWND window, POINT point);
 
