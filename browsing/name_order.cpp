@@ -19,19 +19,19 @@ constexpr size_t kPlainFrom = 256;
 constexpr char kPlainEnd[] = {1, 1, 1, 1, 0};
 
 // Appends the system's sort key of the name to keys.
-void AppendSystemKey(std::wstring_view name, std::string &keys) {
+void AppendSystemKey(std::wstring_view name, std::string& keys) {
   const int length = static_cast<int>(name.size());
   const size_t at = keys.size();
   // A key seldom needs more than four bytes a character: ask once.
   keys.resize(at + name.size() * 4 + 16);
   int size =
       LCMapStringW(LOCALE_USER_DEFAULT, kKeyFlags, name.data(), length,
-                   reinterpret_cast<wchar_t *>(&keys[at]), static_cast<int>(keys.size() - at));
+                   reinterpret_cast<wchar_t*>(&keys[at]), static_cast<int>(keys.size() - at));
   if (size == 0) {
     size = LCMapStringW(LOCALE_USER_DEFAULT, kKeyFlags, name.data(), length, nullptr, 0);
     keys.resize(at + static_cast<size_t>(std::max(size, 0)));
     LCMapStringW(LOCALE_USER_DEFAULT, kKeyFlags, name.data(), length,
-                 reinterpret_cast<wchar_t *>(&keys[at]), size);
+                 reinterpret_cast<wchar_t*>(&keys[at]), size);
   }
   keys.resize(at + static_cast<size_t>(std::max(size, 0)));
 }
@@ -64,7 +64,7 @@ class PlainWeights {
   // The key of a plain name: its characters' weights, high byte first, and
   // the end of a plain key. Plain names sort shorter first after the same
   // start, as the end's first byte lies below every weight's.
-  void AppendKey(std::wstring_view name, std::string &keys) const {
+  void AppendKey(std::wstring_view name, std::string& keys) const {
     for (const wchar_t c : name)
       keys += {static_cast<char>(weights_[c] >> 8), static_cast<char>(weights_[c])};
     keys.append(kPlainEnd, sizeof(kPlainEnd));
@@ -100,12 +100,12 @@ class PlainWeights {
   std::array<uint16_t, kEnd> weights_{};
 };
 
-const PlainWeights &Plain() {
+const PlainWeights& Plain() {
   static const PlainWeights weights;
   return weights;
 }
 
-void AppendKey(std::wstring_view name, std::string &keys, bool plainToo) {
+void AppendKey(std::wstring_view name, std::string& keys, bool plainToo) {
   if (plainToo && Plain().IsPlain(name)) {
     Plain().AppendKey(name, keys);
   } else {
@@ -118,7 +118,7 @@ void AppendKey(std::wstring_view name, std::string &keys, bool plainToo) {
 // in one buffer, so that sorting a large folder leaves no crumbs on the heap.
 // The order holds every index, in any order.
 template <class Names>
-void SortByKeys(const Names &names, std::vector<uint32_t> &order, bool plainToo) {
+void SortByKeys(const Names& names, std::vector<uint32_t>& order, bool plainToo) {
   std::string keys;
   std::vector<size_t> starts;
   starts.reserve(order.size() + 1);
@@ -136,11 +136,11 @@ void SortByKeys(const Names &names, std::vector<uint32_t> &order, bool plainToo)
 // The indices of the count names in their order. A large folder of plain
 // names, the usual kind, is sorted by their characters' weights alone.
 template <class Names>
-std::vector<uint32_t> SortedOrder(const Names &names, size_t count) {
+std::vector<uint32_t> SortedOrder(const Names& names, size_t count) {
   std::vector<uint32_t> order(count);
   std::iota(order.begin(), order.end(), uint32_t{0});
   const bool large = count >= kPlainFrom;
-  const PlainWeights *plain = large ? &Plain() : nullptr;
+  const PlainWeights* plain = large ? &Plain() : nullptr;
   const auto name = [&names](uint32_t i) { return std::wstring_view(names[i]); };
   if (plain && std::all_of(order.begin(), order.end(),
                            [&](uint32_t i) { return plain->IsPlain(name(i)); })) {
@@ -160,7 +160,7 @@ std::string NameSortKey(std::wstring_view name) {
   return key;
 }
 
-void SortNames(std::vector<std::wstring> &names) {
+void SortNames(std::vector<std::wstring>& names) {
   std::vector<std::wstring> sorted;
   sorted.reserve(names.size());
   for (const uint32_t index : SortedOrder(names, names.size()))
@@ -168,4 +168,4 @@ void SortNames(std::vector<std::wstring> &names) {
   names = std::move(sorted);
 }
 
-void SortNames(TPackedStrings &names) { names = names.Permuted(SortedOrder(names, names.Size())); }
+void SortNames(TPackedStrings& names) { names = names.Permuted(SortedOrder(names, names.Size())); }

@@ -9,8 +9,8 @@
 // The order of file names in the lists: lstrcmpiW's, for the user's locale.
 
 // Puts the names in that order.
-void SortNames(std::vector<std::wstring> &names);
-void SortNames(TPackedStrings &names);
+void SortNames(std::vector<std::wstring>& names);
+void SortNames(TPackedStrings& names);
 
 // The name's sort key for the user's locale with letter case ignored: keys
 // compare, byte by byte, as lstrcmpiW compares their names. Names of plain

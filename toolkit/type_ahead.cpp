@@ -2,21 +2,20 @@
 
 #include <algorithm>
 
+#include "toolkit/file_names.h"
+
 namespace {
 
 bool StartsWith(std::wstring_view name, std::wstring_view prefix) {
-  return name.size() >= prefix.size() &&
-         CompareStringOrdinal(name.data(), static_cast<int>(prefix.size()), prefix.data(),
-                              static_cast<int>(prefix.size()), TRUE) == CSTR_EQUAL;
+  return name.size() >= prefix.size() && SameName(name.substr(0, prefix.size()), prefix);
 }
 
 // A prefix of one letter repeated ("ppp") steps through the items that start
 // with that letter.
 bool OneLetterRepeated(const std::wstring& typed) {
   const std::wstring_view first(typed.data(), 1);
-  return std::all_of(typed.begin(), typed.end(), [&](const wchar_t& ch) {
-    return StartsWith({&ch, 1}, first);
-  });
+  return std::all_of(typed.begin(), typed.end(),
+                     [&](const wchar_t& ch) { return SameName({&ch, 1}, first); });
 }
 
 }  // namespace

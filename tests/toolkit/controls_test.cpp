@@ -251,7 +251,9 @@ TEST_F(ControlsTest, ListBoxGivesItsTextsToItsOwnThreadAlone) {
       nullptr, 0,
       [](void* asked) -> DWORD {
         const auto* question = static_cast<const Ask*>(asked);
-        SendMessageW(question->list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(question->buffer));
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(question->list, LB_GETTEXT, 0,
+                            reinterpret_cast<LPARAM>(question->buffer), SMTO_NORMAL, 5000, &answer);
         return 0;
       },
       &ask, 0, nullptr));
@@ -259,6 +261,9 @@ TEST_F(ControlsTest, ListBoxGivesItsTextsToItsOwnThreadAlone) {
   const HANDLE thread = asker.Get();
   while (MsgWaitForMultipleObjects(1, &thread, FALSE, 5000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
     PumpMessages();
+  // The thread writes to this frame's buffer: it ends, at the latest by its
+  // time-out, before the frame does.
+  WaitForSingleObject(thread, INFINITE);
   const size_t room = sizeof(ULONG_PTR) / sizeof(wchar_t);
   EXPECT_TRUE(
       std::all_of(buffer.begin() + room, buffer.end(), [](wchar_t ch) { return ch == L'#'; }));
