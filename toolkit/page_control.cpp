@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 namespace {
 
 // The presses and keys with which the tab control switches pages or takes
@@ -16,6 +18,17 @@ TTabSheet::TTabSheet(TComponent* owner, TPageControl* pageControl, const std::ws
     : TCustomControl(owner, pageControl, std::nullopt, 10, 10) {
   SetText(caption);
   SetColor(clBtnFace);
+}
+
+void TTabSheet::SetContentMaker(std::function<void()> maker) {
+  maker_ = std::move(maker);
+  if (Visible()) MakeContent();
+}
+
+void TTabSheet::MakeContent() {
+  if (!maker_) return;
+  const std::function<void()> maker = std::exchange(maker_, nullptr);
+  maker();
 }
 
 TPageControl::TPageControl(TComponent* owner, TControl* parent,
@@ -40,6 +53,7 @@ TTabSheet* TPageControl::AddPage(const std::wstring& caption) {
 
 void TPageControl::SetActivePageIndex(int index) {
   if (index < 0 || index >= PageCount()) return;
+  Page(index)->MakeContent();
   active_ = index;
   SendMessageW(Handle(), TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
   for (int i = 0; i < PageCount(); ++i) Page(i)->SetVisible(i == index);

@@ -1,18 +1,30 @@
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "toolkit/custom_control.h"
 
 class TPageControl;
 
-// One page of a page control: a plain container.
+// One page of a page control: a plain container, whose controls may be made
+// only when it is first shown, so that a window starts without the
+// controls of pages nobody has looked at yet.
 class TTabSheet : public TCustomControl {
  public:
   TTabSheet(TComponent* owner, TPageControl* pageControl, const std::wstring& caption);
 
+  // What makes the page's controls: run once, when the page is first shown,
+  // or at once if it is shown now.
+  void SetContentMaker(std::function<void()> maker);
+  // Makes the page's controls now, if they are not made yet.
+  void MakeContent();
+
  protected:
   void Paint(TCanvas&) override {}
+
+ private:
+  std::function<void()> maker_;
 };
 
 // Pages of which one is visible at a time, selected by index; the tabs are
@@ -26,6 +38,7 @@ class TPageControl : public TControl {
   int PageCount() const { return static_cast<int>(pages_.size()); }
   TTabSheet* Page(int index) const { return pages_[static_cast<size_t>(index)]; }
   int ActivePageIndex() const { return active_; }
+  // Shows the page, its controls made first.
   void SetActivePageIndex(int index);
   // The size of every tab, drawn at 96 dpi.
   void SetTabSize(int width, int height);

@@ -371,9 +371,19 @@ TEST_F(ControlsTest, PageControlShowsOnePageChosenByIndex) {
   EXPECT_EQ(pages->ActivePageIndex(), 0);
   EXPECT_TRUE(one->Visible());
   EXPECT_FALSE(two->Visible());
+  // A page's controls are made once: at once for the page in sight, when
+  // first shown for the other.
+  std::array<int, 2> made{};
+  one->SetContentMaker([&] { ++made[0]; });
+  two->SetContentMaker([&] { ++made[1]; });
+  EXPECT_EQ(made, (std::array<int, 2>{1, 0}));
   pages->SetActivePageIndex(1);
   EXPECT_FALSE(one->Visible());
   EXPECT_TRUE(two->Visible());
+  pages->SetActivePageIndex(0);
+  pages->SetActivePageIndex(1);
+  two->MakeContent();
+  EXPECT_EQ(made, (std::array<int, 2>{1, 1}));
   pages->SetActivePageIndex(7);
   EXPECT_EQ(pages->ActivePageIndex(), 1);
 }
