@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,14 @@
 #include "toolkit/speed_button.h"
 #include "toolkit/spin_edit.h"
 #include "viewer/text_file_viewer.h"
+
+// The model's settings the parameter pages show: the collision size, the
+// specular RGB and the specular power.
+struct TModelSettings {
+  int size = 0;
+  std::wstring specular;
+  int power = 0;
+};
 
 // Which list holds the file the next conversion starts from.
 enum class TSelectionOrigin { soSourceList, soConvertedList };
@@ -107,14 +116,16 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   // nothing is written into, or deleted from, a folder that did not.
   bool HoldsConverter() const { return holdsConverter_; }
   const std::wstring& MissingFileName() const override { return missingFileName_; }
-  TComboBox& SpecularRgbField() override { return *edRGB; }
-  TSpinEdit& SpecularPowerField() override { return *edPower; }
-  TSpinEdit& SizeField() override { return *edSize; }
+  // The shining and size fields, their pages' controls made first.
+  TComboBox& SpecularRgbField() override;
+  TSpinEdit& SpecularPowerField() override;
+  TSpinEdit& SizeField() override;
   TSelectionOrigin SelectionOrigin() const { return selection_.origin; }
   const std::wstring& SelectedPath() const { return selection_.path; }
   const std::wstring& WorkingCopyName() const { return workingCopyName_; }
 
-  // The window's controls, in the order the window reads.
+  // The window's controls, in the order the window reads. Those of the
+  // parameter pages but the first are null until their page is made.
   TPanel* Panel1;
   TPanel* Panel2;
   TLabel* OvcLabel2;
@@ -152,23 +163,23 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   TTabSheet* TabSheet6;
   TStaticText* StaticText8;
   TLabel* Label9;
-  TStaticText* StaticText7;
-  TLabel* Label10;
-  TStaticText* StaticText6;
-  TMemo* Memo3;
-  TStaticText* StaticText2;
-  TComboBox* edRGB;
-  TLabel* Label13;
-  TSpinEdit* edPower;
-  TLabel* Label12;
-  TxpButton* speedbutton5;
-  TStaticText* StaticText5;
-  TLabel* Label11;
-  TxpButton* speedbutton1;
-  TStaticText* StaticText1;
-  TSpinEdit* edSize;
-  TLabel* Label3;
-  TxpButton* xpButton1;
+  TStaticText* StaticText7 = nullptr;
+  TLabel* Label10 = nullptr;
+  TStaticText* StaticText6 = nullptr;
+  TMemo* Memo3 = nullptr;
+  TStaticText* StaticText2 = nullptr;
+  TComboBox* edRGB = nullptr;
+  TLabel* Label13 = nullptr;
+  TSpinEdit* edPower = nullptr;
+  TLabel* Label12 = nullptr;
+  TxpButton* speedbutton5 = nullptr;
+  TStaticText* StaticText5 = nullptr;
+  TLabel* Label11 = nullptr;
+  TxpButton* speedbutton1 = nullptr;
+  TStaticText* StaticText1 = nullptr;
+  TSpinEdit* edSize = nullptr;
+  TLabel* Label3 = nullptr;
+  TxpButton* xpButton1 = nullptr;
   TPanel* Panel4;
   TDsGroup* DsGroup1;
   TPanel* Panel7;
@@ -199,8 +210,13 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   void BuildCommands();
   void BuildCommandRows();
   void BuildPages();
+  void BuildAnimationPage();
   void BuildShiningPage();
   void BuildSizePage();
+  // Show the model settings read at start in the fields of the shining
+  // page and the size page, once both are there.
+  void ShowShiningSettings();
+  void ShowSizeSettings();
   void BuildOperators();
   void BuildFileGroups();
   void BuildBottom();
@@ -262,6 +278,8 @@ class Tzh_tarnF : public TForm, public TMainWindowView, private TQueueReport {
   bool filesMissing_ = false;
   TStartArguments startArguments_;
   std::wstring missingFileName_;
+  // The model settings read at start, for the pages that show them.
+  std::optional<TModelSettings> modelSettings_;
   TSelection selection_;
   std::wstring workingCopyName_ = L"CONVERT.MD";
   // The controls the open log viewer hid.

@@ -119,9 +119,9 @@ TRunRequest Tzh_tarnF::RunRequest(const std::array<bool, 6>& mayRun) {
     const TDsCheck* op = OperatorBox(*this, ConverterCommands()[i].letter);
     request.operators[i] = op && op->Checked();
   }
-  request.sizeRadius = edSize->Value();
-  request.power = edPower->Value();
-  request.specular = edRGB->Text();
+  request.sizeRadius = SizeField().Value();
+  request.power = SpecularPowerField().Value();
+  request.specular = SpecularRgbField().Text();
   request.timeout = timeout_;
   request.hideConsole = cbHideLog->Checked();
   request.console = PlaceConsole();

@@ -148,14 +148,33 @@ void Tzh_tarnF::BuildCommandRows() {
   SetLabelsAtRest();
 }
 
+// The first page shows at start; the others get their controls when they
+// are first shown, or when their fields are asked for.
 void Tzh_tarnF::BuildPages() {
   TabSheet1 = dsPage->AddPage(L"TabSheet1");
   StaticText8 = MakePageHeader(TabSheet1, L" FS2004 to FS2002");
   Label9 = MakeLabel(TabSheet1, L"Converting to FS2002....", 12, 40);
   TabSheet2 = dsPage->AddPage(L"TabSheet2");
-  StaticText7 = MakePageHeader(TabSheet2, L"  FS2002 to CFS2");
-  Label10 = MakeLabel(TabSheet2, L"Converting to CFS2....", 20, 40);
+  TabSheet2->SetContentMaker([this] {
+    StaticText7 = MakePageHeader(TabSheet2, L"  FS2002 to CFS2");
+    Label10 = MakeLabel(TabSheet2, L"Converting to CFS2....", 20, 40);
+  });
   TabSheet3 = dsPage->AddPage(L"TabSheet3");
+  TabSheet3->SetContentMaker([this] { BuildAnimationPage(); });
+  TabSheet4 = dsPage->AddPage(L"TabSheet4");
+  TabSheet4->SetContentMaker([this] { BuildShiningPage(); });
+  TabSheet5 = dsPage->AddPage(L"TabSheet5");
+  TabSheet5->SetContentMaker([this] {
+    StaticText5 = MakePageHeader(TabSheet5, L"  Reflective model");
+    Label11 = MakeLabel(TabSheet5, L"FS2004 model function only", 8, 48);
+    speedbutton1 = MakeButton(TabSheet5, {68, 84, 73, 25}, L"Set", kPageButton);
+    speedbutton1->OnClick = [this](TComponent* sender) { SpeedButton2Click(sender); };
+  });
+  TabSheet6 = dsPage->AddPage(L"TabSheet6");
+  TabSheet6->SetContentMaker([this] { BuildSizePage(); });
+}
+
+void Tzh_tarnF::BuildAnimationPage() {
   StaticText6 = MakePageHeader(TabSheet3, L" Model animation");
   Memo3 = Placed<TMemo>(TabSheet3, {4, 24, 137, 85}, TWordWrap::wwKeepLines);
   Memo3->SetReadOnly(true);
@@ -163,16 +182,9 @@ void Tzh_tarnF::BuildPages() {
   Memo3->SetParentColor(true);
   Memo3->SetLines({L"Fix the model animation.", L"", L"After this conversion you ",
                    L"can check the new CFS2 ", L"model. ", L"", L""});
-  BuildShiningPage();
-  TabSheet5 = dsPage->AddPage(L"TabSheet5");
-  StaticText5 = MakePageHeader(TabSheet5, L"  Reflective model");
-  Label11 = MakeLabel(TabSheet5, L"FS2004 model function only", 8, 48);
-  speedbutton1 = MakeButton(TabSheet5, {68, 84, 73, 25}, L"Set", kPageButton);
-  BuildSizePage();
 }
 
 void Tzh_tarnF::BuildShiningPage() {
-  TabSheet4 = dsPage->AddPage(L"TabSheet4");
   StaticText2 = MakePageHeader(TabSheet4, L"  Shining model");
   edRGB = MakeRgbCombo(TabSheet4, {8, 24, 45, 23});
   edRGB->SetText(L"9.9");
@@ -184,16 +196,19 @@ void Tzh_tarnF::BuildShiningPage() {
   Label12 = MakeLabel(TabSheet4, L"Specular power", 56, 60);
   NameBy(edPower, Label12);
   speedbutton5 = MakeButton(TabSheet4, {68, 84, 73, 25}, L"Example", kPageButton);
+  speedbutton5->OnClick = [this](TComponent* sender) { SpeedButton5Click(sender); };
+  ShowShiningSettings();
 }
 
 void Tzh_tarnF::BuildSizePage() {
-  TabSheet6 = dsPage->AddPage(L"TabSheet6");
   StaticText1 = MakePageHeader(TabSheet6, L"  Collision bubble");
   edSize = MakeSpin(TabSheet6, {12, 36, 41, 22}, 1, 16, 1, 2);
   edSize->SetValue(7);
   Label3 = MakeLabel(TabSheet6, L"Aircraft size", 60, 40);
   NameBy(edSize, Label3);
   xpButton1 = MakeButton(TabSheet6, {68, 84, 73, 25}, L"Example", kPageButton);
+  xpButton1->OnClick = [this](TComponent* sender) { SpeedButton6Click(sender); };
+  ShowSizeSettings();
 }
 
 void Tzh_tarnF::BuildOperators() {
@@ -327,15 +342,12 @@ void Tzh_tarnF::BindEvents() {
     label->OnClick = handler(&Tzh_tarnF::dsFClick);
   }
   opK->OnClick = handler(&Tzh_tarnF::opKClick);
-  speedbutton5->OnClick = handler(&Tzh_tarnF::SpeedButton5Click);
-  xpButton1->OnClick = handler(&Tzh_tarnF::SpeedButton6Click);
 
   buConvert->OnClick = handler(&Tzh_tarnF::buConvertClick);
   buInsert->OnClick = handler(&Tzh_tarnF::buInsertClick);
   buSaveas->OnClick = handler(&Tzh_tarnF::buSaveasClick);
   buLog->OnClick = handler(&Tzh_tarnF::buLogClick);
   SpeedButton2->OnClick = handler(&Tzh_tarnF::SpeedButton2Click);
-  speedbutton1->OnClick = handler(&Tzh_tarnF::SpeedButton2Click);
   SpeedButton3->OnClick = handler(&Tzh_tarnF::SpeedButton3Click);
   SpeedButton4->OnClick = handler(&Tzh_tarnF::SpeedButton4Click);
   buClose->OnClick = handler(&Tzh_tarnF::buCloseClick);

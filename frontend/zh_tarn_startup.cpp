@@ -130,6 +130,32 @@ void Tzh_tarnF::StoreLastDirectory() {
   });
 }
 
+void Tzh_tarnF::ShowShiningSettings() {
+  if (!modelSettings_ || !edRGB) return;
+  edRGB->SetText(modelSettings_->specular);
+  edPower->SetValue(modelSettings_->power);
+  edPower->SetMinValue(10);
+}
+
+void Tzh_tarnF::ShowSizeSettings() {
+  if (modelSettings_ && edSize) edSize->SetValue(modelSettings_->size);
+}
+
+TComboBox& Tzh_tarnF::SpecularRgbField() {
+  TabSheet4->MakeContent();
+  return *edRGB;
+}
+
+TSpinEdit& Tzh_tarnF::SpecularPowerField() {
+  TabSheet4->MakeContent();
+  return *edPower;
+}
+
+TSpinEdit& Tzh_tarnF::SizeField() {
+  TabSheet6->MakeContent();
+  return *edSize;
+}
+
 void Tzh_tarnF::CheckFile(const std::wstring& name, std::wstring& missingFileName,
                           bool& filesMissing) {
   if (IsFile(ProgramFile(name))) return;
@@ -166,20 +192,22 @@ void Tzh_tarnF::ReadSetParameters() {
   dosTimeout_ = std::clamp(dosTimeout_, -kMaxTimeoutMinutes, kMaxTimeoutMinutes);
   timeout_ = dosTimeout_ * kMinute;
 
-  int size = ini.ReadInteger(kModelSection, kSizeRadiusKey, 0);
-  if (size == 0) {
+  TModelSettings settings;
+  settings.size = ini.ReadInteger(kModelSection, kSizeRadiusKey, 0);
+  if (settings.size == 0) {
     writeDefault(kModelSection, kSizeRadiusKey, kDefaultSize);
-    size = kDefaultSize;
+    settings.size = kDefaultSize;
   }
-  edSize->SetValue(size);
-
-  edRGB->SetText(ini.ReadString(kMaterialSection, kSpecularRKey, L"0.5").substr(0, 3));
-
-  edPower->SetValue(ini.ReadInteger(kMaterialSection, kPowerKey, 0));
-  if (edPower->Value() == 0) {
+  settings.specular = ini.ReadString(kMaterialSection, kSpecularRKey, L"0.5").substr(0, 3);
+  // The power field takes nothing below none, so a power below none counts
+  // as none, which stands for the default.
+  settings.power = ini.ReadInteger(kMaterialSection, kPowerKey, 0);
+  if (settings.power <= 0) {
     writeDefault(kMaterialSection, kPowerKey, kDefaultPower);
-    edPower->SetValue(kDefaultPower);
+    settings.power = kDefaultPower;
   }
-  edPower->SetMinValue(10);
+  modelSettings_ = settings;
+  ShowShiningSettings();
+  ShowSizeSettings();
   if (refused) Application().HandleException(refused);
 }

@@ -166,9 +166,9 @@ TEST_F(ConversionTest, AConvertedFileIsTheSourceOfTheNextRun) {
 }
 
 TEST_F(ConversionTest, TheConverterReadsTheFieldsAsTheyWereWhenPressed) {
-  window->edSize->SetValue(14);
-  window->edPower->SetValue(90);
-  window->edRGB->SetText(L"0.8");
+  window->SizeField().SetValue(14);
+  window->SpecularPowerField().SetValue(90);
+  window->SpecularRgbField().SetText(L"0.8");
   Tick({window->dsT});
   Start();
   ASSERT_EQ(ConverterRuns().size(), 1u);

@@ -57,6 +57,10 @@ void MainWindowTest::CloseWindow() {
   PumpMessages();
 }
 
+void MainWindowTest::MakeParameterPages() {
+  for (int i = 0; i < window->dsPage->PageCount(); ++i) window->dsPage->Page(i)->MakeContent();
+}
+
 std::wstring MainWindowTest::IniValue(const wchar_t* section, const wchar_t* key) const {
   wchar_t value[256];
   GetPrivateProfileStringW(section, key, L"<absent>", value, 256, IniPath().c_str());

@@ -25,6 +25,8 @@ class MainWindowTest : public testing::Test {
   void Open();
   // Closes the window as the close box does.
   void CloseWindow();
+  // Makes the controls of every parameter page, as showing each would.
+  void MakeParameterPages();
 
   // A left click in the middle of a list entry, as mouse messages, with
   // the keys held that they carry.

@@ -139,6 +139,7 @@ void TypeAndLeave(TSpinEdit* field, const wchar_t* text, TControl* next) {
 
 TEST_F(MainWindowLayoutTest, ParameterFieldsAsAUserMeetsThem) {
   Open();
+  MakeParameterPages();
   TypeAndLeave(window->edSize, L"20", window->edPower);
   EXPECT_EQ(window->edSize->Text(), L"16");
   TypeAndLeave(window->edSize, L"", window->edPower);
@@ -277,6 +278,7 @@ void ExpectOwnControlsSpoken(TControl* root) {
 
 TEST_F(MainWindowLayoutTest, AScreenReaderFindsEveryControlsRoleNameStateAndAction) {
   Open();
+  MakeParameterPages();
   ExpectOwnControlsSpoken(window.get());
   EXPECT_EQ(Speak(window->buConvert),
             (Spoken{ROLE_SYSTEM_PUSHBUTTON, L"Start conversion", L"Press"}));
@@ -355,6 +357,7 @@ TEST_F(MainWindowLayoutTest, OnlyTheProgramSwitchesTheParameterPages) {
 // of the fixed notes of the windows shows as one line.
 TEST_F(MainWindowLayoutTest, TheCreditAndTheFixedNotesFitTheirPlaces) {
   Build();
+  MakeParameterPages();
   const std::wstring credit = window->Label2->Caption();
   EXPECT_TRUE(credit.ends_with(L"'s"));
   MemoryDC dc;
@@ -376,6 +379,7 @@ TEST_F(MainWindowLayoutTest, TheCreditAndTheFixedNotesFitTheirPlaces) {
 // shows their values, and its "Ok" writes its own back into them.
 TEST_F(MainWindowLayoutTest, TheExampleButtonsOpenTheDialogsOnTheWindowsFields) {
   Open();
+  MakeParameterPages();
   window->edRGB->SetText(L"0.3");
   window->edPower->SetValue(170);
   window->edSize->SetValue(7);

@@ -16,9 +16,9 @@ using StartupTest = MainWindowTest;
 TEST_F(StartupTest, AFirstStartWithAnEmptySettingsFileWritesTheDefaults) {
   Open();
   EXPECT_EQ(window->Timeout(), 5 * 60000);
-  EXPECT_EQ(window->edSize->Text(), L"9");
-  EXPECT_EQ(window->edRGB->Text(), L"0.5");
-  EXPECT_EQ(window->edPower->Value(), 200);
+  EXPECT_EQ(window->SizeField().Text(), L"9");
+  EXPECT_EQ(window->SpecularRgbField().Text(), L"0.5");
+  EXPECT_EQ(window->SpecularPowerField().Value(), 200);
   EXPECT_EQ(IniValue(kFrontEndSection, kDosTimeoutKey), L"5");
   EXPECT_EQ(IniValue(kMaterialSection, kPowerKey), L"200");
   EXPECT_EQ(IniValue(kModelSection, kSizeRadiusKey), L"9");
@@ -55,11 +55,17 @@ TEST_F(StartupTest, PowerSizeAndSpecularAsStored) {
     WriteIni(std::string("[BGL_MATERIAL_LIST]\r\npower=") + c.power +
              "\r\nspecular_r=0.25\r\n[MDLH_SECTION]\r\nsize_radius=20\r\n");
     Open();
+    // The pages are made when shown, or when a field is asked for, and
+    // show what was read at start either way.
+    ASSERT_EQ(window->edPower, nullptr);
+    ASSERT_EQ(window->edSize, nullptr);
+    window->dsPage->SetActivePageIndex(3);
+    ASSERT_NE(window->edPower, nullptr);
     EXPECT_EQ(window->edPower->Value(), c.shown) << c.power;
     EXPECT_EQ(IniValue(kMaterialSection, kPowerKey), c.afterwards) << c.power;
     EXPECT_EQ(window->edPower->MinValue(), 10);
     EXPECT_EQ(window->edRGB->Text(), L"0.2");
-    EXPECT_EQ(window->edSize->Value(), 16);
+    EXPECT_EQ(window->SizeField().Value(), 16);
     EXPECT_EQ(IniValue(kModelSection, kSizeRadiusKey), L"20");
     window.reset();
   }
@@ -81,7 +87,7 @@ TEST_F(StartupTest, TheNoticeNamesTheFirstMissingFile) {
     EXPECT_EQ(window->MissingFileName(), c.named);
     EXPECT_EQ(missingNotice, std::wstring(L" Missing files: ") + c.named);
     // Start-up goes on after the notice.
-    EXPECT_EQ(window->edPower->Value(), 200);
+    EXPECT_EQ(window->SpecularPowerField().Value(), 200);
     window.reset();
     for (const wchar_t* name : c.removed) WriteFileBytes(dir / name, "");
   }
@@ -163,7 +169,7 @@ TEST_F(StartupTest, ALastDirectoryOnAMissingDriveIsReportedAndStartUpGoesOn) {
   Open();
   ASSERT_EQ(desktop.boxes.size(), 1u);
   EXPECT_EQ(desktop.boxes[0].text, L"The Q:\\planes directory does not exist");
-  EXPECT_EQ(window->edPower->Value(), 40);
+  EXPECT_EQ(window->SpecularPowerField().Value(), 40);
   EXPECT_EQ(window->Timeout(), 5 * 60000);
   EXPECT_EQ(window->MDL_D->Directory(), dir.Path());
 }
@@ -181,9 +187,9 @@ TEST_F(StartupTest, AHeldSettingsFileIsReportedButKeepsTheUserValuesAndLetsTheWi
     Open();
     ASSERT_EQ(desktop.boxes.size(), 1u);
     EXPECT_EQ(desktop.boxes[0].text, L"Unable to write to " + IniPath());
-    EXPECT_EQ(window->edSize->Value(), 12);
-    EXPECT_EQ(window->edPower->Value(), 140);
-    EXPECT_EQ(window->edRGB->Text(), L"0.7");
+    EXPECT_EQ(window->SizeField().Value(), 12);
+    EXPECT_EQ(window->SpecularPowerField().Value(), 140);
+    EXPECT_EQ(window->SpecularRgbField().Text(), L"0.7");
     EXPECT_EQ(window->Timeout(), 5 * 60000);
     EXPECT_EQ(window->MDL_f->Directory(), dir.Path());
     CloseWindow();
