@@ -271,6 +271,9 @@ bool TRzDirectoryTree::Notification(UINT msg, WPARAM wParam, LPARAM lParam, LRES
     case NM_CLICK:
       clicked_ = true;
       return true;
+    case NM_CUSTOMDRAW:
+      result = scrollBars_.CustomDraw(*reinterpret_cast<const NMTVCUSTOMDRAW*>(lParam));
+      return true;
     default:
       return TControl::Notification(msg, wParam, lParam, result);
   }
@@ -305,6 +308,12 @@ void TRzDirectoryTree::FollowSelection() {
 
 LRESULT TRzDirectoryTree::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_LBUTTONDOWN) return MouseDown(msg, wParam, lParam);
+  if (msg == WM_PAINT || msg == WM_PRINTCLIENT) {
+    const LRESULT result = TControl::WndProc(msg, wParam, lParam);
+    scrollBars_.Handled();
+    return result;
+  }
+  if ((msg == WM_STYLECHANGING || msg == WM_STYLECHANGED) && scrollBars_.ChangingStyle()) return 0;
   if (msg == kReadAwaited) {
     ReadSelectedChildren();
     return 0;

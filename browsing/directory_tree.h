@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "browsing/tree_scroll_bars.h"
 #include "toolkit/control.h"
 
 class TFileListBox;
@@ -74,4 +75,5 @@ class TRzDirectoryTree : public TControl {
   bool inMouseDown_ = false;
   bool movedByClick_ = false;
   bool awaitPosted_ = false;
+  TTreeScrollBars scrollBars_{Handle()};
 };

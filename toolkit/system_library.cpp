@@ -15,3 +15,8 @@ void RestrictLibrarySearch() {
     SetDllDirectoryW(L"");
   }
 }
+
+bool RunsUnderWine() {
+  static const bool wine = LoadedFunction<void()>(L"ntdll.dll", "wine_get_version") != nullptr;
+  return wine;
+}

@@ -14,6 +14,10 @@ std::wstring SystemFile(const wchar_t* name);
 // current folder from the search.
 void RestrictLibrarySearch();
 
+// Whether the program runs under Wine rather than Windows, for the few
+// places where Wine's own controls need handling of their own.
+bool RunsUnderWine();
+
 // A function of a system library the program needs only now and then (the
 // shell, the Save dialog): the library is loaded from the system folder at
 // the first call, not when the program starts. nullptr when it cannot be

@@ -8,7 +8,9 @@
 #include "browsing/directory_tree.h"
 #include "browsing/file_list_box.h"
 #include "tests/browsing/browsing_fixture.h"
+#include "tests/support/window_pixels.h"
 #include "toolkit/exception.h"
+#include "toolkit/gdi.h"
 
 namespace {
 
@@ -235,6 +237,63 @@ TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndAShareIsIgnored) {
 
   tree->SetDirectory(L"\\\\server\\models");
   EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
+}
+
+// The pixels of the tree after its frame and rows have all been drawn again.
+std::vector<COLORREF> Redrawn(HWND tree) {
+  RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  return ShownPixels(tree);
+}
+
+// Whether the rows the tree shows are those it prints when asked to.
+bool ShowsItsRows(HWND tree) {
+  const std::vector<COLORREF> shown = ShownPixels(tree);
+  RECT window;
+  GetWindowRect(tree, &window);
+  RECT client;
+  GetClientRect(tree, &client);
+  MapWindowPoints(tree, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  const PixelBitmap printed(client.right - client.left, client.bottom - client.top);
+  const MemoryDC memory;
+  const SelectGuard selected(memory.Get(), printed.Handle());
+  SendMessageW(tree, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()),
+               PRF_CLIENT | PRF_ERASEBKGND);
+  const int width = window.right - window.left;
+  for (int y = 0; y < printed.Height(); ++y) {
+    for (int x = 0; x < printed.Width(); ++x) {
+      const size_t at = static_cast<size_t>((client.top - window.top + y) * width +
+                                            client.left - window.left + x);
+      if (shown[at] != printed.Pixel(x, y)) return false;
+    }
+  }
+  return true;
+}
+
+// A paint of a few rows shows scroll bars as a redraw of the whole tree
+// does, and so does a paint in which the tree puts right a scroll bar it
+// finds out of step.
+TEST_F(DirectoryTreeTest, ScrollBarsLookAsAWholeRedrawDrawsThemAfterEveryPaint) {
+  const std::wstring longName(90, L'w');
+  for (int i = 0; i < 30; ++i) MakeFolder(L"many\\folder" + std::to_wstring(i));
+  MakeFolder(L"many\\" + longName);
+  tree->SetDirectory(temp / (L"many\\" + longName));
+  PumpMessages();
+  const HWND window = tree->Handle();
+  ASSERT_EQ(GetWindowLongW(window, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL),
+            WS_VSCROLL | WS_HSCROLL);
+  Redrawn(window);
+
+  SendMessageW(window, WM_KEYDOWN, VK_UP, 0);
+  const std::vector<COLORREF> moved = ShownPixels(window);
+  EXPECT_TRUE(IsWindowVisible(window));
+  EXPECT_TRUE(ShowsItsRows(window));
+  EXPECT_EQ(moved, Redrawn(window));
+
+  SetScrollPos(window, SB_VERT, 0, TRUE);
+  InvalidateRect(window, nullptr, TRUE);
+  const std::vector<COLORREF> putRight = ShownPixels(window);
+  EXPECT_GT(GetScrollPos(window, SB_VERT), 0);
+  EXPECT_EQ(putRight, Redrawn(window));
 }
 
 }  // namespace

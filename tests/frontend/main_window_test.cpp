@@ -8,6 +8,7 @@
 #include "resources/resource_ids.h"
 #include "tests/frontend/main_window_fixture.h"
 #include "tests/support/accessible_client.h"
+#include "tests/support/window_pixels.h"
 #include "toolkit/canvas.h"
 #include "toolkit/file_names.h"
 #include "toolkit/hot_key.h"
@@ -180,25 +181,6 @@ void Type(WORD key) {
   PumpMessages();
 }
 
-// The pixels of a control's window as it shows them.
-std::vector<COLORREF> Shown(const TControl* control) {
-  PumpMessages();
-  RECT rect;
-  GetWindowRect(control->Handle(), &rect);
-  const PixelBitmap shot(rect.right - rect.left, rect.bottom - rect.top);
-  const MemoryDC memory;
-  {
-    const SelectGuard selected(memory.Get(), shot.Handle());
-    const HDC dc = GetWindowDC(control->Handle());
-    BitBlt(memory.Get(), 0, 0, shot.Width(), shot.Height(), dc, 0, 0, SRCCOPY);
-    ReleaseDC(control->Handle(), dc);
-  }
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < shot.Height(); ++y)
-    for (int x = 0; x < shot.Width(); ++x) pixels.push_back(shot.Pixel(x, y));
-  return pixels;
-}
-
 // Tab goes round every control that takes the focus, Help, TARN info, the
 // settings file button and the shining page's fields and Example among
 // them, and each shows that it has the focus. Alt+H and Alt+I open the help
@@ -212,7 +194,7 @@ TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocusAndAltOpensHelpAndInfo) {
   });
   window->SetFocus();
   std::vector<std::vector<COLORREF>> unfocused;
-  for (const TControl* stop : stops) unfocused.push_back(Shown(stop));
+  for (const TControl* stop : stops) unfocused.push_back(ShownPixels(stop->Handle()));
   std::vector<TControl*> reached;
   for (size_t press = 0; press < stops.size(); ++press) {
     Type(VK_TAB);
@@ -220,7 +202,8 @@ TEST_F(MainWindowLayoutTest, EveryTabStopShowsItsFocusAndAltOpensHelpAndInfo) {
     reached.push_back(focused);
     const size_t at = std::find(stops.begin(), stops.end(), focused) - stops.begin();
     ASSERT_LT(at, stops.size()) << press;
-    EXPECT_NE(Shown(focused), unfocused[at]) << testing::PrintToString(focused->Text());
+    EXPECT_NE(ShownPixels(focused->Handle()), unfocused[at])
+        << testing::PrintToString(focused->Text());
   }
   std::sort(reached.begin(), reached.end());
   std::sort(stops.begin(), stops.end());

@@ -1,0 +1,74 @@
+#include "browsing/tree_scroll_bars.h"
+
+#include "toolkit/set_while.h"
+#include "toolkit/system_library.h"
+
+namespace {
+
+constexpr DWORD kScrollBarStyles = WS_VSCROLL | WS_HSCROLL;
+
+SCROLLINFO ScrollBar(HWND window, int bar) {
+  SCROLLINFO info{};
+  info.cbSize = sizeof(info);
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  if (!GetScrollInfo(window, bar, &info)) info = SCROLLINFO{};
+  return info;
+}
+
+bool SameScrollBar(const SCROLLINFO& a, const SCROLLINFO& b) {
+  return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
+}
+
+}  // namespace
+
+bool TTreeScrollBars::State::operator==(const State& other) const {
+  return shown == other.shown && SameScrollBar(vertical, other.vertical) &&
+         SameScrollBar(horizontal, other.horizontal);
+}
+
+TTreeScrollBars::TTreeScrollBars(HWND tree) : tree_(tree), active_(RunsUnderWine()) {}
+
+// Rows are painted from the top down, each below the last; the paint ends
+// with the row that reaches past the painted area or with the last row.
+LRESULT TTreeScrollBars::CustomDraw(const NMTVCUSTOMDRAW& draw) {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      if (!active_ || hidden_ || !(GetWindowLongW(tree_, GWL_STYLE) & kScrollBarStyles)) {
+        return CDRF_DODEFAULT;
+      }
+      paintBottom_ = draw.nmcd.rc.bottom;
+      before_ = Read();
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      return CDRF_NOTIFYPOSTPAINT;
+    case CDDS_ITEMPOSTPAINT: {
+      const auto item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
+      if (draw.nmcd.rc.bottom > paintBottom_ || !TreeView_GetNextVisible(tree_, item)) {
+        SetVisibleStyle(false);
+      }
+      return CDRF_DODEFAULT;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+void TTreeScrollBars::Handled() {
+  if (!hidden_) return;
+  SetVisibleStyle(true);
+  if (!(Read() == before_)) {
+    RedrawWindow(tree_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  }
+}
+
+TTreeScrollBars::State TTreeScrollBars::Read() const {
+  return {static_cast<DWORD>(GetWindowLongW(tree_, GWL_STYLE)) & kScrollBarStyles,
+          ScrollBar(tree_, SB_VERT), ScrollBar(tree_, SB_HORZ)};
+}
+
+void TTreeScrollBars::SetVisibleStyle(bool visible) {
+  hidden_ = !visible;
+  const TSetWhile<bool> changing(changingStyle_, true);
+  const LONG style = GetWindowLongW(tree_, GWL_STYLE);
+  SetWindowLongW(tree_, GWL_STYLE, visible ? style | WS_VISIBLE : style & ~WS_VISIBLE);
+}
