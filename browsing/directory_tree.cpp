@@ -1,6 +1,5 @@
 #include "browsing/directory_tree.h"
 
-#include <cstring>
 #include <utility>
 
 #include "browsing/file_list_box.h"
@@ -123,10 +122,7 @@ bool TRzDirectoryTree::ShowsButton(HTREEITEM item) const {
 
 void TRzDirectoryTree::InvalidateRow(HTREEITEM item) {
   RECT row;
-  std::memcpy(&row, &item, sizeof(item));
-  if (SendMessageW(Handle(), TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row))) {
-    InvalidateRect(Handle(), &row, TRUE);
-  }
+  if (TreeRow(Handle(), item, row)) InvalidateRect(Handle(), &row, TRUE);
 }
 
 bool TRzDirectoryTree::ChildrenRead(HTREEITEM item) const {

@@ -1,5 +1,7 @@
 #include "browsing/tree_scroll_bars.h"
 
+#include <cstring>
+
 #include "toolkit/set_while.h"
 #include "toolkit/system_library.h"
 
@@ -21,6 +23,12 @@ bool SameScrollBar(const SCROLLINFO& a, const SCROLLINFO& b) {
 
 }  // namespace
 
+bool TreeRow(HWND tree, HTREEITEM item, RECT& row) {
+  // The message takes the item in the rectangle it fills.
+  std::memcpy(&row, &item, sizeof(item));
+  return SendMessageW(tree, TVM_GETITEMRECT, FALSE, reinterpret_cast<LPARAM>(&row)) != FALSE;
+}
+
 bool TTreeScrollBars::State::operator==(const State& other) const {
   return shown == other.shown && SameScrollBar(vertical, other.vertical) &&
          SameScrollBar(horizontal, other.horizontal);
@@ -28,8 +36,6 @@ bool TTreeScrollBars::State::operator==(const State& other) const {
 
 TTreeScrollBars::TTreeScrollBars(HWND tree) : tree_(tree), active_(RunsUnderWine()) {}
 
-// Rows are painted from the top down, each below the last; the paint ends
-// with the row that reaches past the painted area or with the last row.
 LRESULT TTreeScrollBars::CustomDraw(const NMTVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
@@ -42,8 +48,7 @@ LRESULT TTreeScrollBars::CustomDraw(const NMTVCUSTOMDRAW& draw) {
     case CDDS_ITEMPREPAINT:
       return CDRF_NOTIFYPOSTPAINT;
     case CDDS_ITEMPOSTPAINT: {
-      const auto item = reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec);
-      if (draw.nmcd.rc.bottom > paintBottom_ || !TreeView_GetNextVisible(tree_, item)) {
+      if (LastPainted(reinterpret_cast<HTREEITEM>(draw.nmcd.dwItemSpec))) {
         SetVisibleStyle(false);
       }
       return CDRF_DODEFAULT;
@@ -51,6 +56,15 @@ LRESULT TTreeScrollBars::CustomDraw(const NMTVCUSTOMDRAW& draw) {
     default:
       return CDRF_DODEFAULT;
   }
+}
+
+// Rows are painted from the top down; the paint stops before a row whose
+// top lies below the painted area, or after the last row.
+bool TTreeScrollBars::LastPainted(HTREEITEM item) const {
+  const HTREEITEM next = TreeView_GetNextVisible(tree_, item);
+  if (!next) return true;
+  RECT row;
+  return TreeRow(tree_, next, row) && row.top > paintBottom_;
 }
 
 void TTreeScrollBars::Handled() {

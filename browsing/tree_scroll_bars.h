@@ -3,6 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+// The whole row of a tree view's item, in the tree's client area; false for
+// an item under a folded parent.
+bool TreeRow(HWND tree, HTREEITEM item, RECT& row);
+
 // Wine's tree view sets its scroll bars again at the end of every paint, and
 // Wine redraws a themed scroll bar each time one is set, changed or not:
 // three redraws of several milliseconds each, even for the paint of one row.
@@ -32,6 +36,7 @@ class TTreeScrollBars {
   };
 
  private:
+  bool LastPainted(HTREEITEM item) const;
   State Read() const;
   void SetVisibleStyle(bool visible);
 
