@@ -17,6 +17,10 @@ SCROLLINFO ScrollBar(HWND window, int bar) {
   return info;
 }
 
+// Whether a tree of this style shows, with a scroll bar: only then is
+// there a redraw to spare, and a visible style to put back.
+bool Shown(LONG style) { return (style & WS_VISIBLE) && (style & kScrollBarStyles); }
+
 bool SameScrollBar(const SCROLLINFO& a, const SCROLLINFO& b) {
   return a.nMin == b.nMin && a.nMax == b.nMax && a.nPage == b.nPage && a.nPos == b.nPos;
 }
@@ -39,9 +43,7 @@ TTreeScrollBars::TTreeScrollBars(HWND tree) : tree_(tree), active_(RunsUnderWine
 LRESULT TTreeScrollBars::CustomDraw(const NMTVCUSTOMDRAW& draw) {
   switch (draw.nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
-      if (!active_ || hidden_ || !(GetWindowLongW(tree_, GWL_STYLE) & kScrollBarStyles)) {
-        return CDRF_DODEFAULT;
-      }
+      if (!active_ || hidden_ || !Shown(GetWindowLongW(tree_, GWL_STYLE))) return CDRF_DODEFAULT;
       paintBottom_ = draw.nmcd.rc.bottom;
       before_ = Read();
       return CDRF_NOTIFYITEMDRAW;

@@ -271,7 +271,7 @@ bool ShowsItsRows(HWND tree) {
 
 // A paint of a few rows shows scroll bars as a redraw of the whole tree
 // does, and so does a paint in which the tree puts right a scroll bar it
-// finds out of step.
+// finds out of step; a print leaves the tree as visible as it was.
 TEST_F(DirectoryTreeTest, ScrollBarsLookAsAWholeRedrawDrawsThemAfterEveryPaint) {
   const std::wstring longName(90, L'w');
   for (int i = 0; i < 30; ++i) MakeFolder(L"many\\folder" + std::to_wstring(i));
@@ -294,6 +294,11 @@ TEST_F(DirectoryTreeTest, ScrollBarsLookAsAWholeRedrawDrawsThemAfterEveryPaint) 
   const std::vector<COLORREF> putRight = ShownPixels(window);
   EXPECT_GT(GetScrollPos(window, SB_VERT), 0);
   EXPECT_EQ(putRight, Redrawn(window));
+
+  tree->Hide();
+  const MemoryDC memory;
+  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.Get()), PRF_CLIENT);
+  EXPECT_FALSE(IsWindowVisible(window));
 }
 
 }  // namespace
