@@ -14,8 +14,7 @@ bool TreeRow(HWND tree, HTREEITEM item, RECT& row);
 // sight (its visible style cleared) from the end of its last painted row to
 // the end of the paint, so that those settings draw nothing; if they did
 // change a scroll bar, the whole tree is drawn again once it is back in
-// sight. Windows' tree view sets nothing when it paints: there nothing is
-// done.
+// sight. Only under Wine: Windows' tree view paints as it always has.
 class TTreeScrollBars {
  public:
   explicit TTreeScrollBars(HWND tree);
