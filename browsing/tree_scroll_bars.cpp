@@ -10,11 +10,8 @@ namespace {
 constexpr DWORD kScrollBarStyles = WS_VSCROLL | WS_HSCROLL;
 
 SCROLLINFO ScrollBar(HWND window, int bar) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof(info);
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  if (!GetScrollInfo(window, bar, &info)) info = SCROLLINFO{};
-  return info;
+  SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
+  return GetScrollInfo(window, bar, &info) ? info : SCROLLINFO{};
 }
 
 // Whether a tree of this style shows, with a scroll bar: only then is

@@ -199,8 +199,8 @@ void Tzh_tarnF::ReadSetParameters() {
     settings.size = kDefaultSize;
   }
   settings.specular = ini.ReadString(kMaterialSection, kSpecularRKey, L"0.5").substr(0, 3);
-  // The power field takes nothing below none, so a power below none counts
-  // as none, which stands for the default.
+  // The power field holds nothing below 0, so a stored power below 0
+  // stands, as 0 does, for the default.
   settings.power = ini.ReadInteger(kMaterialSection, kPowerKey, 0);
   if (settings.power <= 0) {
     writeDefault(kMaterialSection, kPowerKey, kDefaultPower);
