@@ -36,6 +36,8 @@ struct TCreateParams {
   int height = 0;
   // The font the window starts with in place of its parent's, if any.
   const TFont* font = nullptr;
+  // A child is made hidden rather than shown with its parent.
+  bool hidden = false;
 };
 
 // Where a control lies in its parent's client area.

@@ -5,8 +5,9 @@
 
 TCustomControl::TCustomControl(TComponent* owner, TControl* parent,
                                const std::optional<TBounds>& bounds, int width, int height,
-                               DWORD style)
-    : TControl(owner, parent, bounds, {kControlClass, style | WS_CLIPCHILDREN, 0, width, height}) {}
+                               DWORD style, bool hidden)
+    : TControl(owner, parent, bounds,
+               {kControlClass, style | WS_CLIPCHILDREN, 0, width, height, nullptr, hidden}) {}
 
 void TCustomControl::PaintTo(HDC dc) {
   const RECT rect = ClientRect();

@@ -10,7 +10,7 @@
 class TCustomControl : public TControl {
  public:
   TCustomControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
-                 int width, int height, DWORD style = 0);
+                 int width, int height, DWORD style = 0, bool hidden = false);
 
   // Fills dc with the background colour and paints the control into it, as
   // a repaint would.

@@ -15,7 +15,7 @@ bool SwitchesPages(UINT msg) {
 }  // namespace
 
 TTabSheet::TTabSheet(TComponent* owner, TPageControl* pageControl, const std::wstring& caption)
-    : TCustomControl(owner, pageControl, std::nullopt, 10, 10) {
+    : TCustomControl(owner, pageControl, std::nullopt, 10, 10, 0, /*hidden=*/true) {
   SetText(caption);
   SetColor(clBtnFace);
 }
@@ -37,15 +37,14 @@ TPageControl::TPageControl(TComponent* owner, TControl* parent,
                {WC_TABCONTROLW, WS_CLIPCHILDREN | WS_TABSTOP, 0, 289, 193}) {}
 
 TTabSheet* TPageControl::AddPage(const std::wstring& caption) {
-  // Made in the corner and then put where the tab control shows pages: the
-  // tab control, not the layout, says where that is at every DPI.
+  // Made hidden in the corner and then put where the tab control shows
+  // pages: the tab control, not the layout, says where that is at every DPI.
   auto* page = Owner()->Add<TTabSheet>(this, caption);
   TCITEMW item{};
   item.mask = TCIF_TEXT;
   item.pszText = const_cast<wchar_t*>(caption.c_str());
   SendMessageW(Handle(), TCM_INSERTITEMW, pages_.size(), reinterpret_cast<LPARAM>(&item));
   pages_.push_back(page);
-  page->SetVisible(false);
   PlacePages();
   if (active_ < 0) SetActivePageIndex(0);
   return page;

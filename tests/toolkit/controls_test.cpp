@@ -8,8 +8,10 @@
 
 #include "tests/support/accessible_client.h"
 #include "tests/support/temp_dir.h"
+#include "tests/support/window_pixels.h"
 #include "toolkit/combo_box.h"
 #include "toolkit/form.h"
+#include "toolkit/gdi.h"
 #include "toolkit/label.h"
 #include "toolkit/list_box.h"
 #include "toolkit/memo.h"
@@ -151,6 +153,33 @@ TEST_F(ControlsTest, BorderTurnsTheClientEdgeAloneOnAndOff) {
   EXPECT_EQ(edges(), WS_EX_STATICEDGE);
   edged.SetBorder(true);
   EXPECT_EQ(edges(), WS_EX_STATICEDGE | WS_EX_CLIENTEDGE);
+}
+
+// A repaint of a control, frame included, covers every pixel it shows:
+// edged and bordered controls draw their frames, frameless ones fill their
+// client area. Each is first overpainted whole with a colour none of them
+// uses.
+TEST_F(ControlsTest, ARepaintCoversTheFrameAndAllWithin) {
+  TControl edged(nullptr, form.get(), TBounds{0, 0, 40, 20},
+                 {L"STATIC", 0, WS_EX_STATICEDGE | WS_EX_CLIENTEDGE, 40, 20});
+  auto* memo = form->Add<TMemo>(form.get(), TBounds{50, 0, 60, 40});
+  auto* frameless = form->Add<TMemo>(form.get(), TBounds{120, 0, 60, 40});
+  frameless->SetBorder(false);
+  auto* list = form->Add<TListBox>(form.get(), TBounds{190, 0, 60, 40});
+  auto* panel = form->Add<TPanel>(form.get(), TBounds{260, 0, 60, 40});
+  const COLORREF magenta = RGB(255, 0, 255);
+  for (TControl* control : std::initializer_list<TControl*>{&edged, memo, frameless, list, panel}) {
+    ShownPixels(control->Handle());
+    const Brush brush(CreateSolidBrush(magenta));
+    const RECT whole{0, 0, 400, 300};
+    HDC dc = GetWindowDC(control->Handle());
+    FillRect(dc, &whole, brush.Get());
+    ReleaseDC(control->Handle(), dc);
+    RedrawWindow(control->Handle(), nullptr, nullptr,
+                 RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const std::vector<COLORREF> shown = ShownPixels(control->Handle());
+    EXPECT_EQ(std::count(shown.begin(), shown.end(), magenta), 0) << control->Left();
+  }
 }
 
 TEST_F(ControlsTest, ComboBoxKeepsAnyTypedText) {
