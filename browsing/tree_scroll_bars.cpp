@@ -71,6 +71,10 @@ void TTreeScrollBars::Handled() {
   SetVisibleStyle(true);
   if (!(Read() == before_)) {
     RedrawWindow(tree_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+  } else if (!GetUpdateRect(tree_, nullptr, FALSE)) {
+    // Nothing waits to be painted: the frame's mark is all there is to
+    // take off.
+    RedrawWindow(tree_, nullptr, nullptr, RDW_VALIDATE | RDW_NOFRAME);
   }
 }
 

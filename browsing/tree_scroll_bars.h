@@ -14,7 +14,10 @@ bool TreeRow(HWND tree, HTREEITEM item, RECT& row);
 // sight (its visible style cleared) from the end of its last painted row to
 // the end of the paint, so that those settings draw nothing; if they did
 // change a scroll bar, the whole tree is drawn again once it is back in
-// sight. Only under Wine: Windows' tree view paints as it always has.
+// sight. Wine marks the frame of a window whose style changes to be drawn
+// at its next paint; when no scroll bar changed, that mark is taken off,
+// or every later paint would draw the frame and its bars. Only under Wine:
+// Windows' tree view paints as it always has.
 class TTreeScrollBars {
  public:
   explicit TTreeScrollBars(HWND tree);
