@@ -7,6 +7,7 @@
 
 #include "toolkit/application.h"
 #include "toolkit/file_names.h"
+#include "toolkit/unique_handle.h"
 
 TempDir::TempDir() {
   static unsigned counter = 0;
@@ -20,10 +21,36 @@ TempDir::TempDir() {
   }
 }
 
-TempDir::~TempDir() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
+namespace {
+
+// Removes a folder and all it holds; given through the long-path prefix,
+// whatever a test made beyond MAX_PATH goes too. A linked folder is
+// unlinked, not emptied.
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  const FindHandle find(FindFirstFileW((folder + L"\\*").c_str(), &found));
+  if (find) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+          !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        RemoveTree(path);
+      } else if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveDirectoryW(path.c_str());
+      } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(find.Get(), &found));
+  }
+  RemoveDirectoryW(folder.c_str());
 }
+
+}  // namespace
+
+TempDir::~TempDir() { RemoveTree(L"\\\\?\\" + path_); }
 
 ProgramFolder::ProgramFolder() {
   for (const wchar_t* name : {L"tarn.exe", L"tarn.ini", L"rtm.exe", L"dictguid.txt"}) {
