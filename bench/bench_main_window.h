@@ -18,5 +18,8 @@ class TBenchMainWindow {
   Tzh_tarnF* operator->() const { return form_.get(); }
 
  private:
+  // The folder current before the window moved it, put back when it goes,
+  // so that the benchmark can remove the program folder.
+  std::wstring previousFolder_;
   std::unique_ptr<Tzh_tarnF> form_;
 };

@@ -59,8 +59,11 @@ ProgramProcess::ProgramProcess(std::wstring commandLine, const std::wstring& fol
 
 ProgramProcess::~ProgramProcess() {
   CloseWindowsOf(id_);
-  if (WaitForSingleObject(process_.Get(), kCloseWait) != WAIT_OBJECT_0)
-    TerminateProcess(process_.Get(), 1);
+  if (WaitForSingleObject(process_.Get(), kCloseWait) == WAIT_OBJECT_0) return;
+  // Ended, not merely told to end: it lets go of its folder, which the
+  // benchmark removes next.
+  TerminateProcess(process_.Get(), 1);
+  WaitForSingleObject(process_.Get(), kCloseWait);
 }
 
 void ProgramProcess::WaitForInputIdle() const {
