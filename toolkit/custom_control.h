@@ -9,6 +9,7 @@
 // pointer entering and leaving.
 class TCustomControl : public TControl {
  public:
+  // A hidden control is made hidden rather than shown with its parent.
   TCustomControl(TComponent* owner, TControl* parent, const std::optional<TBounds>& bounds,
                  int width, int height, DWORD style = 0, bool hidden = false);
 
