@@ -72,8 +72,9 @@ int Run(const std::wstring& program) {
   SetCurrentDirectoryW(programFolder.c_str());
 
   auto first = StartMainWindow();
-  const WindowShape shape = TakeShape(first->Handle());
-  SaveShape(TakeShape(first->Handle(), true), filledShapeFile);
+  const WindowShape filled = TakeShape(first->Handle());
+  const WindowShape shape = WithoutItems(filled);
+  SaveShape(filled, filledShapeFile);
   CloseMainWindow(first);
   SaveShape(shape, shapeFile);
 

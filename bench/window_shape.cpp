@@ -87,7 +87,7 @@ ShapeWindow ShapeOf(HWND window, size_t parent) {
 
 // Children are taken from the top of the z-order down; made again in that
 // order, each new one going below the ones before, they lie as they did.
-void TakeChildren(HWND parent, size_t index, bool withItems, WindowShape& shape) {
+void TakeChildren(HWND parent, size_t index, WindowShape& shape) {
   if (IsClass(parent, L"ComboBox")) return;
   for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     RECT bounds;
@@ -95,8 +95,8 @@ void TakeChildren(HWND parent, size_t index, bool withItems, WindowShape& shape)
     MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&bounds), 2);
     shape.push_back(ShapeOf(child, index));
     shape.back().bounds = bounds;
-    if (withItems) TakeItems(child, shape.back());
-    TakeChildren(child, shape.size() - 1, withItems, shape);
+    TakeItems(child, shape.back());
+    TakeChildren(child, shape.size() - 1, shape);
   }
 }
 
@@ -115,10 +115,9 @@ void FillTree(HWND tree, const ShapeWindow& shape) {
     made.push_back(TreeView_InsertItem(tree, &insert));
     parents.push_back(made.back());
   }
+  // Depth first, a parent is opened before any item below it is selected.
   for (size_t i = 0; i < made.size(); ++i) {
     if (shape.items[i].state & ShapeItem::kExpanded) TreeView_Expand(tree, made[i], TVE_EXPAND);
-  }
-  for (size_t i = 0; i < made.size(); ++i) {
     if (!(shape.items[i].state & ShapeItem::kSelected)) continue;
     TreeView_SelectItem(tree, made[i]);
     TreeView_EnsureVisible(tree, made[i]);
@@ -171,10 +170,15 @@ HWND Make(const ShapeWindow& shape, const wchar_t* className, DWORD style, HWND 
 
 }  // namespace
 
-WindowShape TakeShape(HWND top, bool withItems) {
+WindowShape TakeShape(HWND top) {
   WindowShape shape{ShapeOf(top, 0)};
   GetWindowRect(top, &shape.front().bounds);
-  TakeChildren(top, 0, withItems, shape);
+  TakeChildren(top, 0, shape);
+  return shape;
+}
+
+WindowShape WithoutItems(WindowShape shape) {
+  for (ShapeWindow& window : shape) window.items.clear();
   return shape;
 }
 

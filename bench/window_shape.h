@@ -31,10 +31,12 @@ struct ShapeWindow {
 
 using WindowShape = std::vector<ShapeWindow>;
 
-// The shape of a top window and of every window inside it, but for the
-// parts a combo box makes of itself; with the items of its tree views and
-// tab controls if asked.
-WindowShape TakeShape(HWND top, bool withItems = false);
+// The shape of a top window and of every window inside it, with the items
+// of its tree views and tab controls, but for the parts a combo box makes
+// of itself.
+WindowShape TakeShape(HWND top);
+// The same shape with its tree views and tab controls empty.
+WindowShape WithoutItems(WindowShape shape);
 
 void SaveShape(const WindowShape& shape, const std::wstring& path);
 // An empty shape when the file cannot be read.
