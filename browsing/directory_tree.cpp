@@ -30,10 +30,15 @@ bool IsDrivePath(const std::wstring& path) {
 // A share such as \\server\models lies on no drive the tree shows.
 bool IsNetworkPath(const std::wstring& path) { return path.rfind(L"\\\\", 0) == 0; }
 
-// Asking for the drive's type would cost Wine a round trip to its mount
-// manager; the set of drive letters is at hand.
+// Whether the drive's letter is defined, asked of that one letter: the set
+// of all letters costs Wine a request for each of the 26, and the drive's
+// type a round trip to its mount manager. A letter whose target is longer
+// than the buffer is defined all the same.
 bool DriveExists(const std::wstring& path) {
-  return IsDrivePath(path) && ((GetLogicalDrives() >> ((path[0] | 0x20) - L'a')) & 1u) != 0;
+  if (!IsDrivePath(path)) return false;
+  wchar_t target[MAX_PATH];
+  return QueryDosDeviceW(path.substr(0, 2).c_str(), target, MAX_PATH) != 0 ||
+         GetLastError() == ERROR_INSUFFICIENT_BUFFER;
 }
 
 }  // namespace

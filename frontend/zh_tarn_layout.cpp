@@ -89,7 +89,9 @@ void Tzh_tarnF::BuildBrowsing() {
   Panel5->SetBevelOuter(TBevelCut::bvNone);
   Panel5->SetBevelInner(TBevelCut::bvLowered);
   Panel5->SetParentColor(true);
-  MDL_D = Placed<TRzDirectoryTree>(Panel5, {8, 12, 245, 97});
+  // Made filling the panel within its bevel, as it is aligned at start: the
+  // folders it reads in as it is made are laid out once, at the size shown.
+  MDL_D = Placed<TRzDirectoryTree>(Panel5, {1, 1, 267, 395});
   MDL_D->SetIndent(19);
   MDL_D->SetAccessibleName(L"Folders");
   Memo1 = Placed<TMemo>(Panel5, {4, 120, 261, 89});

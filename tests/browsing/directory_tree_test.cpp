@@ -236,6 +236,15 @@ TEST_F(DirectoryTreeTest, ADriveThatDoesNotExistIsRefusedAndAShareIsIgnored) {
   }
   EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
 
+  // A letter made for a folder whose name is longer than MAX_PATH exists,
+  // though the tree, which shows the drives it started with, does not show it.
+  const std::wstring deep = temp.Path() + L"\\" + std::wstring(MAX_PATH, L'd');
+  const std::wstring letter{drive, L':'};
+  ASSERT_TRUE(DefineDosDeviceW(DDD_RAW_TARGET_PATH, letter.c_str(), (L"\\??\\" + deep).c_str()));
+  EXPECT_NO_THROW(tree->SetDirectory(letter + L"\\planes"));
+  DefineDosDeviceW(DDD_RAW_TARGET_PATH | DDD_REMOVE_DEFINITION, letter.c_str(), nullptr);
+  EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
+
   tree->SetDirectory(L"\\\\server\\models");
   EXPECT_TRUE(SamePath(tree->Directory(), temp / L"beta"));
 }
