@@ -85,13 +85,15 @@ void Tzh_tarnF::BuildHeader() {
 }
 
 void Tzh_tarnF::BuildBrowsing() {
-  Panel5 = Placed<TPanel>(Panel1, {16, 44, 269, 397});
+  constexpr TBounds kPanel{16, 44, 269, 397};
+  Panel5 = Placed<TPanel>(Panel1, kPanel);
   Panel5->SetBevelOuter(TBevelCut::bvNone);
   Panel5->SetBevelInner(TBevelCut::bvLowered);
   Panel5->SetParentColor(true);
-  // Made filling the panel within its bevel, as it is aligned at start: the
-  // folders it reads in as it is made are laid out once, at the size shown.
-  MDL_D = Placed<TRzDirectoryTree>(Panel5, {1, 1, 267, 395});
+  // Made filling the panel within its one-pixel bevel, as it is aligned at
+  // start: the folders it reads in as it is made are laid out once, at the
+  // size shown.
+  MDL_D = Placed<TRzDirectoryTree>(Panel5, {1, 1, kPanel.width - 2, kPanel.height - 2});
   MDL_D->SetIndent(19);
   MDL_D->SetAccessibleName(L"Folders");
   Memo1 = Placed<TMemo>(Panel5, {4, 120, 261, 89});
